@@ -1,0 +1,72 @@
+// One .dbf table file with its parsed image and its production .mdx.
+//
+// Reads a dBase III/IV table (version 0x03, 0x83 or 0x8B; memo ignored) into
+// a TableImage, and writes it: appended, changed and deleted records, whose
+// bytes go through the journal and whose keys are maintained in the .mdx
+// tags the way dBase maintains them (deleted records stay indexed until the
+// pack). Every batch is checked whole before the first byte is written, so a
+// value that does not fit fails the batch with nothing written.
+//
+// The Database owns DbfTable objects, one per file, and asks isStale() before
+// each statement so a file replaced on disk is read again.
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "store/dbase/table_image.h"
+#include "store/journal/journal.h"
+
+namespace store::dbase {
+
+struct RowChange {
+  uint32_t row = 0;                               // 0-based record
+  std::vector<std::pair<int, Value>> assignments;  // field index, new value
+};
+
+class DbfTable {
+ public:
+  // Loads the file; throws StoreError naming the file on a missing, damaged,
+  // truncated or unsupported table.
+  explicit DbfTable(const QString& path);
+  ~DbfTable();
+  DbfTable(const DbfTable&) = delete;
+  DbfTable& operator=(const DbfTable&) = delete;
+
+  const QString& path() const { return path_; }
+  const TableImage& image() const { return *image_; }
+
+  // True when the file on disk is no longer the one this image reflects.
+  bool isStale() const;
+  void reload();
+
+  // Writes a new empty table (version 0x03, driver 0xC8, no index) through a
+  // temporary file renamed into place; the journal notes its creation.
+  // Throws when the file exists.
+  static void create(journal::Journal& journal, const QString& path, const FieldList& fields);
+
+  // Each value is fitted to its field (dbase/field_codec.h); Null leaves a
+  // field blank. One vector per new record, one value per field.
+  void insertRows(journal::Journal& journal, const std::vector<std::vector<Value>>& rows);
+  void updateRows(journal::Journal& journal, const std::vector<RowChange>& changes);
+  void deleteRows(journal::Journal& journal, const std::vector<uint32_t>& rows);
+
+  // Adds a tag named `tag` over field `field` to the production .mdx
+  // (created when missing), sets byte 28 and the field's flag byte 31.
+  // Throws when the tag exists or the field does not.
+  void createIndex(journal::Journal& journal, const std::string& tag, const std::string& field);
+
+  // Drops deleted records and rebuilds every tag, writing new files renamed
+  // over the old ones; keeps bytes 28 and 29. Does nothing when no record is
+  // deleted. Not part of a transaction.
+  void pack();
+
+ private:
+  QString path_;
+  std::unique_ptr<TableImage> image_;
+  struct DiskStamp;
+  std::unique_ptr<DiskStamp> stamp_;
+};
+
+}  // namespace store::dbase

@@ -1,0 +1,97 @@
+// The parsed, column-wise image of one .dbf file, kept in memory between
+// statements so an unchanged table is never re-read or re-parsed.
+//
+// Each field is decoded once into a column of fixed-size values:
+// - N and F: int64 ten-thousandths (extra decimals rounded half to even),
+//   kNullNumber for a blank field;
+// - D: Julian day number, kNullDate for a blank field;
+// - L: 1, 0, or kNullNumber for '?' or blank (in `numbers`);
+// - C: a code into the column's dictionary of distinct texts (Windows-1250
+//   bytes without the trailing pad blanks); code 0 is always the empty text.
+// Deleted records stay in the image (flagged), as they stay in the file.
+//
+// The image is owned by the table object that loaded it; the SQL executor
+// reads it, and the table object keeps it equal to the file after every
+// write it makes.
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "store/codepage.h"
+#include "store/dbase/field.h"
+#include "store/value.h"
+
+namespace store::dbase {
+
+inline constexpr int64_t kNullNumber = std::numeric_limits<int64_t>::min();
+inline constexpr int32_t kNullDate = std::numeric_limits<int32_t>::min();
+
+// Distinct texts of one C column; code 0 is the empty text.
+class TextDictionary {
+ public:
+  TextDictionary() { intern(std::string_view()); }
+  uint32_t intern(std::string_view text);
+  std::optional<uint32_t> find(std::string_view text) const;
+  const std::string& text(uint32_t code) const { return texts_[code]; }
+  uint32_t size() const { return static_cast<uint32_t>(texts_.size()); }
+
+ private:
+  std::vector<std::string> texts_;
+  std::unordered_map<std::string_view, uint32_t> codes_;  // views into texts_' heap strings
+};
+
+struct Column {
+  std::vector<int64_t> numbers;  // N, F, L
+  std::vector<int32_t> dates;    // D
+  std::vector<uint32_t> codes;   // C
+  std::unique_ptr<TextDictionary> dictionary;  // C
+};
+
+struct HeaderInfo {
+  uint8_t version = 0x03;
+  uint8_t updateYear = 0, updateMonth = 0, updateDay = 0;  // year - 1900
+  uint16_t headerLength = 0;
+  uint16_t recordLength = 0;
+  uint8_t mdxFlag = 0;
+  uint8_t languageDriver = kDriverWin1250;
+};
+
+class TableImage {
+ public:
+  HeaderInfo header;
+  FieldList fields;
+  CodePage codePage = CodePage::Win1250;
+  std::vector<Column> columns;   // one per field
+  std::vector<uint8_t> deleted;  // one per record: 1 when flagged 0x2A
+  uint32_t rowCount() const { return static_cast<uint32_t>(deleted.size()); }
+
+  // Case-insensitive; -1 when absent.
+  int fieldIndex(std::string_view name) const;
+
+  // The value of one field of one record, as the engine reads it.
+  Value value(uint32_t row, int field) const;
+
+  // Records (deleted ones included, ascending) whose C field `field` holds
+  // dictionary code `code`. Built on first use and kept up to date by
+  // appendRow/setValue; REQUIRES: fields[field].type == 'C'.
+  const std::vector<uint32_t>& rowsWithCode(int field, uint32_t code) const;
+
+  // Mutations used by the table object after it has written the file.
+  // `row` values are one per field, already fitted to the fields (see
+  // dbase/field_codec.h).
+  void appendRow(const std::vector<Value>& row);
+  void setValue(uint32_t row, int field, const Value& value);
+  void setDeleted(uint32_t row, bool isDeleted);
+
+ private:
+  mutable std::vector<std::unique_ptr<std::unordered_map<uint32_t, std::vector<uint32_t>>>> postings_;
+};
+
+}  // namespace store::dbase

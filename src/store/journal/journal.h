@@ -1,0 +1,81 @@
+// The undo journal that makes statements and transactions all-or-nothing.
+//
+// Before any byte of a table or index file is changed in place, the journal
+// saves the bytes about to be overwritten and the file's length, and syncs
+// itself to disk; only then is the file written. Commit syncs the changed
+// files and deletes the journal; rollback writes the saved bytes back in
+// reverse order, truncates each file to its saved length, deletes files the
+// transaction created and restores files it replaced. Opening a Data folder
+// first rolls back a journal that a crash left behind (recover()).
+//
+// Files are named by absolute path in the journal. One Journal belongs to one
+// Database; it is not thread-safe (the program has one thread).
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace store::journal {
+
+class Journal {
+ public:
+  // The journal file is `directory`/"varnela.jnl".
+  explicit Journal(const QString& directory);
+  ~Journal();
+  Journal(const Journal&) = delete;
+  Journal& operator=(const Journal&) = delete;
+
+  // Rolls back a journal left by a crash, if any. Returns true when one was
+  // found and applied.
+  static bool recover(const QString& directory);
+
+  bool active() const;
+  void begin();     // REQUIRES: !active()
+  void commit();    // REQUIRES: active()
+  void rollback();  // REQUIRES: active()
+
+  // REQUIRES: active(). Each is synced before it returns.
+  // Saves the bytes [offset, offset + length) of the file as they are now
+  // (only the part inside the file's current length) and the file's length.
+  void saveRange(const QString& path, int64_t offset, int64_t length);
+  // Saves the file's length, so bytes appended later are cut on rollback.
+  void saveLength(const QString& path);
+  // The file does not exist yet and is about to be created: rollback deletes it.
+  void noteCreated(const QString& path);
+  // The whole file is about to be replaced or deleted: a copy is kept beside
+  // the journal and put back on rollback.
+  void saveWholeFile(const QString& path);
+
+  QString path() const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+// A file opened for in-place changes, each write saved in the journal first.
+class JournaledFile {
+ public:
+  // Opens an existing file for reading and writing; throws StoreError.
+  JournaledFile(Journal& journal, const QString& path);
+  ~JournaledFile();
+  JournaledFile(const JournaledFile&) = delete;
+  JournaledFile& operator=(const JournaledFile&) = delete;
+
+  int64_t size() const;
+  std::string read(int64_t offset, int64_t length) const;  // throws StoreError
+  void write(int64_t offset, std::string_view bytes);      // throws StoreError
+  void truncate(int64_t length);                           // throws StoreError
+  const QString& path() const { return path_; }
+
+ private:
+  Journal& journal_;
+  QString path_;
+  int fd_ = -1;
+  bool lengthSaved_ = false;
+};
+
+}  // namespace store::journal

@@ -1,0 +1,66 @@
+// The production .mdx index of a table, in the dBase IV layout.
+//
+// Holds up to 47 tags, each a B-tree of keys over one field: packed BCD for N
+// and F, the Julian day as a double for D, the padded bytes for C. Tags are
+// built whole by addTag() and kept true afterwards key by key, as dBase does,
+// by insert() and remove(); every in-place change goes through the journal.
+// The engine's queries do not read the .mdx; other dBase tools do.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "store/dbase/field.h"
+#include "store/journal/journal.h"
+#include "store/value.h"
+
+namespace store::mdx {
+
+struct KeyEntry {
+  Value value;      // as in the table image; Null for a blank field
+  uint32_t record;  // 1-based record number
+};
+
+class MdxFile {
+ public:
+  // Writes a new .mdx with no tags through a temporary file renamed into
+  // place; the journal notes its creation. `tableName` is the .dbf name
+  // without its extension.
+  static void create(journal::Journal& journal, const QString& path, const std::string& tableName);
+
+  // Opens and checks the header and tag table; throws StoreError naming the
+  // file when it is damaged.
+  MdxFile(journal::Journal& journal, const QString& path);
+  ~MdxFile();
+  MdxFile(const MdxFile&) = delete;
+  MdxFile& operator=(const MdxFile&) = delete;
+
+  std::vector<std::string> tagNames() const;
+  bool hasTag(const std::string& name) const;
+
+  // Builds a tag over `field` from `entries` (any order). Throws when a tag of
+  // that name exists or the file is full.
+  void addTag(const std::string& name, const dbase::Field& field, std::vector<KeyEntry> entries);
+
+  // Keeps a tag true after a record was appended or its key changed.
+  void insert(const std::string& tag, const dbase::Field& field, const KeyEntry& entry);
+  void remove(const std::string& tag, const dbase::Field& field, const KeyEntry& entry);
+
+  // Writes a complete new .mdx holding the given tags (used by the pack) to
+  // `path`, through a temporary file renamed into place; not journaled.
+  struct TagSpec {
+    std::string name;
+    dbase::Field field;
+    std::vector<KeyEntry> entries;
+  };
+  static void writeWhole(const QString& path, const std::string& tableName, std::vector<TagSpec> tags);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace store::mdx

@@ -1,0 +1,73 @@
+// The rows of an opened SELECT, with a cursor, locate and a row filter.
+//
+// A result set is materialized when the query opens: later changes to the
+// tables do not show in it. The cursor and the filter work as the windows
+// expect of a data set: first / next / prior / last, begin and end tests, a
+// record count of the rows that pass the filter, locate by equality or by
+// prefix, and a filter such as "TCANT>=0.01", "IDCAP=-1" or "GESTIUNE='X'"
+// that can be switched on and off without re-running the query.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/value.h"
+
+namespace store::sql {
+
+class ResultSet {
+ public:
+  ResultSet(std::vector<std::string> columnNames, std::vector<std::vector<Value>> rows);
+
+  // Column names as the statement gives them (alias, or the column's name).
+  const std::vector<std::string>& columnNames() const { return names_; }
+  int columnIndex(std::string_view name) const;  // case-insensitive, -1 when absent
+
+  // Cursor over the rows that pass the filter (all rows while it is off).
+  bool isEmpty() const;
+  int recordCount() const;
+  void first();
+  void next();
+  void prior();
+  void last();
+  bool bof() const;  // moved before the first row, or empty
+  bool eof() const;  // moved past the last row, or empty
+  int recordNumber() const;  // 1-based position among the visible rows; 0 when empty
+
+  // Values of the current row; throw StoreError for an unknown column or when
+  // there is no current row.
+  const Value& value(std::string_view column) const;
+  QString asText(std::string_view column) const;  // numbers in shortest form, dates dd.MM.yyyy, NULL as ""
+  int64_t asNumber(std::string_view column) const;  // ten-thousandths; NULL as 0; text must be a number
+  std::optional<QDate> asDate(std::string_view column) const;  // nullopt for NULL
+
+  // Moves to the first visible row whose column equals `value` (texts compare
+  // exactly, numbers by value), or whose text starts with `value` when
+  // `prefix` is set. Returns false and leaves the cursor when none does.
+  bool locate(std::string_view column, const QString& value, bool prefix = false);
+
+  // "COLUMN op literal" with op one of = <> < <= > >= and the literal a number
+  // or a text in single quotes; throws StoreError on a malformed expression or
+  // an unknown column. Setting the expression keeps the current on/off state.
+  void setFilter(const QString& expression);
+  void setFiltered(bool on);
+  bool filtered() const { return filtered_; }
+
+ private:
+  struct Condition;
+  void applyFilter();
+  std::vector<std::string> names_;
+  std::vector<std::vector<Value>> rows_;
+  std::vector<uint32_t> visible_;  // indexes into rows_ that pass the filter
+  std::shared_ptr<Condition> condition_;
+  bool filtered_ = false;
+  int position_ = 0;  // index into visible_; -1 before the first, size() past the last
+  bool bof_ = true, eof_ = true;
+};
+
+}  // namespace store::sql
