@@ -1,0 +1,97 @@
+// The start-up index rebuild: removing, packing and creating indexes.
+#include <QFile>
+#include <QFileInfo>
+
+#include "store/error.h"
+#include "store/index_rebuild.h"
+#include "store/table_object.h"
+#include "store_fixture.h"
+
+namespace store::testing {
+namespace {
+
+char indexFlag(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || !file.seek(28)) return '?';
+  char flag = '?';
+  file.getChar(&flag);
+  return flag;
+}
+
+class IndexRebuildTest : public StoreFixture {
+ protected:
+  void SetUp() override {
+    StoreFixture::SetUp();
+    createPermanentTables();
+    for (int id = 1; id <= 6; ++id)
+      run(QString("INSERT INTO \"%1\" (IDGEST, IDNOTA, IDCAP) VALUES (%2, %3, -1)")
+              .arg(table("Gestiuni.dbf"))
+              .arg(id)
+              .arg(10 - id));
+  }
+  void rebuild(const QString& name, const QStringList& columns) {
+    StergePuneIndex(sx, sursa, table(name), columns, [this](const QString& message) { messages << message; });
+  }
+  Query sx{*db};
+  TableObject sursa{*db};
+  QStringList messages;
+};
+
+TEST_F(IndexRebuildTest, PacksAndCreatesTheTagsInOrder) {
+  run("DELETE FROM \"" + table("Gestiuni.dbf") + "\" WHERE IDGEST=2 OR IDGEST=5");
+  EXPECT_EQ(db->image(table("Gestiuni.dbf")).rowCount(), 6u);  // deleted rows stay until the pack
+  rebuild("Gestiuni.dbf", {"IDNOTA", "IDCAP", "IDGEST"});
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_EQ(db->image(table("Gestiuni.dbf")).rowCount(), 4u);
+  EXPECT_EQ(indexFlag(data + "/Gestiuni.dbf"), 1);
+  EXPECT_TRUE(QFileInfo::exists(data + "/Gestiuni.mdx"));
+  auto rows = run("SELECT IDGEST FROM \"" + table("Gestiuni.dbf") + "\" ORDER BY IDGEST");
+  QStringList ids;
+  for (rows->first(); !rows->eof(); rows->next()) ids << rows->asText("IDGEST");
+  EXPECT_EQ(ids, QStringList({"1", "3", "4", "6"}));
+  // A second creation of an existing tag fails quietly.
+  EXPECT_FALSE(CreazaIndex(sx, table("Gestiuni.dbf"), "IDGEST"));
+}
+
+TEST_F(IndexRebuildTest, RemoveIndexClearsTheFlagAndDeletesTheIndexFile) {
+  rebuild("Gestiuni.dbf", {"IDGEST"});
+  RemoveIndex(*db, table("Gestiuni.dbf"));
+  EXPECT_EQ(indexFlag(data + "/Gestiuni.dbf"), 0);
+  EXPECT_FALSE(QFileInfo::exists(data + "/Gestiuni.mdx"));
+  // A flag left set with the index file missing: cleared, and the pack works.
+  rebuild("Gestiuni.dbf", {"IDGEST"});
+  QFile::remove(data + "/Gestiuni.mdx");
+  RemoveIndex(*db, table("Gestiuni.dbf"));
+  EXPECT_EQ(indexFlag(data + "/Gestiuni.dbf"), 0);
+  rebuild("Gestiuni.dbf", {"IDNOTA"});
+  EXPECT_EQ(indexFlag(data + "/Gestiuni.dbf"), 1);
+  RemoveIndex(*db, table("Missing.dbf"));  // nothing to open: no error
+}
+
+TEST_F(IndexRebuildTest, EmptyColumnListOnlyPacks) {
+  rebuild("CapNote.dbf", {});
+  EXPECT_EQ(indexFlag(data + "/CapNote.dbf"), 0);
+  EXPECT_FALSE(QFileInfo::exists(data + "/CapNote.mdx"));
+}
+
+TEST_F(IndexRebuildTest, UnknownColumnGivesFalse) {
+  EXPECT_FALSE(CreazaIndex(sx, table("Gestiuni.dbf"), "NOPE"));
+  EXPECT_TRUE(CreazaIndex(sx, table("Gestiuni.dbf"), "IDGEST"));
+}
+
+TEST_F(IndexRebuildTest, MissingTableIsReportedAndSkipped) {
+  QFile::remove(data + "/Note.dbf");
+  rebuild("Note.dbf", {"IDNOTA", "IDCAP"});
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_EQ(messages[0], "Fisierul " + table("Note.dbf") + " nu exista!\r\nObligatoriu RESTAURATI !");
+}
+
+TEST_F(IndexRebuildTest, PackFailsWhileTheTableIsOpenElsewhere) {
+  TableObject other(*db);
+  other.open(table("Gestiuni.dbf"));
+  EXPECT_THROW(PackTable(sursa, table("Gestiuni.dbf")), StoreError);
+  EXPECT_FALSE(sursa.isOpen());
+}
+
+}  // namespace
+}  // namespace store::testing
