@@ -145,8 +145,7 @@ TableLayout parse(std::string_view file, const QString& fileName) {
   return table;
 }
 
-std::string build(const FieldList& fields, uint8_t mdxFlag, uint8_t languageDriver, uint32_t recordCount,
-                  QDate updated) {
+std::string build(const FieldList& fields, QDate created) {
   const int64_t headerLength = kHeaderSize + kDescriptorSize * static_cast<int64_t>(fields.size()) + 1;
   int64_t recordLength = 1;
   for (const Field& field : fields) recordLength += field.width;
@@ -156,11 +155,10 @@ std::string build(const FieldList& fields, uint8_t mdxFlag, uint8_t languageDriv
 
   std::string bytes(static_cast<size_t>(headerLength), '\0');
   bytes[0] = static_cast<char>(kVersionPlain);
-  bytes.replace(kUpdateDateAt, 7, dateAndCount(updated, recordCount));
+  bytes.replace(kUpdateDateAt, 7, dateAndCount(created, 0));
   putLittleEndian(bytes, kHeaderLengthAt, static_cast<uint32_t>(headerLength), 2);
   putLittleEndian(bytes, kRecordLengthAt, static_cast<uint32_t>(recordLength), 2);
-  bytes[kMdxFlagAt] = static_cast<char>(mdxFlag);
-  bytes[kLanguageDriverAt] = static_cast<char>(languageDriver);
+  bytes[kLanguageDriverAt] = static_cast<char>(kDriverWin1250);
   for (size_t i = 0; i < fields.size(); ++i) {
     const Field& field = fields[i];
     const int64_t at = descriptorAt(static_cast<int>(i));
@@ -169,7 +167,6 @@ std::string build(const FieldList& fields, uint8_t mdxFlag, uint8_t languageDriv
     bytes[at + kTypeInDescriptor] = field.type;
     bytes[at + kWidthInDescriptor] = static_cast<char>(field.width);
     bytes[at + kDecimalsInDescriptor] = static_cast<char>(field.decimals);
-    bytes[at + kTaggedFlagInDescriptor] = field.tagged ? 1 : 0;
   }
   bytes[headerLength - 1] = kDescriptorEnd;
   return bytes;

@@ -41,11 +41,11 @@ struct TableLayout {
 // the header counts. Throws StoreError starting with `fileName`.
 TableLayout parse(std::string_view file, const QString& fileName);
 
-// The header of a new table: version 0x03, `updated` as the update date,
-// descriptors for `fields` (offsets are recomputed; names upper-cased), then
-// 0x0D. Header and record length follow from the fields.
-std::string build(const FieldList& fields, uint8_t mdxFlag, uint8_t languageDriver,
-                  uint32_t recordCount, QDate updated);
+// The header of a new, empty table: version 0x03, `created` as the update
+// date, driver 0xC8 (Windows-1250), no production index; descriptors for
+// `fields` with upper-cased names, then 0x0D. Header and record length follow
+// from the fields.
+std::string build(const FieldList& fields, QDate created);
 
 // Bytes 1-7: the update date and the record count.
 std::string dateAndCount(QDate updated, uint32_t recordCount);
