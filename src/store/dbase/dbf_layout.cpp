@@ -121,9 +121,9 @@ TableLayout parse(std::string_view file, const QString& fileName) {
   uint32_t nextOffset = 1;  // byte 0 of a record is the deletion flag
   int64_t at = kHeaderSize;
   for (;;) {
-    if (at >= headerLength) fail(fileName, "the field descriptors are not closed by 0x0D inside the header length");
-    if (file[at] == kDescriptorEnd) break;
-    if (at + kDescriptorSize > headerLength) fail(fileName, "a field descriptor runs past the header length");
+    if (at < headerLength && file[at] == kDescriptorEnd) break;
+    if (at + kDescriptorSize > headerLength)
+      fail(fileName, "the field descriptors run past the header length without a closing 0x0D");
     Field field = parseDescriptor(file.substr(at, kDescriptorSize), fileName);
     std::string upper = field.name;
     std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
