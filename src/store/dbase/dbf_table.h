@@ -7,16 +7,28 @@
 // pack). Every batch is checked whole before the first byte is written, so a
 // value that does not fit fails the batch with nothing written.
 //
+// Tags are named after the field they cover (CREATE INDEX IDNOTA ON ... (IDNOTA)),
+// which is how a table finds the tag of each field whose descriptor flag
+// (byte 31) is set. The .mdx is opened on first need and stays open with the
+// table.
+//
 // The Database owns DbfTable objects, one per file, and asks isStale() before
-// each statement so a file replaced on disk is read again.
+// each statement so a file replaced on disk is read again. The file's size,
+// modification time and inode, taken when it was read and after each of our
+// own writes, tell whether someone else changed or replaced it.
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <memory>
 #include <vector>
 
 #include "store/dbase/table_image.h"
 #include "store/journal/journal.h"
+
+namespace store::mdx {
+class MdxFile;
+}
 
 namespace store::dbase {
 
@@ -54,19 +66,29 @@ class DbfTable {
 
   // Adds a tag named `tag` over field `field` to the production .mdx
   // (created when missing), sets byte 28 and the field's flag byte 31.
-  // Throws when the tag exists or the field does not.
+  // Throws when the tag exists, the field does not, or `tag` is not the
+  // field's name (letter case aside).
   void createIndex(journal::Journal& journal, const std::string& tag, const std::string& field);
 
-  // Drops deleted records and rebuilds every tag, writing new files renamed
-  // over the old ones; keeps bytes 28 and 29. Does nothing when no record is
-  // deleted. Not part of a transaction.
+  // Drops deleted records and rebuilds the tag of every flagged field,
+  // writing new files renamed over the old ones; keeps bytes 28 and 29. Does
+  // nothing when no record is deleted. Not part of a transaction.
   void pack();
 
  private:
+  QString fileName() const;
+  QString productionIndexPath() const;
+  int64_t recordAt(uint32_t row) const;
+  // The fields whose tags the writes keep true; opens the .mdx if needed.
+  std::vector<int> maintainedTags(journal::Journal& journal);
+  mdx::MdxFile& productionIndex(journal::Journal& journal);
+  void noteOwnWrite(QDate updated);
+
   QString path_;
   std::unique_ptr<TableImage> image_;
   struct DiskStamp;
   std::unique_ptr<DiskStamp> stamp_;
+  std::unique_ptr<mdx::MdxFile> mdx_;
 };
 
 }  // namespace store::dbase

@@ -1,0 +1,348 @@
+// DbfTable: loading a .dbf into its image, and every write to the file and
+// its production index.
+#include "store/dbase/dbf_table.h"
+
+#include <sys/stat.h>
+
+#include <QByteArrayView>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include "store/dbase/dbf_layout.h"
+#include "store/dbase/field_codec.h"
+#include "store/dbase/image_reader.h"
+#include "store/error.h"
+#include "store/mdx/mdx_file.h"
+
+namespace store::dbase {
+
+struct DbfTable::DiskStamp {
+  int64_t size = 0;
+  int64_t modifiedNs = 0;
+  uint64_t inode = 0;
+
+  bool operator==(const DiskStamp&) const = default;
+
+  static DiskStamp of(const struct stat& status) {
+    return {static_cast<int64_t>(status.st_size),
+            static_cast<int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec,
+            static_cast<uint64_t>(status.st_ino)};
+  }
+  static std::optional<DiskStamp> ofFile(const QString& path) {
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return std::nullopt;
+    return of(status);
+  }
+};
+
+namespace {
+
+[[noreturn]] void fail(const QString& fileName, const std::string& what) {
+  throw StoreError(fileName.toStdString() + ": " + what);
+}
+
+// A blank field is keyed as Null, whatever its type.
+Value keyOf(const Value& value) { return value.isSqlNull() ? Value::null() : value; }
+
+void writeOrFail(QSaveFile& file, std::string_view bytes, const QString& fileName) {
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+    fail(fileName, "cannot write: " + file.errorString().toStdString());
+}
+
+void commitOrFail(QSaveFile& file, const QString& fileName) {
+  if (!file.commit()) fail(fileName, "cannot write: " + file.errorString().toStdString());
+}
+
+// The whole file, mapped for reading while `file` stays open.
+std::string_view mapWhole(QFile& file, const QString& fileName) {
+  if (!file.open(QIODevice::ReadOnly)) fail(fileName, "cannot open: " + file.errorString().toStdString());
+  const qint64 size = file.size();
+  if (size == 0) return {};
+  const uchar* bytes = file.map(0, size);
+  if (bytes == nullptr) fail(fileName, "cannot read: " + file.errorString().toStdString());
+  return {reinterpret_cast<const char*>(bytes), static_cast<size_t>(size)};
+}
+
+}  // namespace
+
+DbfTable::DbfTable(const QString& path) : path_(path) { reload(); }
+
+DbfTable::~DbfTable() = default;
+
+QString DbfTable::fileName() const { return QFileInfo(path_).fileName(); }
+
+QString DbfTable::productionIndexPath() const {
+  const QFileInfo info(path_);
+  return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".mdx");
+}
+
+int64_t DbfTable::recordAt(uint32_t row) const {
+  return image_->header.headerLength + static_cast<int64_t>(row) * image_->header.recordLength;
+}
+
+bool DbfTable::isStale() const {
+  const auto now = DiskStamp::ofFile(path_);
+  return !now || !stamp_ || *now != *stamp_;
+}
+
+void DbfTable::reload() {
+  QFile file(path_);
+  const std::string_view bytes = mapWhole(file, fileName());
+  // The stamp comes from the descriptor we read, so a file replaced while
+  // we read it shows as stale afterwards rather than being missed.
+  struct stat status;
+  if (::fstat(file.handle(), &status) != 0) fail(fileName(), "cannot read its size and time");
+  auto image = readImage(bytes, fileName());
+  image_ = std::move(image);
+  stamp_ = std::make_unique<DiskStamp>(DiskStamp::of(status));
+  mdx_.reset();
+}
+
+void DbfTable::noteOwnWrite(QDate updated) {
+  HeaderInfo& header = image_->header;
+  header.updateYear = static_cast<uint8_t>(std::clamp(updated.year() - 1900, 0, 255));
+  header.updateMonth = static_cast<uint8_t>(updated.month());
+  header.updateDay = static_cast<uint8_t>(updated.day());
+  stamp_.reset();
+  if (auto now = DiskStamp::ofFile(path_)) stamp_ = std::make_unique<DiskStamp>(*now);
+}
+
+void DbfTable::create(journal::Journal& journal, const QString& path, const FieldList& fields) {
+  const QString name = QFileInfo(path).fileName();
+  if (QFileInfo::exists(path)) fail(name, "the table already exists");
+  std::string bytes = layout::build(fields, QDate::currentDate());
+  bytes.push_back(layout::kEndOfFile);
+  // Run the reader's checks on the new header, so we never write a table we
+  // would refuse to open.
+  layout::parse(bytes, name);
+  if (journal.active()) journal.noteCreated(path);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) fail(name, "cannot create: " + file.errorString().toStdString());
+  writeOrFail(file, bytes, name);
+  commitOrFail(file, name);
+}
+
+mdx::MdxFile& DbfTable::productionIndex(journal::Journal& journal) {
+  if (!mdx_) mdx_ = std::make_unique<mdx::MdxFile>(journal, productionIndexPath());
+  return *mdx_;
+}
+
+std::vector<int> DbfTable::maintainedTags(journal::Journal& journal) {
+  const TableImage& image = *image_;
+  std::vector<int> tagged;
+  if (image.header.mdxFlag == 0) return tagged;
+  for (size_t f = 0; f < image.fields.size(); ++f)
+    if (image.fields[f].tagged) tagged.push_back(static_cast<int>(f));
+  if (tagged.empty() || !QFileInfo::exists(productionIndexPath())) return {};
+  mdx::MdxFile& index = productionIndex(journal);
+  std::erase_if(tagged, [&](int f) { return !index.hasTag(image.fields[f].name); });
+  return tagged;
+}
+
+void DbfTable::insertRows(journal::Journal& journal, const std::vector<std::vector<Value>>& rows) {
+  if (rows.empty()) return;
+  TableImage& image = *image_;
+  const FieldList& fields = image.fields;
+  const std::string table = fileName().toStdString();
+  const FieldTarget target{table, image.codePage};
+  const uint64_t newCount = static_cast<uint64_t>(image.rowCount()) + rows.size();
+  if (newCount > std::numeric_limits<uint32_t>::max()) fail(fileName(), "too many records for a dBase table");
+
+  // Fit and encode every value before the first byte is written.
+  std::vector<std::vector<Value>> fitted;
+  fitted.reserve(rows.size());
+  std::string records;
+  records.reserve(rows.size() * image.header.recordLength + 1);
+  for (const std::vector<Value>& row : rows) {
+    if (row.size() != fields.size())
+      fail(fileName(), "a new record needs " + std::to_string(fields.size()) + " values, not " +
+                           std::to_string(row.size()));
+    std::vector<Value>& values = fitted.emplace_back();
+    values.reserve(fields.size());
+    // Bytes past the last field (a record longer than its fields) stay blank.
+    std::string record(image.header.recordLength, ' ');
+    record[0] = layout::kLiveFlag;
+    for (size_t f = 0; f < fields.size(); ++f) {
+      values.push_back(fitValue(fields[f], row[f], target));
+      record.replace(fields[f].offset, fields[f].width, encodeField(fields[f], values.back(), image.codePage));
+    }
+    records += record;
+  }
+  // The new records overwrite the old end-of-file byte and end with a new one.
+  records.push_back(layout::kEndOfFile);
+
+  const std::vector<int> tags = maintainedTags(journal);
+  const QDate today = QDate::currentDate();
+  journal::JournaledFile file(journal, path_);
+  file.writeMany({{recordAt(image.rowCount()), std::move(records)},
+                  {layout::kUpdateDateAt, layout::dateAndCount(today, static_cast<uint32_t>(newCount))}});
+  for (const std::vector<Value>& values : fitted) {
+    image.appendRow(values);
+    for (int f : tags) productionIndex(journal).insert(fields[f].name, fields[f], {keyOf(values[f]), image.rowCount()});
+  }
+  noteOwnWrite(today);
+}
+
+void DbfTable::updateRows(journal::Journal& journal, const std::vector<RowChange>& changes) {
+  TableImage& image = *image_;
+  const FieldList& fields = image.fields;
+  const std::string table = fileName().toStdString();
+  const FieldTarget target{table, image.codePage};
+
+  struct Assignment {
+    uint32_t row;
+    int field;
+    Value value;
+  };
+  std::vector<Assignment> assignments;
+  std::vector<std::pair<int64_t, std::string>> writes;
+  for (const RowChange& change : changes) {
+    if (change.row >= image.rowCount())
+      fail(fileName(), "record " + std::to_string(change.row + 1) + " does not exist");
+    std::vector<std::pair<int, Value>> fittedFields;
+    for (const auto& [field, value] : change.assignments) {
+      if (field < 0 || static_cast<size_t>(field) >= fields.size())
+        fail(fileName(), "no field number " + std::to_string(field));
+      fittedFields.emplace_back(field, fitValue(fields[field], value, target));
+    }
+    // A field assigned twice keeps its last value.
+    std::stable_sort(fittedFields.begin(), fittedFields.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i < fittedFields.size(); ++i) {
+      const auto& [field, value] = fittedFields[i];
+      if (i + 1 < fittedFields.size() && fittedFields[i + 1].first == field) continue;
+      std::string bytes = encodeField(fields[field], value, image.codePage);
+      // Neighbouring fields form one run of bytes, written in one piece.
+      const int64_t at = recordAt(change.row) + fields[field].offset;
+      if (!writes.empty() && writes.back().first + static_cast<int64_t>(writes.back().second.size()) == at)
+        writes.back().second += bytes;
+      else
+        writes.emplace_back(at, std::move(bytes));
+      assignments.push_back({change.row, field, value});
+    }
+  }
+  if (assignments.empty()) return;
+
+  const std::vector<int> tags = maintainedTags(journal);
+  const QDate today = QDate::currentDate();
+  writes.emplace_back(layout::kUpdateDateAt, layout::dateAndCount(today, image.rowCount()));
+  journal::JournaledFile(journal, path_).writeMany(writes);
+  for (const Assignment& assignment : assignments) {
+    if (std::find(tags.begin(), tags.end(), assignment.field) != tags.end()) {
+      const Field& field = fields[assignment.field];
+      const Value oldKey = keyOf(image.value(assignment.row, assignment.field));
+      const Value newKey = keyOf(assignment.value);
+      if (oldKey != newKey) {
+        productionIndex(journal).remove(field.name, field, {oldKey, assignment.row + 1});
+        productionIndex(journal).insert(field.name, field, {newKey, assignment.row + 1});
+      }
+    }
+    image.setValue(assignment.row, assignment.field, assignment.value);
+  }
+  noteOwnWrite(today);
+}
+
+void DbfTable::deleteRows(journal::Journal& journal, const std::vector<uint32_t>& rows) {
+  TableImage& image = *image_;
+  std::vector<std::pair<int64_t, std::string>> writes;
+  for (uint32_t row : rows) {
+    if (row >= image.rowCount()) fail(fileName(), "record " + std::to_string(row + 1) + " does not exist");
+    if (!image.deleted[row]) writes.emplace_back(recordAt(row), std::string(1, layout::kDeletedFlag));
+  }
+  if (writes.empty()) return;
+  // Deleted records keep their keys in the .mdx until the pack.
+  const QDate today = QDate::currentDate();
+  writes.emplace_back(layout::kUpdateDateAt, layout::dateAndCount(today, image.rowCount()));
+  journal::JournaledFile(journal, path_).writeMany(writes);
+  for (uint32_t row : rows) image.setDeleted(row, true);
+  noteOwnWrite(today);
+}
+
+void DbfTable::createIndex(journal::Journal& journal, const std::string& tag, const std::string& fieldName) {
+  TableImage& image = *image_;
+  const int f = image.fieldIndex(fieldName);
+  if (f < 0) fail(fileName(), "no field " + fieldName + " to index");
+  const Field& field = image.fields[f];
+  if (QByteArrayView(tag).compare(QByteArrayView(field.name), Qt::CaseInsensitive) != 0)
+    fail(fileName(), "index " + tag + " must be named after its field " + field.name);
+
+  const QString indexPath = productionIndexPath();
+  if (!QFileInfo::exists(indexPath)) {
+    mdx_.reset();
+    mdx::MdxFile::create(journal, indexPath, QFileInfo(path_).completeBaseName().toStdString());
+  }
+  // Every record is keyed, deleted ones too, as dBase keeps them until the pack.
+  std::vector<mdx::KeyEntry> entries;
+  entries.reserve(image.rowCount());
+  for (uint32_t row = 0; row < image.rowCount(); ++row) entries.push_back({keyOf(image.value(row, f)), row + 1});
+  productionIndex(journal).addTag(field.name, field, std::move(entries));
+
+  const QDate today = QDate::currentDate();
+  journal::JournaledFile(journal, path_)
+      .writeMany({{layout::kUpdateDateAt, layout::dateAndCount(today, image.rowCount())},
+                  {layout::kMdxFlagAt, std::string(1, '\x01')},
+                  {layout::descriptorAt(f) + layout::kTaggedFlagInDescriptor, std::string(1, '\x01')}});
+  image.header.mdxFlag = 1;
+  image.fields[f].tagged = true;
+  noteOwnWrite(today);
+}
+
+void DbfTable::pack() {
+  if (isStale()) reload();
+  const TableImage& image = *image_;
+  if (std::find(image.deleted.begin(), image.deleted.end(), 1) == image.deleted.end()) return;
+  mdx_.reset();
+
+  const uint32_t live = static_cast<uint32_t>(std::count(image.deleted.begin(), image.deleted.end(), 0));
+  std::vector<mdx::MdxFile::TagSpec> tags;
+  if (image.header.mdxFlag != 0 && QFileInfo::exists(productionIndexPath())) {
+    for (size_t f = 0; f < image.fields.size(); ++f) {
+      if (!image.fields[f].tagged) continue;
+      mdx::MdxFile::TagSpec& tag = tags.emplace_back();
+      tag.name = image.fields[f].name;
+      tag.field = image.fields[f];
+      tag.entries.reserve(live);
+      uint32_t record = 0;
+      for (uint32_t row = 0; row < image.rowCount(); ++row)
+        if (!image.deleted[row]) tag.entries.push_back({keyOf(image.value(row, static_cast<int>(f))), ++record});
+    }
+  }
+
+  QFile source(path_);
+  const std::string_view bytes = mapWhole(source, fileName());
+  QSaveFile packed(path_);
+  if (!packed.open(QIODevice::WriteOnly)) fail(fileName(), "cannot write: " + packed.errorString().toStdString());
+  std::string header(bytes.substr(0, image.header.headerLength));
+  header.replace(layout::kUpdateDateAt, 7, layout::dateAndCount(QDate::currentDate(), live));
+  writeOrFail(packed, header, fileName());
+  // Consecutive live records go out in one piece.
+  for (uint32_t row = 0; row < image.rowCount();) {
+    if (image.deleted[row]) {
+      ++row;
+      continue;
+    }
+    const uint32_t first = row;
+    while (row < image.rowCount() && !image.deleted[row]) ++row;
+    writeOrFail(packed, bytes.substr(recordAt(first), static_cast<size_t>(recordAt(row) - recordAt(first))),
+                fileName());
+  }
+  writeOrFail(packed, std::string_view(&layout::kEndOfFile, 1), fileName());
+
+  // The .mdx is replaced first and the .dbf last: until that last rename the
+  // old table is whole on disk, and a crash in between leaves at worst an
+  // index of the packed records beside the old table, which the index
+  // rebuild at start-up replaces anyway.
+  if (!tags.empty())
+    mdx::MdxFile::writeWhole(productionIndexPath(), QFileInfo(path_).completeBaseName().toStdString(),
+                             std::move(tags));
+  commitOrFail(packed, fileName());
+  source.close();
+  reload();
+}
+
+}  // namespace store::dbase

@@ -1,0 +1,200 @@
+// Fitting values to .dbf fields and encoding them as field bytes.
+#include "store/dbase/field_codec.h"
+
+#include <QString>
+#include <algorithm>
+
+#include "store/date.h"
+#include "store/decimal.h"
+#include "store/error.h"
+
+namespace store::dbase {
+
+namespace {
+
+constexpr int kMaxYear = 9999;  // YYYYMMDD has four digits for the year
+
+std::string_view trimBlanks(std::string_view text) {
+  const size_t begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return {};
+  return text.substr(begin, text.find_last_not_of(' ') + 1 - begin);
+}
+
+std::string trimRightBlanks(std::string_view text) {
+  const size_t end = text.find_last_not_of(' ');
+  return std::string(end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1));
+}
+
+// The value as an error message shows it; texts quoted and shown as UTF-8.
+std::string describe(const Value& value) {
+  switch (value.kind()) {
+    case Value::Kind::Null: return "NULL";
+    case Value::Kind::Number: return decimal::formatShortest(value.asNumber());
+    case Value::Kind::Float: return QString::number(value.asFloat(), 'g', 17).toStdString();
+    case Value::Kind::Text: return "'" + decode(value.asText()).toStdString() + "'";
+    case Value::Kind::Date: return date::formatDisplay(value.asDate());
+    case Value::Kind::Bool: return value.asBool() ? "TRUE" : "FALSE";
+  }
+  return {};
+}
+
+std::string typeName(const Field& field) {
+  std::string name = std::string(1, field.type) + "(" + std::to_string(field.width);
+  if (field.type == 'N' || field.type == 'F') name += "," + std::to_string(field.decimals);
+  return name + ")";
+}
+
+[[noreturn]] void misfit(const Field& field, const FieldTarget& target, const Value& value, const std::string& what) {
+  throw StoreError(std::string(target.table) + ": column " + field.name + ": " + describe(value) + " " + what);
+}
+
+// Exactly `decimals` places; amounts carry four, so further places are zeros.
+std::string numberText(int64_t amount, int decimals) {
+  std::string text = decimal::format(amount, std::min(decimals, decimal::kScaleDigits));
+  if (decimals > decimal::kScaleDigits) text.append(static_cast<size_t>(decimals - decimal::kScaleDigits), '0');
+  return text;
+}
+
+Value fitNumber(const Field& field, const Value& value, const FieldTarget& target) {
+  std::optional<int64_t> amount;
+  switch (value.kind()) {
+    case Value::Kind::Null:
+      return Value::null();
+    case Value::Kind::Number:
+      amount = value.asNumber();
+      break;
+    case Value::Kind::Float:
+      amount = decimal::fromDouble(value.asFloat());
+      if (!amount) misfit(field, target, value, "is not a number an amount can hold");
+      break;
+    case Value::Kind::Text:
+      if (trimBlanks(value.asText()).empty()) return Value::null();
+      amount = decimal::parse(value.asText());
+      if (!amount) misfit(field, target, value, "is not a number");
+      break;
+    default:
+      misfit(field, target, value, "is not a number");
+  }
+  const int64_t rounded = decimal::roundTo(*amount, field.decimals);
+  if (numberText(rounded, field.decimals).size() > field.width)
+    misfit(field, target, value, "does not fit " + typeName(field));
+  return Value::number(rounded);
+}
+
+Value fitDate(const Field& field, const Value& value, const FieldTarget& target) {
+  switch (value.kind()) {
+    case Value::Kind::Null:
+      return Value::null();
+    case Value::Kind::Date: {
+      const int year = date::fromJulianDay(value.asDate()).year;
+      if (year < 1 || year > kMaxYear) misfit(field, target, value, "is outside the years 1 to 9999");
+      return value;
+    }
+    case Value::Kind::Text: {
+      const std::string_view text = trimBlanks(value.asText());
+      if (text.empty()) return Value::null();
+      if (auto day = date::parseDisplay(text)) return Value::date(*day);
+      misfit(field, target, value, "is not a date (dd.mm.yyyy)");
+    }
+    default:
+      misfit(field, target, value, "is not a date");
+  }
+}
+
+Value fitLogical(const Field& field, const Value& value, const FieldTarget& target) {
+  switch (value.kind()) {
+    case Value::Kind::Null:
+    case Value::Kind::Bool:
+      return value;
+    case Value::Kind::Text: {
+      const std::string_view text = trimBlanks(value.asText());
+      if (text.empty()) return Value::null();
+      if (text.size() == 1) {
+        const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+        if (letter == 'T' || letter == 'Y') return Value::boolean(true);
+        if (letter == 'F' || letter == 'N') return Value::boolean(false);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  misfit(field, target, value, "is not a logical value");
+}
+
+Value fitText(const Field& field, const Value& value, const FieldTarget& target) {
+  std::string text;
+  switch (value.kind()) {
+    case Value::Kind::Null:
+      return Value::text({});
+    case Value::Kind::Text:
+      text = trimRightBlanks(value.asText());
+      break;
+    case Value::Kind::Number:
+      text = decimal::formatShortest(value.asNumber());
+      break;
+    case Value::Kind::Float: {
+      const auto amount = decimal::fromDouble(value.asFloat());
+      if (!amount) misfit(field, target, value, "is not a number an amount can hold");
+      text = decimal::formatShortest(*amount);
+      break;
+    }
+    case Value::Kind::Date:
+      text = date::formatDisplay(value.asDate());
+      break;
+    case Value::Kind::Bool:
+      misfit(field, target, value, "is not a text");
+  }
+  if (text.size() > field.width)
+    misfit(field, target, value, "is " + std::to_string(text.size()) + " characters, longer than " + typeName(field));
+  if (target.codePage != CodePage::Win1250) {
+    try {
+      transcode(text, CodePage::Win1250, target.codePage);
+    } catch (const StoreError& error) {
+      misfit(field, target, value, std::string("cannot be stored: ") + error.what());
+    }
+  }
+  return Value::text(std::move(text));
+}
+
+}  // namespace
+
+Value fitValue(const Field& field, const Value& value, const FieldTarget& target) {
+  switch (field.type) {
+    case 'N':
+    case 'F':
+      return fitNumber(field, value, target);
+    case 'D':
+      return fitDate(field, value, target);
+    case 'L':
+      return fitLogical(field, value, target);
+    default:
+      return fitText(field, value, target);
+  }
+}
+
+std::string encodeField(const Field& field, const Value& fitted, CodePage page) {
+  std::string bytes(field.width, ' ');
+  if (fitted.isNull()) return bytes;
+  switch (field.type) {
+    case 'N':
+    case 'F': {
+      const std::string text = numberText(fitted.asNumber(), field.decimals);
+      bytes.replace(bytes.size() - text.size(), text.size(), text);
+      break;
+    }
+    case 'D':
+      bytes = date::formatStored(fitted.asDate());
+      break;
+    case 'L':
+      bytes[0] = fitted.asBool() ? 'T' : 'F';
+      break;
+    default: {
+      const std::string text = transcode(fitted.asText(), CodePage::Win1250, page);
+      bytes.replace(0, text.size(), text);
+    }
+  }
+  return bytes;
+}
+
+}  // namespace store::dbase

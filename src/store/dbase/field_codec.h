@@ -1,0 +1,41 @@
+// Values as a .dbf field holds them, and their bytes in a record.
+//
+// fitValue() turns whatever the engine computed into the value the field will
+// hold: numbers rounded half to even to the field's decimals, texts and
+// numbers converted where a statement may give them, and every check (width,
+// range, date, code page) made, so that encodeField() of a fitted value cannot
+// fail. A table checks a whole batch this way before it writes a byte.
+//
+// Fitted values by field type: N and F give Number or Null; D gives Date or
+// Null; L gives Bool or Null; C gives Text without trailing blanks (the empty
+// Text for a blank field), as the table image reads them back.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "store/codepage.h"
+#include "store/dbase/field.h"
+#include "store/value.h"
+
+namespace store::dbase {
+
+// Where a value is being written: named in errors, and the code page its
+// text must be encodable in.
+struct FieldTarget {
+  std::string_view table;  // file name, such as "Gestiuni.dbf"
+  CodePage codePage = CodePage::Win1250;
+};
+
+// Throws StoreError naming the table, the column and the value when the value
+// does not fit: a number too wide for the field once rounded, a text longer
+// than the field (never cut short), a text that is not a number or a
+// "dd.MM.yyyy" date where one is needed, a character the code page lacks.
+Value fitValue(const Field& field, const Value& value, const FieldTarget& target);
+
+// The field's `field.width` bytes for a fitted value: N and F right-aligned
+// with exactly `decimals` places, D as YYYYMMDD, L as T or F, C left-aligned
+// in `page`; blanks for Null.
+std::string encodeField(const Field& field, const Value& fitted, CodePage page = CodePage::Win1250);
+
+}  // namespace store::dbase

@@ -1,0 +1,167 @@
+// Record decoding from .dbf bytes into a TableImage.
+#include "store/dbase/image_reader.h"
+
+#include <algorithm>
+
+#include "store/date.h"
+#include "store/dbase/dbf_layout.h"
+#include "store/decimal.h"
+#include "store/error.h"
+
+namespace store::dbase {
+
+namespace {
+
+// Records decoded per pass over the fields: small enough that a block's
+// bytes stay in the cache while each of its columns is decoded.
+constexpr uint32_t kBlockRows = 4096;
+
+// Blank fields are usually spaces; some writers pad with NULs.
+bool isPad(char c) { return c == ' ' || c == '\0'; }
+
+std::string_view trimRight(std::string_view bytes) {
+  size_t end = bytes.size();
+  while (end > 0 && isPad(bytes[end - 1])) --end;
+  return bytes.substr(0, end);
+}
+
+bool consistsOf(std::string_view bytes, std::string_view allowed) {
+  return bytes.find_first_not_of(allowed) == std::string_view::npos;
+}
+
+class RecordDecoder {
+ public:
+  RecordDecoder(std::string_view file, const TableImage& image, const QString& fileName)
+      : records_(file.data() + image.header.headerLength),
+        recordLength_(image.header.recordLength),
+        codePage_(image.codePage),
+        fileName_(fileName) {}
+
+  void decodeFlags(uint32_t begin, uint32_t end, std::vector<uint8_t>& deleted) const {
+    for (uint32_t row = begin; row < end; ++row) {
+      const char flag = records_[static_cast<int64_t>(row) * recordLength_];
+      if (flag == layout::kDeletedFlag) {
+        deleted[row] = 1;
+      } else if (flag != layout::kLiveFlag) {
+        throw StoreError(fileName_.toStdString() + ": record " + std::to_string(row + 1) + ": deletion flag byte " +
+                         std::to_string(static_cast<uint8_t>(flag)) + " is neither a blank nor '*'");
+      }
+    }
+  }
+
+  void decodeColumn(const Field& field, uint32_t begin, uint32_t end, Column& column) const {
+    switch (field.type) {
+      case 'N':
+      case 'F':
+        decodeRange(field, begin, end, column.numbers, [&](std::string_view bytes, uint32_t row) {
+          if (auto value = decimal::parse(bytes)) return *value;
+          // dBase fills a number too wide for its field with asterisks.
+          if (consistsOf(bytes, std::string_view(" \0*", 3))) return kNullNumber;
+          badValue(field, row, bytes, "is not a number");
+        });
+        break;
+      case 'D':
+        decodeRange(field, begin, end, column.dates, [&](std::string_view bytes, uint32_t row) {
+          if (auto day = date::parseStored(bytes)) return *day;
+          // Some writers leave a blank date as zeros rather than spaces.
+          if (consistsOf(bytes, std::string_view(" \0" "0", 3))) return kNullDate;
+          badValue(field, row, bytes, "is not a date (YYYYMMDD)");
+        });
+        break;
+      case 'L':
+        decodeRange(field, begin, end, column.numbers, [&](std::string_view bytes, uint32_t row) -> int64_t {
+          switch (bytes[0]) {
+            case 'T': case 't': case 'Y': case 'y': return 1;
+            case 'F': case 'f': case 'N': case 'n': return 0;
+            case ' ': case '?': case '\0': return kNullNumber;
+            default: badValue(field, row, bytes, "is not a logical value");
+          }
+        });
+        break;
+      default:  // 'C'; the layout admits no other type
+        decodeRange(field, begin, end, column.codes, [&](std::string_view bytes, uint32_t row) {
+          return internText(field, row, trimRight(bytes), *column.dictionary);
+        });
+    }
+  }
+
+ private:
+  // Decodes one field of records [begin, end); a field whose bytes equal the
+  // previous record's takes its value without decoding again, which pays off
+  // for the many repeated units, dates and zero amounts of a ledger.
+  template <typename T, typename Decode>
+  void decodeRange(const Field& field, uint32_t begin, uint32_t end, std::vector<T>& out, Decode decode) const {
+    std::string_view previous;
+    T previousValue{};
+    const char* bytes = records_ + static_cast<int64_t>(begin) * recordLength_ + field.offset;
+    for (uint32_t row = begin; row < end; ++row, bytes += recordLength_) {
+      std::string_view current(bytes, field.width);
+      if (current != previous) {
+        previousValue = decode(current, row);
+        previous = current;
+      }
+      out[row] = previousValue;
+    }
+  }
+
+  uint32_t internText(const Field& field, uint32_t row, std::string_view text, TextDictionary& dictionary) const {
+    if (codePage_ == CodePage::Win1250) return dictionary.intern(text);
+    try {
+      return dictionary.intern(transcode(text, codePage_, CodePage::Win1250));
+    } catch (const StoreError& error) {
+      badValue(field, row, text, error.what());
+    }
+  }
+
+  [[noreturn]] void badValue(const Field& field, uint32_t row, std::string_view bytes, const std::string& what) const {
+    const std::string shown = decode(trimRight(bytes), codePage_).trimmed().toStdString();
+    throw StoreError(fileName_.toStdString() + ": record " + std::to_string(row + 1) + ", field " + field.name +
+                     ": '" + shown + "' " + what);
+  }
+
+  const char* records_;
+  int64_t recordLength_;
+  CodePage codePage_;
+  const QString& fileName_;
+};
+
+void sizeColumns(TableImage& image, uint32_t rows) {
+  image.columns.resize(image.fields.size());
+  for (size_t i = 0; i < image.fields.size(); ++i) {
+    Column& column = image.columns[i];
+    switch (image.fields[i].type) {
+      case 'D':
+        column.dates.resize(rows);
+        break;
+      case 'C':
+        column.codes.resize(rows);
+        column.dictionary = std::make_unique<TextDictionary>();
+        break;
+      default:
+        column.numbers.resize(rows);
+    }
+  }
+  image.deleted.assign(rows, 0);
+}
+
+}  // namespace
+
+std::unique_ptr<TableImage> readImage(std::string_view file, const QString& fileName) {
+  layout::TableLayout table = layout::parse(file, fileName);
+  auto image = std::make_unique<TableImage>();
+  image->header = table.header;
+  image->fields = std::move(table.fields);
+  image->codePage = codePageOfDriver(table.header.languageDriver);
+  sizeColumns(*image, table.recordCount);
+
+  const RecordDecoder decoder(file, *image, fileName);
+  for (uint32_t begin = 0, end = 0; begin < table.recordCount; begin = end) {
+    end = begin + std::min(kBlockRows, table.recordCount - begin);
+    decoder.decodeFlags(begin, end, image->deleted);
+    for (size_t i = 0; i < image->fields.size(); ++i)
+      decoder.decodeColumn(image->fields[i], begin, end, image->columns[i]);
+  }
+  return image;
+}
+
+}  // namespace store::dbase
