@@ -72,15 +72,16 @@ std::optional<int64_t> decodeNumberKey(std::string_view key) {
   // digits x 10^(exponent - significant) units = digits x 10^(shift) ten-thousandths.
   const int shift = static_cast<int>(static_cast<uint8_t>(key[0])) - kExponentBias - significant + decimal::kScaleDigits;
   if (shift < 0) return std::nullopt;
+  const bool negative = signOf(key) < 0;
+  // int64 reaches one further below zero than above it.
+  const uint64_t limit = static_cast<uint64_t>(INT64_MAX) + (negative ? 1 : 0);
   uint64_t magnitude = 0;
-  constexpr uint64_t kLimit = static_cast<uint64_t>(INT64_MAX);
   for (int i = 0; i < significant + shift; ++i) {
-    int digit = i < significant ? nibbleAt(key, i) : 0;
-    if (digit > 9 || magnitude > (kLimit - static_cast<uint64_t>(digit)) / 10) return std::nullopt;
+    const int digit = i < significant ? nibbleAt(key, i) : 0;
+    if (digit > 9 || magnitude > (limit - static_cast<uint64_t>(digit)) / 10) return std::nullopt;
     magnitude = magnitude * 10 + static_cast<uint64_t>(digit);
   }
-  const auto value = static_cast<int64_t>(magnitude);
-  return signOf(key) < 0 ? -value : value;
+  return static_cast<int64_t>(negative ? 0 - magnitude : magnitude);
 }
 
 int compareNumberKeys(std::string_view a, std::string_view b) {
