@@ -93,14 +93,15 @@ class MdxFileTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
-  // Every tag read back by index_dump and by scanTag equals `model`'s rows.
+  // Every tag read back by scanTag and by index_dump equals `model`'s rows;
+  // without index_dump the test is marked skipped once our own walk passed.
   void expectTagsHold(const LedgerModel& model) {
     MdxFile index(journal, path);
     for (const dbase::Field* field : kFields) {
       SCOPED_TRACE(field->name);
       const std::vector<IndexItem> expected = expectedItems(*field, model.entries(*field));
       EXPECT_EQ(index.scanTag(field->name), expected);
-      if (!indexDumpAvailable()) continue;
+      if (!indexDumpAvailable()) GTEST_SKIP() << "index_dump (libdbd-xbase-perl) is not installed";
       std::string failure;
       const auto dumped = indexDump(path, field->name, KeyCodec(*field).keyLength(), failure);
       ASSERT_TRUE(dumped.has_value()) << failure;
