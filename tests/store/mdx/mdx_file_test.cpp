@@ -164,7 +164,10 @@ TEST_F(MdxFileTest, TagTableStaysANameTreeForAnyOrder) {
     }
     const QByteArray bytes = readAll(path);
     auto slot = [&](int number) { return bytes.mid(kTagTableStart + (number - 1) * kTagEntryLength, kTagEntryLength); };
-    auto nameOf = [&](int number) { return slot(number).mid(entry::kName, entry::kNameLength).constData(); };
+    auto nameOf = [&](int number) {
+      const QByteArray name = slot(number).mid(entry::kName, entry::kNameLength);
+      return name.left(qstrnlen(name.constData(), name.size()));
+    };
     // Walk from tag 1 within (low, high) bounds; every tag must be reached once.
     int reached = 0;
     std::function<void(int, int, QByteArray, QByteArray)> walk = [&](int number, int parent, QByteArray low,
