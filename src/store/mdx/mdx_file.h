@@ -15,6 +15,7 @@
 
 #include "store/dbase/field.h"
 #include "store/journal/journal.h"
+#include "store/mdx/btree_node.h"
 #include "store/value.h"
 
 namespace store::mdx {
@@ -38,6 +39,7 @@ class MdxFile {
   MdxFile(const MdxFile&) = delete;
   MdxFile& operator=(const MdxFile&) = delete;
 
+  // Tag names are upper case; lookups ignore case.
   std::vector<std::string> tagNames() const;
   bool hasTag(const std::string& name) const;
 
@@ -48,6 +50,11 @@ class MdxFile {
   // Keeps a tag true after a record was appended or its key changed.
   void insert(const std::string& tag, const dbase::Field& field, const KeyEntry& entry);
   void remove(const std::string& tag, const dbase::Field& field, const KeyEntry& entry);
+
+  // Every (key, record) of a tag in tree order. The whole tree is checked on
+  // the way (order, interior keys, depths, pages used once); a fault is a
+  // StoreError naming the file, tag and page.
+  std::vector<IndexItem> scanTag(const std::string& tag) const;
 
   // Writes a complete new .mdx holding the given tags (used by the pack) to
   // `path`, through a temporary file renamed into place; not journaled.

@@ -1,0 +1,229 @@
+// MdxFile: opening and checking an .mdx, adding tags, keeping them true key
+// by key, and writing whole files.
+//
+// Whole files (create, writeWhole) go to a temporary file renamed into place.
+// Changes to an open file go through the journal: one operation's changed
+// blocks, appended blocks and header fields are written as one batch.
+#include "store/mdx/mdx_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "store/error.h"
+#include "store/mdx/bulk_build.h"
+#include "store/mdx/key_codec.h"
+#include "store/mdx/mdx_layout.h"
+#include "store/mdx/tag_directory.h"
+#include "store/mdx/tag_header.h"
+#include "store/mdx/tag_tree.h"
+
+namespace store::mdx {
+
+namespace {
+
+std::string nameOf(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
+
+std::string tagWhere(const std::string& where, const std::string& tag) { return where + ", tag " + tag; }
+
+KeyCodec codecFor(const dbase::Field& field, const std::string& where) {
+  try {
+    return KeyCodec(field);
+  } catch (const StoreError& error) {
+    throw StoreError(where + ": " + error.what());
+  }
+}
+
+// Encodes and sorts a tag's entries, lays the tag out at the end of the file
+// `directory` describes and enters it there; returns the tag's blocks.
+std::string appendTag(TagDirectory& directory, const std::string& name, const dbase::Field& field,
+                      std::vector<KeyEntry> entries, const std::string& where) {
+  const std::string tag = validTagName(name);
+  const std::string context = tagWhere(where, tag);
+  if (directory.find(tag) != 0) throw StoreError(context + ": the tag exists already");
+  if (directory.tagCount() >= kMaxTags)
+    throw StoreError(context + ": the file holds " + std::to_string(kMaxTags) + " tags, no room for another");
+  const KeyCodec codec = codecFor(field, context);
+
+  std::vector<IndexItem> items;
+  items.reserve(entries.size());
+  for (const KeyEntry& entry : entries) {
+    if (entry.record == 0) throw StoreError(context + ": record number 0");
+    try {
+      items.push_back({codec.encode(entry.value, field.name), entry.record});
+    } catch (const StoreError& error) {
+      throw StoreError(context + ", record " + std::to_string(entry.record) + ": " + error.what());
+    }
+  }
+  entries.clear();
+  sortItems(codec, items);
+  for (size_t i = 1; i < items.size(); ++i)
+    if (items[i].record == items[i - 1].record && codec.compare(items[i].key, items[i - 1].key) == 0)
+      throw StoreError(context + ": record " + std::to_string(items[i].record) + " is given twice");
+
+  const uint32_t firstPage = directory.pageCount();
+  std::string blocks = buildTag(firstPage, codec, field.name, items);
+  directory.add({tag, firstPage, codec.type()});
+  directory.setPageCount(firstPage + static_cast<uint32_t>(blocks.size() / kPageSize));
+  directory.stampUpdateDate();
+  return blocks;
+}
+
+void writeAtomically(const QString& path, const std::string& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+      !file.commit())
+    throw StoreError("cannot write " + nameOf(path) + ": " + file.errorString().toStdString());
+}
+
+}  // namespace
+
+struct MdxFile::Impl : BlockSource {
+  Impl(journal::Journal& journal, const QString& path)
+      : where(nameOf(path)), file(journal, path), directory(readDirectory()) {
+    for (int number = 1; number <= directory.tagCount(); ++number) {
+      const TagEntry entry = directory.entry(number);
+      headers.push_back(
+          TagHeader::parse(readBlock(entry.headerPage), entry.keyType, pageCount(), tagWhere(where, entry.name)));
+    }
+  }
+
+  TagDirectory readDirectory() const {
+    const int64_t size = file.size();
+    return TagDirectory::parse(file.read(0, std::min<int64_t>(size, header::kLength)), size, where);
+  }
+
+  uint32_t pageCount() const override { return directory.pageCount(); }
+  std::string readBlock(uint32_t page) const override { return file.read(pageOffset(page), kBlockSize); }
+
+  // 1-based tag number; throws when there is no such tag.
+  int tagNumber(const std::string& name) const {
+    std::string upper;
+    try {
+      upper = validTagName(name);
+    } catch (const StoreError&) {
+      upper.clear();
+    }
+    const int number = upper.empty() ? 0 : directory.find(upper);
+    if (number == 0) throw StoreError(where + ": no tag " + name);
+    return number;
+  }
+
+  TagTree treeFor(int number, const dbase::Field& field) const {
+    const TagEntry entry = directory.entry(number);
+    const std::string context = tagWhere(where, entry.name);
+    const KeyCodec codec = codecFor(field, context);
+    const KeyCodec& own = headers[number - 1].codec;
+    if (codec.type() != own.type() || codec.keyLength() != own.keyLength())
+      throw StoreError(context + ": field " + field.name + " does not match the tag's " +
+                       std::to_string(own.keyLength()) + "-byte " + std::string(1, static_cast<char>(own.type())) +
+                       " keys");
+    return TagTree(*this, headers[number - 1], context);
+  }
+
+  std::string keyFor(int number, const dbase::Field& field, const KeyEntry& entry) const {
+    const std::string context = tagWhere(where, directory.entry(number).name);
+    if (entry.record == 0) throw StoreError(context + ": record number 0");
+    try {
+      return headers[number - 1].codec.encode(entry.value, field.name);
+    } catch (const StoreError& error) {
+      throw StoreError(context + ", record " + std::to_string(entry.record) + ": " + error.what());
+    }
+  }
+
+  // Writes what one insert or remove changed, in one journaled batch.
+  void commit(int number, const TagTree& tree) {
+    std::vector<std::pair<int64_t, std::string>> writes;
+    for (const auto& [page, block] : tree.changedBlocks()) writes.emplace_back(pageOffset(page), block);
+    if (tree.headerChanged()) {
+      const std::string block = tree.header().serialize();
+      writes.emplace_back(pageOffset(directory.entry(number).headerPage), block.substr(0, tagheader::kExpression));
+    }
+    TagDirectory updated = directory;
+    if (tree.pageCount() != directory.pageCount()) {
+      updated.setPageCount(tree.pageCount());
+      updated.stampUpdateDate();
+      writes.emplace_back(header::kPageCount, updated.bytes().substr(header::kPageCount, 4));
+      writes.emplace_back(header::kUpdated, updated.bytes().substr(header::kUpdated, 3));
+    }
+    file.writeMany(writes);
+    directory = std::move(updated);
+    headers[number - 1] = tree.header();
+  }
+
+  std::string where;
+  journal::JournaledFile file;
+  TagDirectory directory;
+  std::vector<TagHeader> headers;  // by tag number - 1
+};
+
+void MdxFile::create(journal::Journal& journal, const QString& path, const std::string& tableName) {
+  if (journal.active()) {
+    if (QFileInfo::exists(path))
+      journal.saveWholeFile(path);
+    else
+      journal.noteCreated(path);
+  }
+  writeAtomically(path, TagDirectory::fresh(tableName).bytes());
+}
+
+MdxFile::MdxFile(journal::Journal& journal, const QString& path) : impl_(std::make_unique<Impl>(journal, path)) {}
+
+MdxFile::~MdxFile() = default;
+
+std::vector<std::string> MdxFile::tagNames() const {
+  std::vector<std::string> names;
+  for (int number = 1; number <= impl_->directory.tagCount(); ++number)
+    names.push_back(impl_->directory.entry(number).name);
+  return names;
+}
+
+bool MdxFile::hasTag(const std::string& name) const {
+  try {
+    impl_->tagNumber(name);
+    return true;
+  } catch (const StoreError&) {
+    return false;
+  }
+}
+
+void MdxFile::addTag(const std::string& name, const dbase::Field& field, std::vector<KeyEntry> entries) {
+  TagDirectory updated = impl_->directory;
+  const uint32_t firstPage = updated.pageCount();
+  const std::string blocks = appendTag(updated, name, field, std::move(entries), impl_->where);
+  impl_->file.writeMany({{pageOffset(firstPage), blocks}, {0, updated.bytes()}});
+  const TagEntry entry = updated.entry(updated.tagCount());
+  impl_->headers.push_back(TagHeader::parse(std::string_view(blocks).substr(0, kBlockSize), entry.keyType,
+                                            updated.pageCount(), tagWhere(impl_->where, entry.name)));
+  impl_->directory = std::move(updated);
+}
+
+void MdxFile::insert(const std::string& tag, const dbase::Field& field, const KeyEntry& entry) {
+  const int number = impl_->tagNumber(tag);
+  TagTree tree = impl_->treeFor(number, field);
+  tree.insert(impl_->keyFor(number, field, entry), entry.record);
+  impl_->commit(number, tree);
+}
+
+void MdxFile::remove(const std::string& tag, const dbase::Field& field, const KeyEntry& entry) {
+  const int number = impl_->tagNumber(tag);
+  TagTree tree = impl_->treeFor(number, field);
+  tree.remove(impl_->keyFor(number, field, entry), entry.record);
+  impl_->commit(number, tree);
+}
+
+std::vector<IndexItem> MdxFile::scanTag(const std::string& tag) const {
+  const int number = impl_->tagNumber(tag);
+  const TagEntry entry = impl_->directory.entry(number);
+  return TagTree(*impl_, impl_->headers[number - 1], tagWhere(impl_->where, entry.name)).scan();
+}
+
+void MdxFile::writeWhole(const QString& path, const std::string& tableName, std::vector<TagSpec> tags) {
+  TagDirectory directory = TagDirectory::fresh(tableName);
+  std::string bytes;
+  for (TagSpec& tag : tags) bytes += appendTag(directory, tag.name, tag.field, std::move(tag.entries), nameOf(path));
+  writeAtomically(path, directory.bytes() + bytes);
+}
+
+}  // namespace store::mdx
