@@ -15,7 +15,9 @@
 // write it makes.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -43,8 +45,9 @@ class TextDictionary {
   uint32_t size() const { return static_cast<uint32_t>(texts_.size()); }
 
  private:
-  std::vector<std::string> texts_;
-  std::unordered_map<std::string_view, uint32_t> codes_;  // views into texts_' heap strings
+  // A deque never moves its elements, so the map's keys can view them.
+  std::deque<std::string> texts_;
+  std::unordered_map<std::string_view, uint32_t> codes_;
 };
 
 struct Column {

@@ -17,6 +17,9 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace store::journal {
 
@@ -37,10 +40,18 @@ class Journal {
   void commit();    // REQUIRES: active()
   void rollback();  // REQUIRES: active()
 
+  // A point inside the open transaction that rollbackTo() returns the files
+  // to, undoing only what was changed after it (one failed statement of a
+  // longer transaction). REQUIRES: active().
+  int64_t savepoint();
+  void rollbackTo(int64_t savepoint);
+
   // REQUIRES: active(). Each is synced before it returns.
   // Saves the bytes [offset, offset + length) of the file as they are now
   // (only the part inside the file's current length) and the file's length.
   void saveRange(const QString& path, int64_t offset, int64_t length);
+  // The same for several ranges of one file, synced once.
+  void saveRanges(const QString& path, const std::vector<std::pair<int64_t, int64_t>>& ranges);
   // Saves the file's length, so bytes appended later are cut on rollback.
   void saveLength(const QString& path);
   // The file does not exist yet and is about to be created: rollback deletes it.
@@ -56,7 +67,9 @@ class Journal {
   std::unique_ptr<State> state_;
 };
 
-// A file opened for in-place changes, each write saved in the journal first.
+// A file opened for in-place changes. While the journal is active, each
+// write's before-image is saved in it first; outside a transaction writes go
+// straight to the file.
 class JournaledFile {
  public:
   // Opens an existing file for reading and writing; throws StoreError.
@@ -68,6 +81,8 @@ class JournaledFile {
   int64_t size() const;
   std::string read(int64_t offset, int64_t length) const;  // throws StoreError
   void write(int64_t offset, std::string_view bytes);      // throws StoreError
+  // Several writes whose before-images are journaled with one sync.
+  void writeMany(const std::vector<std::pair<int64_t, std::string>>& writes);
   void truncate(int64_t length);                           // throws StoreError
   const QString& path() const { return path_; }
 
@@ -75,7 +90,6 @@ class JournaledFile {
   Journal& journal_;
   QString path_;
   int fd_ = -1;
-  bool lengthSaved_ = false;
 };
 
 }  // namespace store::journal

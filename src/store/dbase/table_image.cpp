@@ -1,0 +1,107 @@
+// The column-wise table image: dictionary, value access, posting lists.
+#include "store/dbase/table_image.h"
+
+#include <QByteArrayView>
+
+namespace store::dbase {
+
+uint32_t TextDictionary::intern(std::string_view text) {
+  auto found = codes_.find(text);
+  if (found != codes_.end()) return found->second;
+  auto code = static_cast<uint32_t>(texts_.size());
+  texts_.emplace_back(text);
+  codes_.emplace(texts_.back(), code);
+  return code;
+}
+
+std::optional<uint32_t> TextDictionary::find(std::string_view text) const {
+  auto found = codes_.find(text);
+  if (found == codes_.end()) return std::nullopt;
+  return found->second;
+}
+
+int TableImage::fieldIndex(std::string_view name) const {
+  for (size_t i = 0; i < fields.size(); ++i)
+    if (QByteArrayView(fields[i].name).compare(QByteArrayView(name), Qt::CaseInsensitive) == 0)
+      return static_cast<int>(i);
+  return -1;
+}
+
+Value TableImage::value(uint32_t row, int field) const {
+  const Column& column = columns[static_cast<size_t>(field)];
+  switch (fields[static_cast<size_t>(field)].type) {
+    case 'C': return Value::text(column.dictionary->text(column.codes[row]));
+    case 'D': {
+      int32_t day = column.dates[row];
+      return day == kNullDate ? Value::null() : Value::date(day);
+    }
+    case 'L': {
+      int64_t flag = column.numbers[row];
+      return flag == kNullNumber ? Value::null() : Value::boolean(flag != 0);
+    }
+    default: {
+      int64_t number = column.numbers[row];
+      return number == kNullNumber ? Value::null() : Value::number(number);
+    }
+  }
+}
+
+const std::vector<uint32_t>& TableImage::rowsWithCode(int field, uint32_t code) const {
+  static const std::vector<uint32_t> kNone;
+  if (postings_.size() != fields.size()) postings_.resize(fields.size());
+  auto& postings = postings_[static_cast<size_t>(field)];
+  if (!postings) {
+    postings = std::make_unique<std::unordered_map<uint32_t, std::vector<uint32_t>>>();
+    const auto& codes = columns[static_cast<size_t>(field)].codes;
+    for (uint32_t row = 0; row < codes.size(); ++row) (*postings)[codes[row]].push_back(row);
+  }
+  auto found = postings->find(code);
+  return found == postings->end() ? kNone : found->second;
+}
+
+void TableImage::appendRow(const std::vector<Value>& row) {
+  auto newRow = rowCount();
+  deleted.push_back(0);
+  for (size_t f = 0; f < fields.size(); ++f) {
+    Column& column = columns[f];
+    const Value& value = row[f];
+    switch (fields[f].type) {
+      case 'C': {
+        uint32_t code = column.dictionary->intern(value.kind() == Value::Kind::Text ? value.asText() : std::string());
+        column.codes.push_back(code);
+        if (f < postings_.size() && postings_[f]) (*postings_[f])[code].push_back(newRow);
+        break;
+      }
+      case 'D': column.dates.push_back(value.kind() == Value::Kind::Date ? value.asDate() : kNullDate); break;
+      case 'L': column.numbers.push_back(value.kind() == Value::Kind::Bool ? (value.asBool() ? 1 : 0) : kNullNumber); break;
+      default: column.numbers.push_back(value.kind() == Value::Kind::Number ? value.asNumber() : kNullNumber); break;
+    }
+  }
+}
+
+void TableImage::setValue(uint32_t row, int field, const Value& value) {
+  auto f = static_cast<size_t>(field);
+  Column& column = columns[f];
+  switch (fields[f].type) {
+    case 'C': {
+      uint32_t code = column.dictionary->intern(value.kind() == Value::Kind::Text ? value.asText() : std::string());
+      uint32_t old = column.codes[row];
+      if (old == code) return;
+      column.codes[row] = code;
+      if (f < postings_.size() && postings_[f]) {
+        auto& oldRows = (*postings_[f])[old];
+        oldRows.erase(std::lower_bound(oldRows.begin(), oldRows.end(), row));
+        auto& newRows = (*postings_[f])[code];
+        newRows.insert(std::lower_bound(newRows.begin(), newRows.end(), row), row);
+      }
+      break;
+    }
+    case 'D': column.dates[row] = value.kind() == Value::Kind::Date ? value.asDate() : kNullDate; break;
+    case 'L': column.numbers[row] = value.kind() == Value::Kind::Bool ? (value.asBool() ? 1 : 0) : kNullNumber; break;
+    default: column.numbers[row] = value.kind() == Value::Kind::Number ? value.asNumber() : kNullNumber; break;
+  }
+}
+
+void TableImage::setDeleted(uint32_t row, bool isDeleted) { deleted[row] = isDeleted ? 1 : 0; }
+
+}  // namespace store::dbase
