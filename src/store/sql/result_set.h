@@ -66,7 +66,7 @@ class ResultSet {
   std::vector<uint32_t> visible_;  // indexes into rows_ that pass the filter
   std::shared_ptr<Condition> condition_;
   bool filtered_ = false;
-  int position_ = 0;  // index into visible_; -1 before the first, size() past the last
+  int position_ = 0;  // index into visible_ of the current row; it stays on the row a move ran off
   bool bof_ = true, eof_ = true;
 };
 

@@ -1,0 +1,75 @@
+// INSERT, UPDATE, DELETE and the two CREATE statements.
+#include "store/sql/executor/modify_executor.h"
+
+#include "store/sql/executor/evaluator.h"
+#include "store/sql/executor/row_selection.h"
+#include "store/sql/executor/select_executor.h"
+
+namespace store::sql {
+
+namespace {
+
+std::vector<const BoundExpr*> conditionList(std::vector<BoundExprPtr>& conditions) {
+  std::vector<const BoundExpr*> list;
+  for (BoundExprPtr& condition : conditions) {
+    resolveSubqueries(*condition);
+    list.push_back(condition.get());
+  }
+  return list;
+}
+
+}  // namespace
+
+void runInsert(Catalog& catalog, BoundInsert& insert) {
+  const dbase::FieldList& fields = insert.table.image->fields;
+  std::vector<BoundTable> noTables;
+  RowContext context{&noTables, nullptr, nullptr};
+  std::vector<std::vector<Value>> rows;
+  for (std::vector<BoundExprPtr>& values : insert.rows) {
+    std::vector<Value> row(fields.size());
+    for (size_t f = 0; f < fields.size(); ++f) {
+      if (!values[f]) continue;
+      resolveSubqueries(*values[f]);
+      row[f] = fitToField(evaluate(*values[f], context), fields[f]);
+    }
+    rows.push_back(std::move(row));
+  }
+  catalog.insertRows(insert.table.path, rows);
+}
+
+void runUpdate(Catalog& catalog, BoundUpdate& update) {
+  std::vector<BoundTable> tables{update.table};
+  std::vector<const BoundExpr*> conditions = conditionList(update.conditions);
+  for (auto& [field, value] : update.assignments) resolveSubqueries(*value);
+  std::vector<uint32_t> rows = selectRows(tables, 0, conditions);
+  if (rows.empty()) return;
+
+  const dbase::FieldList& fields = update.table.image->fields;
+  std::vector<dbase::RowChange> changes;
+  changes.reserve(rows.size());
+  for (uint32_t row : rows) {
+    RowContext context{&tables, &row, nullptr};
+    dbase::RowChange change;
+    change.row = row;
+    for (const auto& [field, value] : update.assignments)
+      change.assignments.emplace_back(field, fitToField(evaluate(*value, context), fields[field]));
+    changes.push_back(std::move(change));
+  }
+  catalog.updateRows(update.table.path, changes);
+}
+
+void runDelete(Catalog& catalog, BoundDelete& del) {
+  std::vector<BoundTable> tables{del.table};
+  std::vector<uint32_t> rows = selectRows(tables, 0, conditionList(del.conditions));
+  if (!rows.empty()) catalog.deleteRows(del.table.path, rows);
+}
+
+void runCreateTable(Catalog& catalog, const BoundCreateTable& create) {
+  catalog.createTable(create.path, create.fields);
+}
+
+void runCreateIndex(Catalog& catalog, const BoundCreateIndex& create) {
+  catalog.createIndex(create.tag, create.path, create.column);
+}
+
+}  // namespace store::sql

@@ -1,0 +1,334 @@
+// The SELECT pipeline.
+#include "store/sql/executor/select_executor.h"
+
+#include <algorithm>
+#include <bit>
+#include <numeric>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "store/error.h"
+#include "store/sql/executor/aggregation.h"
+#include "store/sql/executor/evaluator.h"
+#include "store/sql/executor/group_table.h"
+#include "store/sql/executor/row_selection.h"
+#include "store/sql/executor/tuples.h"
+
+namespace store::sql {
+
+using Kind = BoundExpr::Kind;
+
+void resolveSubqueries(BoundExpr& expr) {
+  if (expr.kind == Kind::Subquery) {
+    SelectResult result = runSelect(*expr.subquery);
+    if (result.rows.size() > 1) throw StoreError("the subquery gives more than one row" + describePosition(expr.pos));
+    expr.constant = result.rows.empty() ? Value::null() : result.rows.front().front();
+    expr.kind = Kind::Constant;
+    expr.subquery.reset();
+    return;
+  }
+  if (expr.left) resolveSubqueries(*expr.left);
+  if (expr.right) resolveSubqueries(*expr.right);
+}
+
+namespace {
+
+// Bit t set when the expression reads a column of table t.
+uint64_t tablesUsed(const BoundExpr& expr) {
+  uint64_t mask = expr.isColumn() ? uint64_t(1) << expr.table : 0;
+  if (expr.left) mask |= tablesUsed(*expr.left);
+  if (expr.right) mask |= tablesUsed(*expr.right);
+  return mask;
+}
+
+// A key that equal values (and only they) share, for hashing values whose
+// kinds are not known in advance.
+void appendKey(const Value& value, std::string& key) {
+  key.push_back(static_cast<char>(value.kind()));
+  switch (value.kind()) {
+    case Value::Kind::Text: {
+      uint32_t length = static_cast<uint32_t>(value.asText().size());
+      key.append(reinterpret_cast<const char*>(&length), sizeof length);
+      key.append(value.asText());
+      break;
+    }
+    case Value::Kind::Float: {
+      double real = value.asFloat() == 0 ? 0.0 : value.asFloat();  // -0 and 0 are one key
+      key.append(reinterpret_cast<const char*>(&real), sizeof real);
+      break;
+    }
+    case Value::Kind::Null:
+      break;
+    default: {
+      int64_t number = value.kind() == Value::Kind::Date ? value.asDate() : value.asNumber();
+      if (value.kind() == Value::Kind::Bool) number = value.asBool();
+      key.append(reinterpret_cast<const char*>(&number), sizeof number);
+      break;
+    }
+  }
+}
+
+class SelectRunner {
+ public:
+  explicit SelectRunner(BoundSelect& select) : select_(select), tables_(select.tables) {}
+
+  SelectResult run() {
+    resolveAllSubqueries();
+    Tuples tuples = joinedTuples();
+    SelectResult result;
+    for (const BoundOutput& output : select_.outputs) result.names.push_back(output.name);
+    if (select_.grouped) {
+      produceGroups(tuples, groupColumns(select_.groupBy));
+      if (select_.distinct) removeDuplicates();
+    } else if (select_.distinct && allOutputsAreColumns()) {
+      std::vector<const BoundExpr*> keys;
+      for (const BoundOutput& output : select_.outputs) keys.push_back(output.expr.get());
+      produceGroups(tuples, keys);
+    } else {
+      produceRows(tuples);
+      if (select_.distinct) removeDuplicates();
+    }
+    sortRows();
+    result.rows = std::move(rows_);
+    return result;
+  }
+
+ private:
+  void resolveAllSubqueries() {
+    for (BoundExprPtr& condition : select_.conditions) resolveSubqueries(*condition);
+    for (BoundOutput& output : select_.outputs) resolveSubqueries(*output.expr);
+    for (BoundAggregate& aggregate : select_.aggregates)
+      if (aggregate.argument) resolveSubqueries(*aggregate.argument);
+    for (BoundOrder& order : select_.orderBy)
+      if (order.expr) resolveSubqueries(*order.expr);
+  }
+
+  static std::vector<const BoundExpr*> groupColumns(const std::vector<BoundExprPtr>& keys) {
+    std::vector<const BoundExpr*> columns;
+    for (const BoundExprPtr& key : keys) columns.push_back(key.get());
+    return columns;
+  }
+
+  bool allOutputsAreColumns() const {
+    return std::all_of(select_.outputs.begin(), select_.outputs.end(),
+                       [](const BoundOutput& output) { return output.expr->isColumn(); });
+  }
+
+  // --- filtering and joining -------------------------------------------------
+
+  Tuples joinedTuples() {
+    size_t tableCount = tables_.size();
+    if (tableCount > 64) throw StoreError("a SELECT may join at most 64 tables");
+    std::vector<std::vector<const BoundExpr*>> ownConditions(tableCount);
+    std::vector<const BoundExpr*> crossConditions;
+    for (const BoundExprPtr& condition : select_.conditions) {
+      uint64_t mask = tablesUsed(*condition);
+      if (std::popcount(mask) > 1) crossConditions.push_back(condition.get());
+      else ownConditions[mask == 0 ? 0 : std::countr_zero(mask)].push_back(condition.get());
+    }
+    Tuples tuples;
+    tuples.rows.push_back(selectRows(tables_, 0, ownConditions[0]));
+    for (size_t t = 1; t < tableCount; ++t)
+      joinTable(tuples, int(t), selectRows(tables_, int(t), ownConditions[t]), crossConditions);
+    filterTuples(tuples, crossConditions);
+    return tuples;
+  }
+
+  // Joins table t's records to the tuples so far: by hashing on the
+  // equalities between t's columns and earlier tables' columns, which are
+  // taken out of `pending`; by pairing every tuple with every record when
+  // there are none.
+  void joinTable(Tuples& tuples, int t, const std::vector<uint32_t>& records,
+                 std::vector<const BoundExpr*>& pending) {
+    std::vector<std::pair<const BoundExpr*, const BoundExpr*>> keys;  // earlier side, t's side
+    for (auto it = pending.begin(); it != pending.end();) {
+      const BoundExpr& c = **it;
+      bool equality = c.kind == Kind::Binary && c.binaryOp == ast::BinaryOp::Equal && c.left->isColumn() &&
+                       c.right->isColumn() && c.left->type == c.right->type;
+      if (equality && c.right->table == t && c.left->table < t) keys.emplace_back(c.left.get(), c.right.get());
+      else if (equality && c.left->table == t && c.right->table < t) keys.emplace_back(c.right.get(), c.left.get());
+      else {
+        ++it;
+        continue;
+      }
+      it = pending.erase(it);
+    }
+
+    Tuples joined;
+    joined.rows.resize(t + 1);
+    auto append = [&](size_t i, uint32_t record) {
+      for (int u = 0; u < t; ++u) joined.rows[u].push_back(tuples.rows[u][i]);
+      joined.rows[t].push_back(record);
+    };
+    if (keys.empty()) {
+      for (size_t i = 0; i < tuples.size(); ++i)
+        for (uint32_t record : records) append(i, record);
+    } else {
+      std::unordered_map<std::string, std::vector<uint32_t>> byKey;
+      std::string key;
+      for (uint32_t record : records) {
+        if (keyOf(keys, false, &record, key)) byKey[key].push_back(record);
+      }
+      std::vector<uint32_t> tuple;
+      for (size_t i = 0; i < tuples.size(); ++i) {
+        tuples.gather(i, tuple);
+        if (!keyOf(keys, true, tuple.data(), key)) continue;
+        auto found = byKey.find(key);
+        if (found == byKey.end()) continue;
+        for (uint32_t record : found->second) append(i, record);
+      }
+    }
+    tuples = std::move(joined);
+  }
+
+  // The hash key of one side of the join equalities: `records` is a tuple
+  // of the earlier tables, or the one record of the new table. False when a
+  // value is Null (which equals nothing).
+  bool keyOf(const std::vector<std::pair<const BoundExpr*, const BoundExpr*>>& keys, bool earlierSide,
+             const uint32_t* records, std::string& key) const {
+    key.clear();
+    for (const auto& [earlier, own] : keys) {
+      const BoundExpr& column = earlierSide ? *earlier : *own;
+      uint32_t record = earlierSide ? records[column.table] : records[0];
+      Value value = tables_[column.table].image->value(record, column.field);
+      if (value.isNull()) return false;
+      appendKey(value, key);
+    }
+    return true;
+  }
+
+  void filterTuples(Tuples& tuples, const std::vector<const BoundExpr*>& conditions) {
+    if (conditions.empty()) return;
+    Tuples kept;
+    kept.rows.resize(tuples.rows.size());
+    std::vector<uint32_t> tuple;
+    for (size_t i = 0; i < tuples.size(); ++i) {
+      tuples.gather(i, tuple);
+      RowContext context{&tables_, tuple.data(), nullptr};
+      bool passes = std::all_of(conditions.begin(), conditions.end(),
+                                [&](const BoundExpr* c) { return isTrue(evaluate(*c, context)); });
+      if (!passes) continue;
+      for (size_t t = 0; t < tuple.size(); ++t) kept.rows[t].push_back(tuple[t]);
+    }
+    tuples = std::move(kept);
+  }
+
+  // --- result rows -----------------------------------------------------------
+
+  // One result row per tuple.
+  void produceRows(const Tuples& tuples) {
+    std::vector<uint32_t> tuple;
+    rows_.reserve(tuples.size());
+    for (size_t i = 0; i < tuples.size(); ++i) {
+      tuples.gather(i, tuple);
+      emitRow(RowContext{&tables_, tuple.data(), nullptr});
+    }
+  }
+
+  // One result row per group of equal `keys` (columns); with no keys, one
+  // row for all the tuples, also when there are none.
+  void produceGroups(const Tuples& tuples, const std::vector<const BoundExpr*>& keys) {
+    std::vector<uint32_t> groupOf(tuples.size(), 0);
+    std::vector<uint32_t> firstTuple;
+    uint32_t groupCount = 1;
+    if (keys.empty()) {
+      firstTuple.push_back(0);
+    } else {
+      groupCount = assignGroups(tuples, keys, groupOf, firstTuple);
+    }
+    std::vector<Value> aggregates =
+        computeAggregates(tables_, tuples, groupOf, groupCount, select_.aggregates);
+    std::vector<uint32_t> tuple(tables_.size(), 0);
+    rows_.reserve(groupCount);
+    for (uint32_t g = 0; g < groupCount; ++g) {
+      if (tuples.size() > 0) tuples.gather(firstTuple[g], tuple);
+      emitRow(RowContext{&tables_, tuple.data(), aggregates.data() + size_t(g) * select_.aggregates.size()});
+    }
+  }
+
+  uint32_t assignGroups(const Tuples& tuples, const std::vector<const BoundExpr*>& keys,
+                        std::vector<uint32_t>& groupOf, std::vector<uint32_t>& firstTuple) const {
+    struct KeyColumn {
+      const uint32_t* rows;
+      const uint32_t* codes = nullptr;
+      const int64_t* numbers = nullptr;
+      const int32_t* dates = nullptr;
+    };
+    std::vector<KeyColumn> columns;
+    for (const BoundExpr* key : keys) {
+      const dbase::TableImage& image = *tables_[key->table].image;
+      const dbase::Column& data = image.columns[key->field];
+      KeyColumn column{tuples.rows[key->table].data()};
+      switch (image.fields[key->field].type) {
+        case 'C': column.codes = data.codes.data(); break;
+        case 'D': column.dates = data.dates.data(); break;
+        default: column.numbers = data.numbers.data(); break;
+      }
+      columns.push_back(column);
+    }
+    GroupTable table(columns.size());
+    std::vector<uint64_t> key(columns.size());
+    for (size_t i = 0; i < tuples.size(); ++i) {
+      for (size_t k = 0; k < columns.size(); ++k) {
+        const KeyColumn& c = columns[k];
+        uint32_t row = c.rows[i];
+        key[k] = c.codes ? c.codes[row] : c.dates ? uint64_t(int64_t(c.dates[row])) : uint64_t(c.numbers[row]);
+      }
+      uint32_t group = table.findOrInsert(key.data());
+      if (group == firstTuple.size()) firstTuple.push_back(uint32_t(i));
+      groupOf[i] = group;
+    }
+    return table.groupCount();
+  }
+
+  // Computes the result columns, and the sort keys that are not result
+  // columns, of one result row.
+  void emitRow(const RowContext& context) {
+    std::vector<Value> row;
+    row.reserve(select_.outputs.size() + select_.orderBy.size());
+    for (const BoundOutput& output : select_.outputs) row.push_back(evaluate(*output.expr, context));
+    for (const BoundOrder& order : select_.orderBy)
+      if (order.expr) row.push_back(evaluate(*order.expr, context));
+    rows_.push_back(std::move(row));
+  }
+
+  void removeDuplicates() {
+    std::unordered_set<std::string> seen;
+    std::vector<std::vector<Value>> unique;
+    std::string key;
+    for (std::vector<Value>& row : rows_) {
+      key.clear();
+      for (size_t c = 0; c < select_.outputs.size(); ++c) appendKey(row[c], key);
+      if (seen.insert(key).second) unique.push_back(std::move(row));
+    }
+    rows_ = std::move(unique);
+  }
+
+  void sortRows() {
+    size_t outputCount = select_.outputs.size();
+    if (!select_.orderBy.empty()) {
+      std::vector<size_t> keyColumn;
+      size_t hidden = outputCount;
+      for (const BoundOrder& order : select_.orderBy)
+        keyColumn.push_back(order.expr ? hidden++ : size_t(order.output));
+      std::stable_sort(rows_.begin(), rows_.end(), [&](const std::vector<Value>& a, const std::vector<Value>& b) {
+        for (size_t k = 0; k < keyColumn.size(); ++k) {
+          int order = compareForSort(a[keyColumn[k]], b[keyColumn[k]]);
+          if (order != 0) return select_.orderBy[k].descending ? order > 0 : order < 0;
+        }
+        return false;
+      });
+    }
+    for (std::vector<Value>& row : rows_) row.resize(outputCount);
+  }
+
+  BoundSelect& select_;
+  const std::vector<BoundTable>& tables_;
+  std::vector<std::vector<Value>> rows_;
+};
+
+}  // namespace
+
+SelectResult runSelect(BoundSelect& select) { return SelectRunner(select).run(); }
+
+}  // namespace store::sql

@@ -1,0 +1,736 @@
+-- Every statement text the program sends, in an order that runs: the
+-- tables are created, a receipt note is entered, goods are consumed and
+-- transferred, every report runs, then the note is changed and deleted.
+-- Blocks end with a line holding ";;". A block's leading "-- " lines state
+-- what a SELECT must give ("-- rows: N", or "-- column NAME: v1|v2|...",
+-- the values as text in result order); the other lines are the statement,
+-- sent exactly as written after {Data} and {Program} are replaced.
+;;
+CREATE TABLE "{Data}\CapNote.dbf"
+( IDCAP     DECIMAL(12,0),
+  NRNOTA    DECIMAL(8,0),
+  DATANOTA  DATE,
+  FURNIZOR  CHAR(50),
+  NRFACT    CHAR(12),
+  DATAFACT  DATE,
+  TVA       DECIMAL(4,2),
+  DELEGAT   CHAR(50),
+  BISERIA   CHAR(5),
+  BINR      CHAR(10),
+  BIPOL     CHAR(24),
+  RECEPTIO  CHAR(24),
+  GESTIONAR CHAR(24),
+  V1        DECIMAL (8,2) )
+;;
+CREATE TABLE "{Data}\Note.dbf"
+( IDNOTA    DECIMAL(12,0),
+  IDCAP     DECIMAL(12,0),
+  NRNOTA    DECIMAL(8,0),
+  DATANOTA  DATE,
+  PRODUS    CHAR(50),
+  UM        CHAR(3),
+  C2        DECIMAL(8,2),
+  C3        DECIMAL(8,2),
+  C4        DECIMAL(8,2),
+  C5        DECIMAL(8,2),
+  C6        DECIMAL(8,2),
+  C7        DECIMAL(8,2),
+  TIP       CHAR(18),
+  OBS       CHAR(150),
+  GESTIUNE  CHAR(32),
+  NRINV     DECIMAL(8,0) )
+;;
+CREATE TABLE "{Data}\Gestiuni.dbf"
+( IDGEST    DECIMAL(12,0),
+  IDCAP     DECIMAL(12,0),
+  IDNOTA    DECIMAL(12,0),
+  DATA      DATE,
+  PRODUS    CHAR(50),
+  UM        CHAR(3),
+  DOCJUS    CHAR(50),
+  EXPLIC    CHAR(100),
+  CANTIN    DECIMAL(8,2),
+  VALIN     DECIMAL(8,2),
+  CANTOUT   DECIMAL(8,2),
+  VALOUT    DECIMAL(8,2),
+  GESTIUNE  CHAR(32) )
+;;
+CREATE INDEX IDNOTA ON "{Data}\Note.dbf" (IDNOTA)
+;;
+CREATE INDEX IDCAP ON "{Data}\Note.dbf" (IDCAP)
+;;
+CREATE INDEX IDNOTA ON "{Data}\Gestiuni.dbf" (IDNOTA)
+;;
+CREATE INDEX IDCAP ON "{Data}\Gestiuni.dbf" (IDCAP)
+;;
+CREATE INDEX IDGEST ON "{Data}\Gestiuni.dbf" (IDGEST)
+;;
+INSERT INTO "{Data}\CAPNOTE.dbf"
+(NRNOTA,DATANOTA,IDCAP,FURNIZOR,NRFACT,DATAFACT,DELEGAT,BISERIA,BINR,BIPOL,RECEPTIO,V1,TVA,
+ GESTIONAR )
+VALUES (12,"05.03.2024",1,"SC Alfa SRL","F123",
+"04.03.2024","Ion Popescu","AB","123456","Sectia 1","Maria Ionescu",0,24,
+"Ana Pop" )
+;;
+INSERT INTO "{Data}\NOTE.dbf"
+(IDCAP,NRNOTA,DATANOTA,IDNOTA,PRODUS,UM,C2,C3,C4,C5,C6,C7,TIP,NRINV,GESTIUNE,OBS)
+VALUES (
+1,
+12,
+"05.03.2024",
+1,
+"CEAI",
+"BUC",
+10,10,
+2,
+20,
+4.8,
+24.8,
+"CONSUMABIL",
+0,
+"Magazie",
+"")
+;;
+INSERT INTO "{Data}\Gestiuni.dbf"
+(IDGEST, IDNOTA, IDCAP, DATA, PRODUS, DOCJUS,
+CANTIN, VALIN, CANTOUT, VALOUT, GESTIUNE,UM )
+VALUES (
+1,
+1,
+1,
+"05.03.2024",
+"CEAI",
+"N.I.R. nr.12",
+10,
+24.8,
+0,0,
+"Magazie",
+"BUC" )
+;;
+INSERT INTO "{Data}\NOTE.dbf"
+(IDCAP,NRNOTA,DATANOTA,IDNOTA,PRODUS,UM,C2,C3,C4,C5,C6,C7,TIP,NRINV,GESTIUNE,OBS)
+VALUES (
+1,
+12,
+"05.03.2024",
+2,
+"CANA",
+"BUC",
+4,4,
+5,
+20,
+4.8,
+24.8,
+"OBIECT DE INVENTAR",
+100,
+"Birou",
+"cana ""alba""")
+;;
+INSERT INTO "{Data}\Gestiuni.dbf"
+(IDGEST, IDNOTA, IDCAP, DATA, PRODUS, DOCJUS,
+CANTIN, VALIN, CANTOUT, VALOUT, GESTIUNE,UM )
+VALUES (
+2,
+2,
+1,
+"05.03.2024",
+"CANA",
+"N.I.R. nr.12",
+4,
+24.8,
+0,0,
+"Birou",
+"BUC" )
+;;
+INSERT INTO "{Data}\NOTE.dbf"
+(IDCAP,NRNOTA,DATANOTA,IDNOTA,PRODUS,UM,C2,C3,C4,C5,C6,C7,TIP,NRINV,GESTIUNE,OBS)
+VALUES (
+1,
+12,
+"05.03.2024",
+3,
+"REDUCERE",
+"BUC",
+1,1,
+-1,
+-1,
+-0.24,
+-1.24,
+"DISCOUNT",
+0,
+"",
+"")
+;;
+INSERT INTO "{Data}\Gestiuni.dbf"
+(IDGEST, IDNOTA, IDCAP, DATA, PRODUS, DOCJUS,
+CANTIN, VALIN, CANTOUT, VALOUT, GESTIUNE,UM )
+VALUES (
+3,
+3,
+1,
+"05.03.2024",
+"REDUCERE",
+"N.I.R. nr.12",
+1,
+-1.24,
+0,0,
+"",
+"BUC" )
+;;
+UPDATE "{Data}\CAPNOTE.dbf"
+SET V1=
+(SELECT SUM(C7)
+FROM "{Data}\NOTE.dbf"
+WHERE IDCAP=1
+)
+WHERE IDCAP=1
+;;
+-- column PRODUS: CANA|CEAI|REDUCERE
+-- column OBS: cana "alba"||
+SELECT * FROM "{Data}\NOTE.dbf"
+ORDER BY PRODUS
+;;
+-- column V1: 48.36
+-- column DATANOTA: 05.03.2024
+-- column TVA: 24
+SELECT * FROM "{Data}\CAPNOTE.dbf"
+ORDER BY DATANOTA,NRNOTA
+;;
+INSERT INTO "{Data}\Gestiuni.dbf"
+(IDGEST, IDCAP,IDNOTA,DATA, PRODUS, DOCJUS,EXPLIC,
+CANTIN,VALIN,CANTOUT,VALOUT,
+GESTIUNE,UM )
+VALUES (
+4,-1,-1,
+"10.03.2024",
+"CEAI",
+"Bon Consum nr.15",
+"protocol",
+0,0,
+4,
+9.92,
+"Magazie",
+"BUC" )
+;;
+INSERT INTO "{Data}\Gestiuni.dbf"
+(IDGEST, IDCAP,IDNOTA,DATA, PRODUS, DOCJUS,EXPLIC,
+CANTIN,VALIN,CANTOUT,VALOUT,GESTIUNE,UM )
+VALUES (
+5,-1,-1,
+"12.03.2024",
+"CEAI",
+"Nota de Transfer nr.3",
+"Transfer catre Birou. ",
+0,0,
+6,
+14.88,
+"Magazie",
+"BUC" )
+;;
+INSERT INTO "{Data}\Gestiuni.dbf"
+(IDGEST, IDCAP,IDNOTA,DATA, PRODUS, DOCJUS,EXPLIC,
+CANTIN,VALIN,CANTOUT,VALOUT,GESTIUNE,UM )
+VALUES (
+6,-1,-1,
+"12.03.2024",
+"CEAI",
+"Nota de Transfer nr.3",
+"Transfer de la Magazie. ",
+6,
+14.88,
+0,0,
+"Birou",
+"BUC" )
+;;
+-- column GESTIUNE: |Birou|Birou|Magazie
+-- column PRODUS: REDUCERE|CANA|CEAI|CEAI
+SELECT GESTIUNE,PRODUS
+FROM "{Data}\Gestiuni.dbf"
+GROUP BY GESTIUNE,PRODUS
+ORDER BY GESTIUNE, PRODUS
+;;
+-- column GESTIUNE: |Birou|Magazie
+SELECT DISTINCT GESTIUNE
+FROM "{Data}\Gestiuni.dbf"
+ORDER BY GESTIUNE
+;;
+-- column IDGEST: 1|2|3|4|5|6
+SELECT * FROM "{Data}\Gestiuni.dbf"
+ 
+ORDER BY DATA, IDGEST
+;;
+-- column IDGEST: 1|4|5
+-- column DATA: 05.03.2024|10.03.2024|12.03.2024
+SELECT * FROM "{Data}\Gestiuni.dbf"
+WHERE GESTIUNE="Magazie" AND PRODUS="CEAI"
+ORDER BY DATA, IDGEST
+;;
+-- rows: 0
+SELECT * FROM "{Data}\Gestiuni.dbf"
+WHERE GESTIUNE="Magazie" AND PRODUS=""
+ORDER BY DATA, IDGEST
+;;
+CREATE TABLE "{Program}\GesT.dbf"
+( IDGEST    DECIMAL(12,0),
+  IDCAP     DECIMAL(12,0),
+  IDNOTA    DECIMAL(12,0),
+  DATA      DATE,
+  PRODUS    CHAR(50),
+  UM        CHAR(3),
+  GESTIUNE  CHAR(32),
+  DOCJUS    CHAR(50),
+  EXPLIC    CHAR(100),
+  CANTIN    DECIMAL(8,2),
+  VALIN     DECIMAL(8,2),
+  CANTOUT   DECIMAL(8,2),
+  VALOUT    DECIMAL(8,2),
+  STOCIC    DECIMAL(8,2),
+  STOCIV    DECIMAL(8,2),
+  STOCFC    DECIMAL(8,2),
+  STOCFV    DECIMAL(8,2) )
+;;
+INSERT INTO "{Program}\GesT.dbf"
+(IDGEST,IDCAP,IDNOTA,DATA,PRODUS,UM,GESTIUNE,DOCJUS,EXPLIC,CANTIN,VALIN,CANTOUT,VALOUT,STOCIC,STOCIV,STOCFC,STOCFV)
+VALUES (1,1,1,"05.03.2024","CEAI","BUC","Magazie","N.I.R. nr.12","",10,24.8,0,0,0,0,10,24.8)
+;;
+-- column STOCFV: 24.8
+SELECT * FROM "{Program}\GesT.dbf"
+;;
+-- column CI: 10
+-- column CO: 10
+-- column VI: 24.8
+-- column VO: 24.8
+SELECT SUM(CANTIN) AS CI,
+SUM (CANTOUT) AS CO,
+SUM (VALIN) AS VI,
+SUM (VALOUT) AS VO
+FROM "{Data}\Gestiuni.dbf"
+WHERE PRODUS="CEAI" AND GESTIUNE="Magazie"
+;;
+-- column STOC: 6
+SELECT SUM(CANTIN)-SUM(CANTOUT) AS STOC
+FROM "{Data}\Gestiuni.dbf"
+WHERE GESTIUNE="Magazie" AND PRODUS="CEAI" AND DATA<="11.03.2024"
+;;
+-- column STOC: 
+SELECT SUM(CANTIN)-SUM(CANTOUT) AS STOC
+FROM "{Data}\Gestiuni.dbf"
+WHERE GESTIUNE="Magazie" AND PRODUS="CEAI" AND DATA<="01.03.2024"
+;;
+-- column PRODUS: CANA|CEAI|REDUCERE
+SELECT DISTINCT PRODUS
+FROM "{Data}\Note.dbf"
+ORDER BY PRODUS
+;;
+-- rows: 0
+SELECT *
+FROM "{Data}\Note.dbf"
+WHERE PRODUS="CEAI"
+AND IDCAP<>1
+AND UM<>"KG"
+;;
+-- column UM: BUC
+SELECT *
+FROM "{Data}\Note.dbf"
+WHERE PRODUS="CEAI"
+AND UM<>"KG"
+;;
+-- column GESTIUNE: |Birou
+SELECT DISTINCT GESTIUNE
+FROM "{Data}\Note.dbf"
+WHERE GESTIUNE<>"Magazie"
+ORDER BY GESTIUNE
+;;
+-- column PRODUS: CANA|CEAI
+-- column TCANT: 4|6
+-- column TVAL: 24.8|14.88
+SELECT PRODUS, UM, SUM(CANTIN)-SUM(CANTOUT) AS TCANT,
+SUM(VALIN)-SUM(VALOUT) AS TVAL
+FROM "{Data}\Gestiuni.dbf"
+WHERE VALIN>=0
+GROUP BY PRODUS,UM
+ORDER BY PRODUS
+;;
+-- column PRODUS: CANA|CEAI
+-- column TVAL: 24.8|14.88
+SELECT GESTIUNE, PRODUS, UM, SUM(CANTIN)-SUM(CANTOUT) AS TCANT,
+SUM(VALIN)-SUM(VALOUT) AS TVAL
+FROM "{Data}\Gestiuni.dbf"
+WHERE GESTIUNE="Birou" AND VALIN>=0
+GROUP BY GESTIUNE,PRODUS,UM
+ORDER BY GESTIUNE,PRODUS
+;;
+-- column PRODUS: CANA|CEAI
+SELECT DISTINCT PRODUS
+FROM "{Data}\Gestiuni.dbf"
+WHERE VALIN>=0
+ORDER BY PRODUS
+;;
+-- column IDGEST: 4|5
+SELECT *
+FROM "{Data}\Gestiuni.dbf"
+WHERE DATA>="01.03.2024" AND DATA<="31.03.2024"
+AND GESTIUNE="Magazie"
+AND PRODUS="CEAI"
+AND VALIN>=0
+AND VALOUT>=0.01
+ORDER BY DATA, IDGEST
+;;
+-- column TIN: 0
+-- column TOUT: 24.8
+SELECT SUM(VALIN) AS TIN, SUM(VALOUT) AS TOUT
+FROM "{Data}\Gestiuni.dbf"
+WHERE DATA>="01.03.2024" AND DATA<="31.03.2024"
+AND GESTIUNE="Magazie"
+AND PRODUS="CEAI"
+AND VALIN>=0
+AND VALOUT>=0.01
+ 
+;;
+-- column TOT: 2
+SELECT Count(*) AS TOT
+FROM "{Data}\Gestiuni.dbf"
+WHERE VALIN>=0 AND IDCAP>0 AND DATA>="01.03.2024" AND DATA<"01.04.2024"
+;;
+-- column GESTIUNE: Birou|Magazie
+-- column TOT: 24.8|24.8
+SELECT DATA, GESTIUNE, DOCJUS, SUM(VALIN) AS TOT
+FROM "{Data}\Gestiuni.dbf"
+WHERE VALIN>=0 AND IDCAP>0 AND DATA>="01.03.2024" AND DATA<"01.04.2024"
+GROUP BY DATA, GESTIUNE, DOCJUS
+ORDER BY DATA, GESTIUNE
+;;
+-- column TOT: 49.6
+SELECT SUM(VALIN) AS TOT
+FROM "{Data}\Gestiuni.dbf"
+WHERE VALIN>=0 AND IDCAP>0 AND DATA>="01.03.2024" AND DATA<"01.04.2024"
+;;
+-- column TOT: 0
+SELECT Count(*) AS TOT
+FROM "{Data}\Gestiuni.dbf"
+WHERE VALIN>=0 AND IDCAP>0 AND DATA>="01.02.2024" AND DATA<"01.03.2024"
+;;
+-- column TOT: 
+SELECT SUM(VALIN) AS TOT
+FROM "{Data}\Gestiuni.dbf"
+WHERE VALIN>=0 AND IDCAP>0 AND DATA>="01.02.2024" AND DATA<"01.03.2024"
+;;
+CREATE TABLE "{Program}\R1.dbf"
+( GESTIUNE CHAR(32),
+PRODUS CHAR(50),
+CINI DECIMAL(8,2),
+CI DECIMAL(8,2),
+CO DECIMAL(8,2),
+VINI DECIMAL(8,2),
+VI DECIMAL(8,2),
+VO DECIMAL(8,2) )
+;;
+-- rows: 0
+SELECT GESTIUNE, PRODUS, SUM(CANTIN)-SUM(CANTOUT) AS TC,
+SUM(VALIN)-SUM(VALOUT) AS TV
+FROM "{Data}\Gestiuni.dbf"
+WHERE DATA<"01.03.2024"
+GROUP BY GESTIUNE, PRODUS
+;;
+-- rows: 4
+SELECT GESTIUNE, PRODUS, SUM(CANTIN) AS T1, SUM(CANTOUT) AS T2,SUM(VALIN) As T3,SUM(VALOUT) AS T4
+FROM "{Data}\Gestiuni.dbf"
+WHERE DATA>="01.03.2024"
+AND DATA<"01.04.2024"
+GROUP BY GESTIUNE, PRODUS
+;;
+INSERT INTO "{Program}\R1.dbf" (GESTIUNE, PRODUS, CINI, CI, CO, VINI, VI, VO)
+VALUES ("Magazie", "CEAI", 0, 10, 10, 0, 24.8, 24.8)
+;;
+INSERT INTO "{Program}\R1.dbf" (GESTIUNE, PRODUS, CINI, CI, CO, VINI, VI, VO)
+VALUES ("Birou", "CANA", 0, 4, 0, 0, 24.8, 0)
+;;
+INSERT INTO "{Program}\R1.dbf" (GESTIUNE, PRODUS, CINI, CI, CO, VINI, VI, VO)
+VALUES ("", "REDUCERE", 0, 1, 0, 0, -1.24, 0)
+;;
+INSERT INTO "{Program}\R1.dbf" (GESTIUNE, PRODUS, CINI, CI, CO, VINI, VI, VO)
+VALUES ("Birou", "CEAI", 0, 6, 0, 0, 14.88, 0)
+;;
+INSERT INTO "{Program}\R1.dbf" (GESTIUNE, PRODUS, CINI, CI, CO, VINI, VI, VO)
+VALUES ("Arhiva", "VECHI", 0, 0, 0, 0, 0, 0)
+;;
+CREATE TABLE "{Program}\R2.dbf"
+( GESTIUNE CHAR(32),
+PRODUS CHAR(50),
+CINI DECIMAL(8,2),
+CI DECIMAL(8,2),
+CO DECIMAL(8,2),
+CFIN DECIMAL(8,2),
+VINI DECIMAL(8,2),
+VI DECIMAL(8,2),
+VO DECIMAL(8,2),
+VFIN DECIMAL(8,2) )
+;;
+-- column GESTIUNE: |Arhiva|Birou|Birou|Magazie
+-- column C5: -1.24|0|24.8|14.88|24.8
+SELECT GESTIUNE, PRODUS, SUM(CINI) AS C1, SUM(VINI) AS C2, SUM(CI) AS C3,SUM(CO) AS C4,SUM(VI) AS C5,SUM(VO) AS C6
+FROM "{Program}\R1.dbf"
+GROUP BY GESTIUNE, PRODUS
+ORDER BY GESTIUNE,PRODUS
+;;
+INSERT INTO "{Program}\R2.dbf" (GESTIUNE, PRODUS, CINI, VINI, CI, CO, VI, VO)
+VALUES ("Magazie", "CEAI", 0, 0, 10, 10, 24.8, 24.8), ("Birou", "CANA", 0, 0, 4, 0, 24.8, 0),
+("Arhiva", "VECHI", 0, 0, 0, 0, 0, 0)
+;;
+UPDATE "{Program}\R2.dbf"
+SET CFIN=CINI+CI-CO,
+VFIN=VINI+VI-VO
+;;
+DELETE FROM "{Program}\R2.dbf"
+WHERE PRODUS IS NULL OR VINI+VI+VO = 0
+;;
+-- column PRODUS: CANA|CEAI
+-- column CFIN: 4|0
+-- column VFIN: 24.8|0
+SELECT * FROM "{Program}\R2.dbf"
+ORDER BY GESTIUNE, PRODUS
+;;
+-- column PRODUS: CEAI
+SELECT * FROM "{Program}\R2.dbf"
+WHERE GESTIUNE="Magazie"
+ORDER BY GESTIUNE, PRODUS
+;;
+CREATE TABLE "{Program}\RVC.dbf"
+(GESTIUNE CHAR(32),
+ VINI DECIMAL(8,2),
+ VI   DECIMAL(8,2),
+ VO   DECIMAL(8,2) )
+;;
+-- rows: 0
+SELECT GESTIUNE, CAST(SUM(VALIN)-SUM(VALOUT) AS FLOAT) AS V1
+FROM "{Data}\Gestiuni.dbf"
+WHERE DATA<"01.03.2024"
+GROUP BY GESTIUNE
+ORDER BY GESTIUNE
+;;
+-- column GESTIUNE: |Birou|Magazie
+-- column V1: -1.24|39.68|24.8
+-- column V2: 0|0|24.8
+SELECT GESTIUNE, CAST(SUM(VALIN) AS FLOAT) AS V1,CAST(SUM(VALOUT) AS FLOAT) AS V2
+FROM "{Data}\Gestiuni.dbf"
+WHERE DATA>="01.03.2024"
+AND DATA<"01.04.2024"
+GROUP BY GESTIUNE
+ORDER BY GESTIUNE
+;;
+INSERT INTO "{Program}\RVC.dbf" (GESTIUNE, VINI, VI, VO)
+VALUES ("", 0, -1.24, 0), ("Birou", 0, 39.68, 0), ("Magazie", 0, 24.8, 24.8)
+;;
+CREATE TABLE "{Program}\RVC2.dbf"
+(GESTIUNE CHAR(32),
+ VINI DECIMAL(8,2),
+ VI   DECIMAL(8,2),
+ VO   DECIMAL(8,2),
+ VFIN DECIMAL(8,2) )
+;;
+-- column S2: -1.24|39.68|24.8
+SELECT GESTIUNE, SUM(VINI) AS S1, SUM(VI) AS S2, SUM(VO) AS S3
+FROM "{Program}\RVC.dbf"
+GROUP BY GESTIUNE
+ORDER BY GESTIUNE
+;;
+INSERT INTO "{Program}\RVC2.dbf" (GESTIUNE, VINI, VI, VO)
+VALUES ("", 0, -1.24, 0), ("Birou", 0, 39.68, 0), ("Magazie", 0, 24.8, 24.8)
+;;
+UPDATE "{Program}\RVC2.dbf"
+SET VFIN=VINI+VI-VO
+;;
+DELETE FROM "{Program}\RVC2.dbf"
+WHERE GESTIUNE="" OR GESTIUNE IS NULL
+;;
+-- column GESTIUNE: Birou|Magazie
+-- column VFIN: 39.68|0
+SELECT * FROM "{Program}\RVC2.dbf"
+ORDER BY GESTIUNE
+;;
+CREATE TABLE "{Program}\Obi.dbf"
+(GESTIUNE CHAR(32),
+ PRODUS CHAR(50),
+ UM  CHAR(3),
+ CF  DECIMAL(8,2),
+ VF  DECIMAL(8,2) )
+;;
+-- rows: 3
+SELECT GESTIUNE, PRODUS, UM, SUM(CANTIN)-SUM(CANTOUT) AS T1,SUM(VALIN)-SUM(VALOUT) AS T2
+FROM "{Data}\Gestiuni.dbf"
+WHERE VALIN>=0
+GROUP BY GESTIUNE, PRODUS, UM
+;;
+INSERT INTO "{Program}\Obi.dbf" (GESTIUNE, PRODUS, UM, CF, VF)
+VALUES ("Birou", "CANA", "BUC", 4, 24.8), ("Birou", "CEAI", "BUC", 6, 14.88), ("Magazie", "CEAI", "BUC", 0, 0)
+;;
+-- column PRODUS: CANA
+-- column TIPUL: OBIECT DE INVENTAR
+-- column CF: 4
+SELECT F.GESTIUNE, F.PRODUS, F.UM,F.CF,F.VF, MAX(N.TIP) AS TIPUL
+FROM "{Program}\Obi.dbf" F
+INNER JOIN "{Data}\Note.dbf" N
+ON F.PRODUS=N.PRODUS
+WHERE N.TIP<>"CONSUMABIL"
+GROUP BY F.GESTIUNE, F.PRODUS, F.UM,F.CF,F.VF
+ORDER BY F.GESTIUNE, F.PRODUS
+;;
+UPDATE "{Data}\CAPNOTE.dbf"
+SET NRNOTA=13,
+DATANOTA="06.03.2024",
+FURNIZOR="SC Alfa SRL",
+NRFACT="F124",
+DATAFACT="04.03.2024",
+DELEGAT="Ion Popescu",
+BISERIA="AB",
+BINR="123456",
+BIPOL="Sectia 1",
+RECEPTIO="Maria Ionescu",
+TVA=24,
+GESTIONAR="Ana Pop"
+WHERE IDCAP=1
+;;
+UPDATE "{Data}\Note.dbf"
+SET NRNOTA=13,
+DATANOTA="06.03.2024"
+WHERE IDCAP=1
+;;
+UPDATE "{Data}\Gestiuni.dbf"
+SET DOCJUS="N.I.R. Nr.13",
+DATA="06.03.2024"
+WHERE IDCAP=1
+;;
+-- column DOCJUS: N.I.R. Nr.13|Bon Consum nr.15|Nota de Transfer nr.3
+SELECT * FROM "{Data}\Gestiuni.dbf"
+WHERE GESTIUNE="Magazie" AND PRODUS="CEAI"
+ORDER BY DATA, IDGEST
+;;
+UPDATE "{Data}\NOTE.dbf"
+SET PRODUS ="CEAI VERDE",
+UM="BUC",
+C2=10,C3=10,
+C4=2.5,
+C5=25,
+C6=6,
+C7=31,
+TIP="CONSUMABIL",
+NRINV="0",
+OBS="",
+GESTIUNE="Magazie"
+WHERE IDNOTA=1
+;;
+UPDATE "{Data}\GESTIUNI.dbf"
+SET PRODUS="CEAI VERDE",
+CANTIN=10,
+VALIN =31,
+GESTIUNE="Magazie",
+UM="BUC"
+WHERE IDNOTA=1
+;;
+UPDATE "{Data}\GESTIUNI.dbf"
+SET PRODUS="CEAI VERDE",
+UM="BUC"
+WHERE PRODUS="CEAI"
+;;
+-- rows: 0
+SELECT * FROM "{Data}\Gestiuni.dbf"
+WHERE GESTIUNE="Magazie" AND PRODUS="CEAI"
+ORDER BY DATA, IDGEST
+;;
+UPDATE "{Data}\Note.dbf"
+SET UM="CUT"
+WHERE PRODUS="CEAI VERDE"
+;;
+UPDATE "{Data}\Gestiuni.dbf"
+SET UM="CUT"
+WHERE PRODUS="CEAI VERDE"
+;;
+UPDATE "{Data}\Note.dbf"
+SET C7=31.5
+WHERE IDNOTA=1
+;;
+UPDATE "{Data}\Gestiuni.dbf"
+SET VALIN=31.5
+WHERE IDNOTA=1
+;;
+UPDATE "{Data}\CAPNOTE.dbf"
+SET V1=
+(SELECT SUM(C7)
+FROM "{Data}\NOTE.dbf"
+WHERE IDCAP=1
+)
+WHERE IDCAP=1
+;;
+-- column V1: 55.06
+-- column NRNOTA: 13
+SELECT * FROM "{Data}\CAPNOTE.dbf"
+ORDER BY DATANOTA,NRNOTA
+;;
+-- column UM: CUT|CUT|CUT
+-- column VALIN: 31.5|0|0
+SELECT * FROM "{Data}\Gestiuni.dbf"
+WHERE GESTIUNE="Magazie" AND PRODUS="CEAI VERDE"
+ORDER BY DATA, IDGEST
+;;
+DELETE FROM "{Data}\Gestiuni.dbf"
+WHERE PRODUS="CEAI VERDE"
+AND DOCJUS="Nota de Transfer nr.3"
+AND DATA="12.03.2024"
+;;
+-- column IDGEST: 1|2|3|4
+SELECT * FROM "{Data}\Gestiuni.dbf"
+ 
+ORDER BY DATA, IDGEST
+;;
+UPDATE "{Data}\Note.dbf"
+SET GESTIUNE="Birou"
+WHERE GESTIUNE="Magazie"
+AND PRODUS="CEAI VERDE"
+;;
+UPDATE "{Data}\Gestiuni.dbf"
+SET GESTIUNE="Birou"
+WHERE GESTIUNE="Magazie"
+AND PRODUS="CEAI VERDE"
+;;
+-- column GESTIUNE: |Birou
+SELECT DISTINCT GESTIUNE
+FROM "{Data}\Gestiuni.dbf"
+ORDER BY GESTIUNE
+;;
+DELETE FROM "{Data}\Note.dbf"
+WHERE IDNOTA=3
+;;
+DELETE FROM "{Data}\Gestiuni.dbf"
+WHERE IDNOTA=3
+;;
+UPDATE "{Data}\CAPNOTE.dbf"
+SET V1=
+(SELECT SUM(C7)
+FROM "{Data}\NOTE.dbf"
+WHERE IDCAP=1
+)
+WHERE IDCAP=1
+;;
+-- column V1: 56.3
+SELECT * FROM "{Data}\CAPNOTE.dbf"
+ORDER BY DATANOTA,NRNOTA
+;;
+DELETE FROM "{Data}\NOTE.dbf"
+WHERE IDCAP=1
+;;
+DELETE FROM "{Data}\CAPNOTE.dbf"
+WHERE IDCAP=1
+;;
+DELETE FROM "{Data}\Gestiuni.dbf"
+WHERE IDCAP=1
+;;
+-- column IDGEST: 4
+-- column IDCAP: -1
+SELECT * FROM "{Data}\Gestiuni.dbf"
+ 
+ORDER BY DATA, IDGEST
+;;
+-- rows: 0
+SELECT * FROM "{Data}\CAPNOTE.dbf"
+ORDER BY DATANOTA,NRNOTA
+;;
