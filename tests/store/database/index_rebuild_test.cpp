@@ -22,6 +22,8 @@ class IndexRebuildTest : public StoreFixture {
  protected:
   void SetUp() override {
     StoreFixture::SetUp();
+    sxQuery = std::make_unique<Query>(*db);
+    sursaTable = std::make_unique<TableObject>(*db);
     createPermanentTables();
     for (int id = 1; id <= 6; ++id)
       run(QString("INSERT INTO \"%1\" (IDGEST, IDNOTA, IDCAP) VALUES (%2, %3, -1)")
@@ -30,10 +32,12 @@ class IndexRebuildTest : public StoreFixture {
               .arg(10 - id));
   }
   void rebuild(const QString& name, const QStringList& columns) {
-    StergePuneIndex(sx, sursa, table(name), columns, [this](const QString& message) { messages << message; });
+    StergePuneIndex(sx(), sursa(), table(name), columns, [this](const QString& message) { messages << message; });
   }
-  Query sx{*db};
-  TableObject sursa{*db};
+  std::unique_ptr<Query> sxQuery;
+  std::unique_ptr<TableObject> sursaTable;
+  Query& sx() { return *sxQuery; }
+  TableObject& sursa() { return *sursaTable; }
   QStringList messages;
 };
 
@@ -50,7 +54,7 @@ TEST_F(IndexRebuildTest, PacksAndCreatesTheTagsInOrder) {
   for (rows->first(); !rows->eof(); rows->next()) ids << rows->asText("IDGEST");
   EXPECT_EQ(ids, QStringList({"1", "3", "4", "6"}));
   // A second creation of an existing tag fails quietly.
-  EXPECT_FALSE(CreazaIndex(sx, table("Gestiuni.dbf"), "IDGEST"));
+  EXPECT_FALSE(CreazaIndex(sx(), table("Gestiuni.dbf"), "IDGEST"));
 }
 
 TEST_F(IndexRebuildTest, RemoveIndexClearsTheFlagAndDeletesTheIndexFile) {
@@ -75,8 +79,8 @@ TEST_F(IndexRebuildTest, EmptyColumnListOnlyPacks) {
 }
 
 TEST_F(IndexRebuildTest, UnknownColumnGivesFalse) {
-  EXPECT_FALSE(CreazaIndex(sx, table("Gestiuni.dbf"), "NOPE"));
-  EXPECT_TRUE(CreazaIndex(sx, table("Gestiuni.dbf"), "IDGEST"));
+  EXPECT_FALSE(CreazaIndex(sx(), table("Gestiuni.dbf"), "NOPE"));
+  EXPECT_TRUE(CreazaIndex(sx(), table("Gestiuni.dbf"), "IDGEST"));
 }
 
 TEST_F(IndexRebuildTest, MissingTableIsReportedAndSkipped) {
@@ -89,8 +93,8 @@ TEST_F(IndexRebuildTest, MissingTableIsReportedAndSkipped) {
 TEST_F(IndexRebuildTest, PackFailsWhileTheTableIsOpenElsewhere) {
   TableObject other(*db);
   other.open(table("Gestiuni.dbf"));
-  EXPECT_THROW(PackTable(sursa, table("Gestiuni.dbf")), StoreError);
-  EXPECT_FALSE(sursa.isOpen());
+  EXPECT_THROW(PackTable(sursa(), table("Gestiuni.dbf")), StoreError);
+  EXPECT_FALSE(sursa().isOpen());
 }
 
 }  // namespace
