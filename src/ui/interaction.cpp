@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstdio>
+#include <exception>
 
 namespace ui {
 
@@ -22,6 +23,14 @@ Interaction* setInteraction(Interaction* next) {
   Interaction* previous = current;
   current = next;
   return previous;
+}
+
+void guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    interaction().errorBox(QString::fromUtf8(error.what()));
+  }
 }
 
 }  // namespace ui

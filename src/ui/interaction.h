@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -39,6 +40,11 @@ class Interaction {
 
   virtual void beep() = 0;
 };
+
+// Runs an event handler: an exception it throws stops it there and its
+// message goes to the standard error box, so nothing is thrown through the
+// event loop.
+void guarded(const std::function<void()>& handler);
 
 // The interaction in force; REQUIRES: one was installed.
 Interaction& interaction();

@@ -1,0 +1,33 @@
+// Varnela's entry point: one instance per user, the windows, the splash.
+#include <QApplication>
+#include <QToolTip>
+
+#include "app/qt_interaction.h"
+#include "app/settings.h"
+#include "app/shell.h"
+#include "app/single_instance.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  const QString identity = app::SingleInstance::identityFor(app::kApplicationTitle);
+  if (app::SingleInstance::notifyRunning(identity)) return 0;
+
+  application.setApplicationName(app::kApplicationTitle);
+  application.setApplicationDisplayName(app::kApplicationTitle);
+  application.setQuitOnLastWindowClosed(false);  // the program ends only through the main window
+  QPalette tips = QToolTip::palette();
+  tips.setColor(QPalette::ToolTipBase, Qt::white);
+  QToolTip::setPalette(tips);
+
+  app::Shell shell;
+  app::QtInteraction interaction(shell.messageDialog(), shell.passwordPrompt());
+  ui::setInteraction(&interaction);
+  app::SingleInstance instance(identity, [&shell] {
+    QWidget& front = shell.mainWindow().isVisible() ? static_cast<QWidget&>(shell.mainWindow()) : shell.splash();
+    if (front.isMinimized()) front.showNormal();
+    front.raise();
+    front.activateWindow();
+  });
+  shell.splash().show();
+  return application.exec();
+}

@@ -1,0 +1,47 @@
+// QtInteraction: real modal dialogs.
+#include "app/qt_interaction.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/settings.h"
+#include "app/windows/message_dialog.h"
+#include "app/windows/password_prompt.h"
+
+namespace app {
+
+QString QtInteraction::message(const QString& text, const QString& kind, int buttons) {
+  return message_.run(text, kind, buttons);
+}
+
+std::optional<QString> QtInteraction::askText(const QString& caption, const QString& prompt) {
+  prompt_.prepare(caption, prompt);
+  if (prompt_.exec() != QDialog::Accepted) return std::nullopt;
+  return prompt_.typed();
+}
+
+void QtInteraction::errorBox(const QString& text) {
+  QMessageBox::critical(QApplication::activeWindow(), kApplicationTitle, text);
+}
+
+QString QtInteraction::openFileName(const QString& caption, const QString& folder, const QString& filter) {
+  return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
+}
+
+QString QtInteraction::saveFileName(const QString& caption, const QString& folder, const QString& filter,
+                                    const QString& defaultSuffix) {
+  QFileDialog dialog(QApplication::activeWindow(), caption, folder, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(defaultSuffix);
+  // The program asks its own question before replacing a file.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
+}
+
+bool QtInteraction::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
+
+void QtInteraction::beep() { QApplication::beep(); }
+
+}  // namespace app

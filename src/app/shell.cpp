@@ -1,0 +1,90 @@
+// Creating the windows and running the start-up sequence.
+#include "app/shell.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+
+#include "app/settings.h"
+#include "store/error.h"
+#include "store/index_rebuild.h"
+#include "store/schema.h"
+#include "ui/interaction.h"
+
+namespace app {
+
+Shell::Shell() {
+  // FormCreate of the splash: the Data folder is created when missing; a
+  // failure shows later, as the failure of the first access.
+  QDir().mkpath(dataFolder());
+  splash_ = std::make_unique<Splash>();
+  main_ = std::make_unique<MainWindow>();
+  admin_ = std::make_unique<AdminWindow>();
+  prompt_ = std::make_unique<PasswordPrompt>();
+  counter_ = std::make_unique<ProgressCounter>();
+  message_ = std::make_unique<MessageDialog>();
+  main_->attachAdmin(*admin_);
+  splash_->setStartup([this] { Timer1Timer(); });
+}
+
+Shell::~Shell() = default;
+
+void Shell::openStore() {
+  database_ = std::make_unique<store::Database>(dataFolder());
+  sx_ = std::make_unique<store::Query>(*database_);
+  sursa_ = std::make_unique<store::TableObject>(*database_);
+}
+
+store::Database& Shell::database() {
+  if (!database_) throw store::StoreError("the data folder is not open: " + QDir::toNativeSeparators(dataFolder()).toStdString());
+  return *database_;
+}
+
+store::Query& Shell::sx() {
+  database();
+  return *sx_;
+}
+
+store::TableObject& Shell::sursa() {
+  database();
+  return *sursa_;
+}
+
+void Shell::Timer1Timer() {
+  admin_->setUnlocked(false);
+  ui::guarded([this] {
+    // One format for the whole process: "." decimal, "," thousands; dates are
+    // always written dd.MM.yyyy by the code itself.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    main_->setWindowTitle(kVersionText);
+    Scrie_Reg("CALE", QDir::toNativeSeparators(programFolder()));
+    Scrie_Reg("VER", kVersionText);
+    QCoreApplication::processEvents();
+    admin_->IncarcaConstante();
+    QString debug = CitesteStr_din_Ini("CONST", "DEBUG") == "1" ? "1" : "0";
+    ScrieStr_in_Ini("CONST", "DEBUG", debug);
+    QCoreApplication::processEvents();
+    openStore();
+    store::CreazaBaze(*sx_, dataFolder());
+    const QString data = QDir::toNativeSeparators(dataFolder()) + QDir::separator();
+    for (const char* table : {"CapNote.dbf", "Note.dbf", "Gestiuni.dbf"}) store::RemoveIndex(*database_, data + table);
+    splash_->Plus_X_Procent(10);
+    splash_->setStatus("Refac bazele de date ...");
+    QCoreApplication::processEvents();
+    auto reportMissing = [](const QString& message) { ui::interaction().message(message, "Error", 0); };
+    QStringList columns;
+    store::StergePuneIndex(*sx_, *sursa_, data + "CapNote.dbf", columns, reportMissing);
+    splash_->Plus_X_Procent(20);
+    columns << "IDNOTA" << "IDCAP";
+    store::StergePuneIndex(*sx_, *sursa_, data + "Note.dbf", columns, reportMissing);
+    splash_->Plus_X_Procent(20);
+    columns << "IDGEST";
+    store::StergePuneIndex(*sx_, *sursa_, data + "Gestiuni.dbf", columns, reportMissing);
+    splash_->Plus_X_Procent(20);
+  });
+  splash_->unsetCursor();
+  splash_->hide();
+  main_->show();
+}
+
+}  // namespace app

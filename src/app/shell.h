@@ -1,0 +1,60 @@
+// The running program: its windows, created once in a fixed order, and the
+// store objects the windows share (the Database, the query Sx, the table
+// object Sursa).
+//
+// Windows live from start to end and are only shown and hidden. The
+// Database is opened by the start-up sequence, whose first store step rolls
+// back a transaction a crash left behind.
+#pragma once
+
+#include <memory>
+
+#include "app/windows/admin_window.h"
+#include "app/windows/main_window.h"
+#include "app/windows/message_dialog.h"
+#include "app/windows/password_prompt.h"
+#include "app/windows/progress_counter.h"
+#include "app/windows/splash.h"
+#include "store/database.h"
+#include "store/query.h"
+#include "store/table_object.h"
+
+namespace app {
+
+class Shell {
+ public:
+  Shell();
+  ~Shell();
+  Shell(const Shell&) = delete;
+  Shell& operator=(const Shell&) = delete;
+
+  Splash& splash() { return *splash_; }
+  MainWindow& mainWindow() { return *main_; }
+  AdminWindow& admin() { return *admin_; }
+  PasswordPrompt& passwordPrompt() { return *prompt_; }
+  ProgressCounter& counter() { return *counter_; }
+  MessageDialog& messageDialog() { return *message_; }
+
+  // Opens the Data folder (rolling back an interrupted transaction).
+  void openStore();
+  // REQUIRES: openStore() succeeded; throws store::StoreError otherwise.
+  store::Database& database();
+  store::Query& sx();
+  store::TableObject& sursa();
+
+  // The start-up sequence (Timer1's first tick).
+  void Timer1Timer();
+
+ private:
+  std::unique_ptr<Splash> splash_;
+  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<AdminWindow> admin_;
+  std::unique_ptr<PasswordPrompt> prompt_;
+  std::unique_ptr<ProgressCounter> counter_;
+  std::unique_ptr<MessageDialog> message_;
+  std::unique_ptr<store::Database> database_;
+  std::unique_ptr<store::Query> sx_;
+  std::unique_ptr<store::TableObject> sursa_;
+};
+
+}  // namespace app

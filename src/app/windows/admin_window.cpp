@@ -1,0 +1,111 @@
+// The administrator window: settings, password change, unlocking.
+#include "app/windows/admin_window.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "app/password.h"
+#include "app/settings.h"
+#include "app/windows/input_helpers.h"
+#include "ui/interaction.h"
+
+namespace app {
+
+namespace {
+
+QLineEdit* addField(QFormLayout* form, const QString& caption, const char* name) {
+  auto* edit = new QLineEdit;
+  edit->setObjectName(name);
+  auto* label = new QLabel(caption);
+  label->setBuddy(edit);
+  form->addRow(label, edit);
+  return edit;
+}
+
+}  // namespace
+
+AdminWindow::AdminWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName("TForm4");
+  setWindowTitle("Administrator program");
+  setModal(true);
+  auto* layout = new QVBoxLayout(this);
+  auto* heading = new QLabel("GENERAL");
+  QFont bold = heading->font();
+  bold.setBold(true);
+  heading->setFont(bold);
+  layout->addWidget(heading);
+  auto* general = new QFormLayout;
+  edit1_ = addField(general, "Denumire institutie", "Edit1");
+  edit1_->setText(kSampleInstitution);
+  edit7_ = addField(general, "Prescurtare Nota de Receptie", "Edit7");
+  edit7_->setText("N.I.R.");
+  layout->addLayout(general);
+
+  auto* group = new QGroupBox(" Schimbare parola  ");
+  group->setToolTip("Schimbarea parolei administrator.");
+  auto* passwords = new QFormLayout(group);
+  edit2_ = addField(passwords, "Parola noua", "Edit2");
+  edit3_ = addField(passwords, "Inca odata", "Edit3");
+  for (QLineEdit* edit : {edit2_, edit3_}) {
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setMaxLength(32);
+  }
+  bitBtn1_ = new QPushButton("&Schimba parola");
+  bitBtn1_->setObjectName("BitBtn1");
+  bitBtn1_->setToolTip("Inlocuieste parola veche cu cea scrisa acum.");
+  bitBtn1_->setAutoDefault(false);
+  passwords->addRow(bitBtn1_);
+  layout->addWidget(group);
+
+  checkBox1_ = new QCheckBox("PROGRAM DEBLOCAT");
+  checkBox1_->setObjectName("CheckBox1");
+  checkBox1_->setToolTip("Va da dreptul de a modifica date.");
+  layout->addWidget(checkBox1_);
+  auto* status = new QStatusBar;
+  status->setSizeGripEnabled(false);
+  status->showMessage("ESC - Iesire din Administrare");
+  layout->addWidget(status);
+
+  connect(edit2_, &QLineEdit::returnPressed, edit3_, [this] { edit3_->setFocus(); });
+  connect(edit3_, &QLineEdit::returnPressed, bitBtn1_, [this] { bitBtn1_->setFocus(); });
+  connect(bitBtn1_, &QPushButton::clicked, this, [this] { ui::guarded([this] { BitBtn1Click(); }); });
+  connect(checkBox1_, &QCheckBox::toggled, this, &AdminWindow::unlockedChanged);
+}
+
+void AdminWindow::IncarcaConstante() {
+  QString name = CitesteStr_din_Ini("SETARI", "DENUMIRE");
+  if (!name.isEmpty()) edit1_->setText(name);
+  QString abbreviation = CitesteStr_din_Ini("SETARI", "DENUMREC");
+  if (!abbreviation.isEmpty()) edit7_->setText(abbreviation);
+}
+
+void AdminWindow::BitBtn1Click() {
+  if (edit2_->text() != edit3_->text()) {
+    HError("Nu ati scris parola noua la fel in cele doua casute !", bitBtn1_);
+    ui::interaction().beep();
+    return;
+  }
+  if (!edit2_->text().isEmpty()) {
+    Scrie_Reg("Erori", CodeazaStr(edit2_->text()));
+    ui::interaction().message("Parola a fost schimbata cu succes!", "Information", 0);
+    edit2_->clear();
+    edit3_->clear();
+    return;
+  }
+  QString answer = ui::interaction().message(
+      QString(24, QLatin1Char(' ')) + "ATENTIE !\r\nDoriti sa dezactivati parola ?", "Warning", 1);
+  if (answer == "DA") Scrie_Reg("Erori", QString());
+}
+
+void AdminWindow::done(int result) {
+  ui::guarded([this] {
+    ScrieStr_in_Ini("SETARI", "DENUMIRE", edit1_->text());
+    ScrieStr_in_Ini("SETARI", "DENUMREC", edit7_->text());
+  });
+  QDialog::done(result);
+}
+
+}  // namespace app
