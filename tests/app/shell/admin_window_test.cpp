@@ -1,0 +1,73 @@
+// The administrator window: settings and the password change.
+#include <QTest>
+
+#include "app/password.h"
+#include "app/windows/admin_window.h"
+#include "shell_fixture.h"
+#include "ui/balloon.h"
+
+namespace app::testing {
+namespace {
+
+class AdminWindowTest : public ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    QDir().mkpath(dataFolder());
+  }
+  AdminWindow admin;
+};
+
+TEST_F(AdminWindowTest, DifferentPasswordsGiveTheBalloonAndABeep) {
+  admin.show();
+  admin.edit2()->setText("abc");
+  admin.edit3()->setText("abd");
+  admin.edit2()->setFocus();
+  admin.BitBtn1Click();
+  ui::Balloon* balloon = ui::Balloon::current();
+  ASSERT_NE(balloon, nullptr);
+  EXPECT_EQ(balloon->title(), "Problema !");
+  EXPECT_EQ(balloon->message(), "Nu ati scris parola noua la fel in cele doua casute !");
+  EXPECT_EQ(script.beeps(), 1);
+  EXPECT_EQ(Citeste_Reg("Erori"), "");
+}
+
+TEST_F(AdminWindowTest, SamePasswordIsStoredScrambled) {
+  admin.edit2()->setText("abc");
+  admin.edit3()->setText("abc");
+  script.answerMessage("OK");
+  admin.BitBtn1Click();
+  EXPECT_EQ(Citeste_Reg("Erori"), CodeazaStr("abc"));
+  EXPECT_EQ(script.shown().back().text, "Parola a fost schimbata cu succes!");
+  EXPECT_EQ(script.shown().back().kind, "Information");
+  EXPECT_TRUE(admin.edit2()->text().isEmpty());
+  EXPECT_TRUE(admin.edit3()->text().isEmpty());
+}
+
+TEST_F(AdminWindowTest, EmptyPasswordsSwitchThePasswordOffOnlyWithDa) {
+  Scrie_Reg("Erori", CodeazaStr("abc"));
+  script.answerMessage("NU");
+  admin.BitBtn1Click();
+  EXPECT_EQ(Citeste_Reg("Erori"), CodeazaStr("abc"));
+  EXPECT_EQ(script.shown().back().text, QString(24, ' ') + "ATENTIE !\r\nDoriti sa dezactivati parola ?");
+  EXPECT_EQ(script.shown().back().kind, "Warning");
+  script.answerMessage("DA");
+  admin.BitBtn1Click();
+  EXPECT_EQ(Citeste_Reg("Erori"), "");
+}
+
+TEST_F(AdminWindowTest, SettingsAreSavedOnCloseAndEmptyOnesAreNotLoaded) {
+  admin.edit1()->setText(QString::fromUtf8("Şcoala nr. 5"));
+  admin.edit7()->setText("");
+  admin.show();
+  QTest::keyClick(&admin, Qt::Key_Escape);
+  EXPECT_EQ(CitesteStr_din_Ini("SETARI", "DENUMIRE"), QString::fromUtf8("Şcoala nr. 5"));
+  EXPECT_EQ(CitesteStr_din_Ini("SETARI", "DENUMREC"), "");
+  AdminWindow next;
+  next.IncarcaConstante();
+  EXPECT_EQ(next.institution(), QString::fromUtf8("Şcoala nr. 5"));
+  EXPECT_EQ(next.receiptAbbreviation(), "N.I.R.");
+}
+
+}  // namespace
+}  // namespace app::testing

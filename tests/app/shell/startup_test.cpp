@@ -1,0 +1,86 @@
+// The whole program started offscreen on an empty program folder.
+#include <QFileInfo>
+#include <QTest>
+
+#include "app/shell.h"
+#include "shell_fixture.h"
+#include "store/mdx/mdx_file.h"
+
+namespace app::testing {
+namespace {
+
+class StartupTest : public ShellFixture {
+ protected:
+  // Shows the splash and waits for the start-up tick to finish.
+  void start(Shell& shell) {
+    shell.splash().show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shell.mainWindow().isVisible(); }, 10000));
+  }
+  std::vector<std::string> tags(const QString& table) {
+    store::journal::Journal journal(dataFolder());
+    return store::mdx::MdxFile(journal, dataFolder() + "/" + table + ".mdx").tagNames();
+  }
+};
+
+TEST_F(StartupTest, FirstStartCreatesEverything) {
+  Shell shell;
+  start(shell);
+  for (const char* table : {"CapNote.dbf", "Note.dbf", "Gestiuni.dbf"}) {
+    EXPECT_TRUE(QFileInfo::exists(dataFolder() + "/" + table)) << table;
+    EXPECT_EQ(shell.database().image(dataFolder() + "/" + table).rowCount(), 0u) << table;
+  }
+  EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/CapNote.mdx"));
+  EXPECT_EQ(tags("Note"), (std::vector<std::string>{"IDCAP", "IDNOTA"}));
+  EXPECT_EQ(tags("Gestiuni"), (std::vector<std::string>{"IDCAP", "IDGEST", "IDNOTA"}));
+  EXPECT_EQ(CitesteStr_din_Ini("CONST", "DEBUG"), "0");
+  EXPECT_EQ(Citeste_Reg("CALE"), QDir::toNativeSeparators(home.path()));
+  EXPECT_EQ(Citeste_Reg("VER"), "Varnela 2.25");
+  EXPECT_FALSE(shell.splash().isVisible());
+  EXPECT_EQ(shell.splash().status(), "Refac bazele de date ...");
+  EXPECT_EQ(shell.splash().barWidth(), 217);
+  EXPECT_EQ(shell.mainWindow().windowTitle(), "Varnela 2.25");
+  for (const char* name : {"ToolButton12", "ToolButton6", "ToolButton7", "ToolButton4"})
+    EXPECT_FALSE(shell.mainWindow().button(name)->isEnabled()) << name;
+  for (const char* name : {"ToolButton2", "ToolButton1"}) EXPECT_TRUE(shell.mainWindow().button(name)->isEnabled());
+}
+
+TEST_F(StartupTest, DebugOtherThanOneBecomesZero) {
+  QDir().mkpath(dataFolder());
+  for (const char* stored : {"2", "yes", "", "1"}) {
+    ScrieStr_in_Ini("CONST", "DEBUG", stored);
+    Shell shell;
+    start(shell);
+    EXPECT_EQ(CitesteStr_din_Ini("CONST", "DEBUG"), QString(stored) == "1" ? "1" : "0") << stored;
+  }
+}
+
+TEST_F(StartupTest, RowsSurviveAndAMissingTableIsRecreated) {
+  {
+    Shell shell;
+    start(shell);
+    shell.database().execute("INSERT INTO \"" + dataFolder() + "/Gestiuni.dbf\" (IDGEST, PRODUS) VALUES (1, \"PIX\")");
+  }
+  QFile::remove(dataFolder() + "/Note.dbf");
+  QFile::remove(dataFolder() + "/Note.mdx");
+  Shell shell;
+  start(shell);
+  EXPECT_EQ(shell.database().image(dataFolder() + "/Gestiuni.dbf").rowCount(), 1u);
+  EXPECT_EQ(tags("Note"), (std::vector<std::string>{"IDCAP", "IDNOTA"}));
+}
+
+// A Data folder that cannot be written: the error box names the path and
+// the main window still shows, locked.
+TEST_F(StartupTest, UnwritableDataFolderIsReportedAndTheMainWindowShows) {
+  QFile blocker(home.filePath("Data"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // a file where the folder should be
+  blocker.close();
+  script.expectErrorBox();
+  Shell shell;
+  start(shell);
+  ASSERT_FALSE(script.shown().empty());
+  EXPECT_TRUE(script.shown().back().text.contains("Data")) << script.shown().back().text.toStdString();
+  EXPECT_FALSE(shell.mainWindow().button("ToolButton12")->isEnabled());
+}
+
+}  // namespace
+}  // namespace app::testing
