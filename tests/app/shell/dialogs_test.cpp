@@ -11,6 +11,7 @@
 #include "app/windows/progress_counter.h"
 #include "shell_fixture.h"
 #include "store/database.h"
+#include "store/error.h"
 #include "store/schema.h"
 #include "ui/balloon.h"
 
@@ -24,8 +25,14 @@ TEST(MessageDialogTest, ConfirmationLayoutAndEscape) {
   EXPECT_EQ(dialog.color(), QColor(125, 0, 125));
   EXPECT_TRUE(dialog.line(0)->isVisibleTo(&dialog));
   for (int i = 1; i < 4; ++i) EXPECT_FALSE(dialog.line(i)->isVisibleTo(&dialog));
-  EXPECT_EQ(dialog.width(), 260);
+  int line = dialog.line(0)->width();
+  int width = line >= 160 ? line + 100 : 260;
+  EXPECT_EQ(dialog.width(), width);
   EXPECT_EQ(dialog.height(), 126);
+  EXPECT_EQ(dialog.yesButton()->pos(), QPoint((width - 180) / 3, 88));
+  EXPECT_EQ(dialog.noButton()->pos(), QPoint(2 * ((width - 180) / 3) + 90, 88));
+  dialog.prepare("Da?", "Confirmation", 1);  // short: the minimum width
+  EXPECT_EQ(dialog.width(), 260);
   EXPECT_EQ(dialog.yesButton()->pos(), QPoint(26, 88));
   EXPECT_EQ(dialog.noButton()->pos(), QPoint(142, 88));
   EXPECT_FALSE(dialog.okButton()->isVisibleTo(&dialog));
@@ -107,6 +114,8 @@ TEST(BalloonTest, HErrorLeavesTheFocusAndClosesByItself) {
   QLineEdit first(&window), second(&window);
   second.move(0, 40);
   window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   first.setFocus();
   HError("Cantitatea este incorecta!", &second);
   ui::Balloon* balloon = ui::Balloon::current();

@@ -30,8 +30,8 @@ TEST_F(StartupTest, FirstStartCreatesEverything) {
     EXPECT_EQ(shell.database().image(dataFolder() + "/" + table).rowCount(), 0u) << table;
   }
   EXPECT_FALSE(QFileInfo::exists(dataFolder() + "/CapNote.mdx"));
-  EXPECT_EQ(tags("Note"), (std::vector<std::string>{"IDCAP", "IDNOTA"}));
-  EXPECT_EQ(tags("Gestiuni"), (std::vector<std::string>{"IDCAP", "IDGEST", "IDNOTA"}));
+  EXPECT_EQ(tags("Note"), (std::vector<std::string>{"IDNOTA", "IDCAP"}));
+  EXPECT_EQ(tags("Gestiuni"), (std::vector<std::string>{"IDNOTA", "IDCAP", "IDGEST"}));
   EXPECT_EQ(CitesteStr_din_Ini("CONST", "DEBUG"), "0");
   EXPECT_EQ(Citeste_Reg("CALE"), QDir::toNativeSeparators(home.path()));
   EXPECT_EQ(Citeste_Reg("VER"), "Varnela 2.25");
@@ -65,7 +65,7 @@ TEST_F(StartupTest, RowsSurviveAndAMissingTableIsRecreated) {
   Shell shell;
   start(shell);
   EXPECT_EQ(shell.database().image(dataFolder() + "/Gestiuni.dbf").rowCount(), 1u);
-  EXPECT_EQ(tags("Note"), (std::vector<std::string>{"IDCAP", "IDNOTA"}));
+  EXPECT_EQ(tags("Note"), (std::vector<std::string>{"IDNOTA", "IDCAP"}));
 }
 
 // A Data folder that cannot be written: the error box names the path and

@@ -14,6 +14,8 @@ class UnlockTest : public ShellFixture {
     ShellFixture::SetUp();
     shell = std::make_unique<Shell>();
     shell->mainWindow().show();
+    shell->mainWindow().activateWindow();  // shortcuts work in the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&shell->mainWindow()));
   }
   MainWindow& main() { return shell->mainWindow(); }
   bool unlocked() { return main().button("ToolButton12")->isEnabled(); }
@@ -67,6 +69,7 @@ TEST_F(UnlockTest, ClosingAsksAndOnlyDaCloses) {
     script.answerMessage(answer);
     QTest::keyClick(&main(), Qt::Key_Escape);
     EXPECT_TRUE(main().isVisible()) << answer;
+    ASSERT_FALSE(script.shown().empty());
     EXPECT_EQ(script.shown().back().text, "Vreti sa inchideti programul?");
     EXPECT_EQ(script.shown().back().kind, "Confirmation");
     EXPECT_EQ(script.shown().back().buttons, 1);
