@@ -96,6 +96,9 @@ QToolButton* MainWindow::addButton(const char* name, const QString& caption, con
   button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   button->setAutoRaise(true);
   button->setFixedSize(62, 52);
+  QFont small = button->font();
+  small.setPixelSize(10);  // "Fise.Miscari" fits the 62-pixel button
+  button->setFont(small);
   return button;
 }
 
