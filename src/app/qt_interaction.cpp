@@ -7,7 +7,7 @@
 
 #include "app/settings.h"
 #include "app/windows/message_dialog.h"
-#include "app/windows/password_prompt.h"
+#include "admin/password_prompt.h"
 
 namespace app {
 

@@ -4,14 +4,17 @@
 
 #include "ui/interaction.h"
 
+namespace admin {
+class PasswordPrompt;
+}
+
 namespace app {
 
 class MessageDialog;
-class PasswordPrompt;
 
 class QtInteraction : public ui::Interaction {
  public:
-  QtInteraction(MessageDialog& message, PasswordPrompt& prompt) : message_(message), prompt_(prompt) {}
+  QtInteraction(MessageDialog& message, admin::PasswordPrompt& prompt) : message_(message), prompt_(prompt) {}
 
   QString message(const QString& text, const QString& kind, int buttons) override;
   std::optional<QString> askText(const QString& caption, const QString& prompt) override;
@@ -24,7 +27,7 @@ class QtInteraction : public ui::Interaction {
 
  private:
   MessageDialog& message_;
-  PasswordPrompt& prompt_;
+  admin::PasswordPrompt& prompt_;
 };
 
 }  // namespace app

@@ -19,11 +19,14 @@ Shell::Shell() {
   QDir().mkpath(dataFolder());
   splash_ = std::make_unique<Splash>();
   main_ = std::make_unique<MainWindow>();
-  admin_ = std::make_unique<AdminWindow>();
-  prompt_ = std::make_unique<PasswordPrompt>();
+  admin_ = std::make_unique<admin::AdminWindow>();
+  prompt_ = std::make_unique<admin::PasswordPrompt>();
+  // The counter comes before the backup window, which keeps a reference to it.
   counter_ = std::make_unique<ProgressCounter>();
+  backup_ = std::make_unique<admin::BackupWindow>(*counter_, [] { QCoreApplication::quit(); });
   message_ = std::make_unique<MessageDialog>();
   main_->attachAdmin(*admin_);
+  main_->setOpener("ToolButton4", [this] { ui::interaction().runDialog(*backup_); });
   splash_->setStartup([this] { Timer1Timer(); });
 }
 

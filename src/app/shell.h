@@ -9,10 +9,11 @@
 
 #include <memory>
 
-#include "app/windows/admin_window.h"
+#include "admin/admin_window.h"
 #include "app/windows/main_window.h"
 #include "app/windows/message_dialog.h"
-#include "app/windows/password_prompt.h"
+#include "admin/backup_window.h"
+#include "admin/password_prompt.h"
 #include "app/windows/progress_counter.h"
 #include "app/windows/splash.h"
 #include "store/database.h"
@@ -30,8 +31,9 @@ class Shell {
 
   Splash& splash() { return *splash_; }
   MainWindow& mainWindow() { return *main_; }
-  AdminWindow& admin() { return *admin_; }
-  PasswordPrompt& passwordPrompt() { return *prompt_; }
+  admin::AdminWindow& admin() { return *admin_; }
+  admin::PasswordPrompt& passwordPrompt() { return *prompt_; }
+  admin::BackupWindow& backupWindow() { return *backup_; }
   ProgressCounter& counter() { return *counter_; }
   MessageDialog& messageDialog() { return *message_; }
 
@@ -48,8 +50,9 @@ class Shell {
  private:
   std::unique_ptr<Splash> splash_;
   std::unique_ptr<MainWindow> main_;
-  std::unique_ptr<AdminWindow> admin_;
-  std::unique_ptr<PasswordPrompt> prompt_;
+  std::unique_ptr<admin::AdminWindow> admin_;
+  std::unique_ptr<admin::PasswordPrompt> prompt_;
+  std::unique_ptr<admin::BackupWindow> backup_;
   std::unique_ptr<ProgressCounter> counter_;
   std::unique_ptr<MessageDialog> message_;
   std::unique_ptr<store::Database> database_;

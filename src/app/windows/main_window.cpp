@@ -8,10 +8,10 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/password.h"
+#include "admin/password.h"
 #include "app/settings.h"
-#include "app/windows/admin_window.h"
-#include "app/windows/password_prompt.h"
+#include "admin/admin_window.h"
+#include "admin/password_prompt.h"
 #include "ui/icons.h"
 #include "ui/interaction.h"
 
@@ -80,9 +80,9 @@ MainWindow::MainWindow(QWidget* parent)
   applyUnlocked(false);
 }
 
-void MainWindow::attachAdmin(AdminWindow& admin) {
+void MainWindow::attachAdmin(admin::AdminWindow& admin) {
   admin_ = &admin;
-  connect(admin_, &AdminWindow::unlockedChanged, this, &MainWindow::applyUnlocked);
+  connect(admin_, &admin::AdminWindow::unlockedChanged, this, &MainWindow::applyUnlocked);
 }
 
 QToolButton* MainWindow::addButton(const char* name, const QString& caption, const QString& tip, const QIcon& icon) {
@@ -125,9 +125,9 @@ void MainWindow::ToolButton2Click() {
     ui::interaction().runDialog(*admin_);
     return;
   }
-  std::optional<QString> typed = InputQuery2("IDENTIFICARE ADMIN", "PAROLA :");
+  std::optional<QString> typed = admin::InputQuery2("IDENTIFICARE ADMIN", "PAROLA :");
   if (!typed) return;
-  if (CodeazaStr(*typed) != stored) {
+  if (admin::CodeazaStr(*typed) != stored) {
     ui::interaction().message("PAROLA INCORECTA !", "Error", 0);
     return;
   }

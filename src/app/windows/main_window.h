@@ -12,16 +12,18 @@
 #include <functional>
 #include <map>
 
-namespace app {
-
+namespace admin {
 class AdminWindow;
+}
+
+namespace app {
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindow(QWidget* parent = nullptr);
   // The administrator window, created after this one; REQUIRES: called once.
-  void attachAdmin(AdminWindow& admin);
+  void attachAdmin(admin::AdminWindow& admin);
 
   // The action of a button or a reports-menu item, by object name
   // ("ToolButton12", "Inventar1", ...).
@@ -43,7 +45,7 @@ class MainWindow : public QMainWindow {
  private:
   QToolButton* addButton(const char* name, const QString& caption, const QString& tip, const QIcon& icon);
   void open(const QString& name);
-  AdminWindow* admin_ = nullptr;
+  admin::AdminWindow* admin_ = nullptr;
   QMenu* popupMenu1_;
   std::map<QString, std::function<void()>> openers_;
   bool adminUnlockedPicture_ = false;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/counters.h"
-#include "app/password.h"
+#include "admin/password.h"
 #include "app/private_profile.h"
 #include "app/settings.h"
 #include "store/codepage.h"
@@ -67,7 +67,7 @@ TEST(Password, KnownVectors) {
       {"\xC5\x9E" "coala", "af219a613b6caa2e896c836395afb1555c386f447ba03f4f61"},  // Şcoala
   };
   for (const auto& c : cases) {
-    std::string bytes = store::encode(CodeazaStr(QString::fromUtf8(c.password)));
+    std::string bytes = store::encode(admin::CodeazaStr(QString::fromUtf8(c.password)));
     EXPECT_EQ(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())).toHex(), QByteArray(c.hex))
         << c.password;
   }
@@ -75,11 +75,11 @@ TEST(Password, KnownVectors) {
 
 // A three-letter password gives 10 to 39 characters; other letter case, another result.
 TEST(Password, LengthAndCase) {
-  QString stored = CodeazaStr("abc");
+  QString stored = admin::CodeazaStr("abc");
   EXPECT_GE(stored.size(), 10);
   EXPECT_LE(stored.size(), 39);
-  EXPECT_NE(stored, CodeazaStr("ABC"));
-  EXPECT_EQ(stored, CodeazaStr("abc"));
+  EXPECT_NE(stored, admin::CodeazaStr("ABC"));
+  EXPECT_EQ(stored, admin::CodeazaStr("abc"));
 }
 
 }  // namespace

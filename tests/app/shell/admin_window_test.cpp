@@ -1,8 +1,8 @@
 // The administrator window: settings and the password change.
 #include <QTest>
 
-#include "app/password.h"
-#include "app/windows/admin_window.h"
+#include "admin/password.h"
+#include "admin/admin_window.h"
 #include "shell_fixture.h"
 #include "ui/balloon.h"
 
@@ -15,7 +15,7 @@ class AdminWindowTest : public ShellFixture {
     ShellFixture::SetUp();
     QDir().mkpath(dataFolder());
   }
-  AdminWindow admin;
+  admin::AdminWindow admin;
 };
 
 TEST_F(AdminWindowTest, DifferentPasswordsGiveTheBalloonAndABeep) {
@@ -37,7 +37,7 @@ TEST_F(AdminWindowTest, SamePasswordIsStoredScrambled) {
   admin.edit3()->setText("abc");
   script.answerMessage("OK");
   admin.BitBtn1Click();
-  EXPECT_EQ(Citeste_Reg("Erori"), CodeazaStr("abc"));
+  EXPECT_EQ(Citeste_Reg("Erori"), admin::CodeazaStr("abc"));
   EXPECT_EQ(script.shown().back().text, "Parola a fost schimbata cu succes!");
   EXPECT_EQ(script.shown().back().kind, "Information");
   EXPECT_TRUE(admin.edit2()->text().isEmpty());
@@ -45,10 +45,10 @@ TEST_F(AdminWindowTest, SamePasswordIsStoredScrambled) {
 }
 
 TEST_F(AdminWindowTest, EmptyPasswordsSwitchThePasswordOffOnlyWithDa) {
-  Scrie_Reg("Erori", CodeazaStr("abc"));
+  Scrie_Reg("Erori", admin::CodeazaStr("abc"));
   script.answerMessage("NU");
   admin.BitBtn1Click();
-  EXPECT_EQ(Citeste_Reg("Erori"), CodeazaStr("abc"));
+  EXPECT_EQ(Citeste_Reg("Erori"), admin::CodeazaStr("abc"));
   EXPECT_EQ(script.shown().back().text, QString(24, ' ') + "ATENTIE !\r\nDoriti sa dezactivati parola ?");
   EXPECT_EQ(script.shown().back().kind, "Warning");
   script.answerMessage("DA");
@@ -63,7 +63,7 @@ TEST_F(AdminWindowTest, SettingsAreSavedOnCloseAndEmptyOnesAreNotLoaded) {
   QTest::keyClick(&admin, Qt::Key_Escape);
   EXPECT_EQ(CitesteStr_din_Ini("SETARI", "DENUMIRE"), QString::fromUtf8("Şcoala nr. 5"));
   EXPECT_EQ(CitesteStr_din_Ini("SETARI", "DENUMREC"), "");
-  AdminWindow next;
+  admin::AdminWindow next;
   next.IncarcaConstante();
   EXPECT_EQ(next.institution(), QString::fromUtf8("Şcoala nr. 5"));
   EXPECT_EQ(next.receiptAbbreviation(), "N.I.R.");

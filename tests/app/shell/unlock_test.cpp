@@ -1,7 +1,7 @@
 // The administrator lock: unlocking, locking, the prompt, closing.
 #include <QTest>
 
-#include "app/password.h"
+#include "admin/password.h"
 #include "app/shell.h"
 #include "shell_fixture.h"
 
@@ -38,7 +38,7 @@ TEST_F(UnlockTest, NoPasswordEmptyEntryUnlocksThenOpensTheWindow) {
 }
 
 TEST_F(UnlockTest, SetPasswordRefusesEmptyAndWrongEntries) {
-  Scrie_Reg("Erori", CodeazaStr("abc"));
+  Scrie_Reg("Erori", admin::CodeazaStr("abc"));
   for (const char* typed : {"", "ABC", "abcd"}) {
     script.answerText(QString(typed));
     script.answerMessage("OK");

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace app {
+namespace admin {
 
 class AdminWindow : public QDialog {
   Q_OBJECT
@@ -50,4 +50,4 @@ class AdminWindow : public QDialog {
   QCheckBox* checkBox1_;
 };
 
-}  // namespace app
+}  // namespace admin

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <optional>
 
-namespace app {
+namespace admin {
 
 class PasswordPrompt : public QDialog {
   Q_OBJECT
@@ -30,4 +30,4 @@ class PasswordPrompt : public QDialog {
 // InputQuery2: the typed text when the prompt closed with OK, else nullopt.
 std::optional<QString> InputQuery2(const QString& caption, const QString& prompt);
 
-}  // namespace app
+}  // namespace admin

@@ -1,12 +1,12 @@
 // The password prompt.
-#include "app/windows/password_prompt.h"
+#include "admin/password_prompt.h"
 
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "ui/interaction.h"
 
-namespace app {
+namespace admin {
 
 PasswordPrompt::PasswordPrompt(QWidget* parent) : QDialog(parent) {
   setObjectName("TForm5");
@@ -53,4 +53,4 @@ std::optional<QString> InputQuery2(const QString& caption, const QString& prompt
   return ui::interaction().askText(caption, prompt);
 }
 
-}  // namespace app
+}  // namespace admin

@@ -9,8 +9,8 @@
 
 #include <QString>
 
-namespace app {
+namespace admin {
 
 QString CodeazaStr(const QString& text);
 
-}  // namespace app
+}  // namespace admin

@@ -1,12 +1,12 @@
 // CodeazaStr: the generator and the order of its draws.
-#include "app/password.h"
+#include "admin/password.h"
 
 #include <cstdint>
 #include <string>
 
 #include "store/codepage.h"
 
-namespace app {
+namespace admin {
 
 namespace {
 
@@ -53,4 +53,4 @@ QString CodeazaStr(const QString& text) {
   return store::decode(bytes);
 }
 
-}  // namespace app
+}  // namespace admin

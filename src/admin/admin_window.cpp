@@ -1,5 +1,5 @@
 // The administrator window: settings, password change, unlocking.
-#include "app/windows/admin_window.h"
+#include "admin/admin_window.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -7,12 +7,17 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "app/password.h"
+#include "admin/password.h"
 #include "app/settings.h"
 #include "app/windows/input_helpers.h"
 #include "ui/interaction.h"
 
-namespace app {
+namespace admin {
+
+using app::CitesteStr_din_Ini;
+using app::HError;
+using app::Scrie_Reg;
+using app::ScrieStr_in_Ini;
 
 namespace {
 
@@ -108,4 +113,4 @@ void AdminWindow::done(int result) {
   QDialog::done(result);
 }
 
-}  // namespace app
+}  // namespace admin
