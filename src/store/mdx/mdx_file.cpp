@@ -45,36 +45,35 @@ std::string appendTag(TagDirectory& directory, const std::string& name, const db
     throw StoreError(context + ": the file holds " + std::to_string(kMaxTags) + " tags, no room for another");
   const KeyCodec codec = codecFor(field, context);
 
-  std::vector<IndexItem> items;
-  items.reserve(entries.size());
+  KeyTable table{static_cast<size_t>(codec.keyLength()), std::string(), std::vector<uint32_t>()};
+  table.keys.reserve(entries.size() * table.keyLength);
+  table.records.reserve(entries.size());
   for (const KeyEntry& entry : entries) {
     if (entry.record == 0) throw StoreError(context + ": record number 0");
     try {
-      items.push_back({codec.encode(entry.value, field.name), entry.record});
+      table.keys += codec.encode(entry.value, field.name);
     } catch (const StoreError& error) {
       throw StoreError(context + ", record " + std::to_string(entry.record) + ": " + error.what());
     }
+    table.records.push_back(entry.record);
   }
-  entries.clear();
-  sortItems(codec, items);
-  for (size_t i = 1; i < items.size(); ++i)
-    if (items[i].record == items[i - 1].record && codec.compare(items[i].key, items[i - 1].key) == 0)
-      throw StoreError(context + ": record " + std::to_string(items[i].record) + " is given twice");
+  entries = {};  // the caller's values are no longer needed; free them before sorting
+  sortKeys(codec, table);
+  for (size_t i = 1; i < table.size(); ++i)
+    if (table.records[i] == table.records[i - 1] && codec.compare(table.key(i), table.key(i - 1)) == 0)
+      throw StoreError(context + ": record " + std::to_string(table.records[i]) + " is given twice");
 
   const uint32_t firstPage = directory.pageCount();
-  std::string blocks = buildTag(firstPage, codec, field.name, items);
+  std::string blocks = buildTag(firstPage, codec, field.name, table);
   directory.add({tag, firstPage, codec.type()});
   directory.setPageCount(firstPage + static_cast<uint32_t>(blocks.size() / kPageSize));
   directory.stampUpdateDate();
   return blocks;
 }
 
-void writeAtomically(const QString& path, const std::string& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-      !file.commit())
-    throw StoreError("cannot write " + nameOf(path) + ": " + file.errorString().toStdString());
+void writeOrThrow(QSaveFile& file, const std::string& bytes) {
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+    throw StoreError("cannot write " + nameOf(file.fileName()) + ": " + file.errorString().toStdString());
 }
 
 }  // namespace
@@ -165,7 +164,7 @@ void MdxFile::create(journal::Journal& journal, const QString& path, const std::
     else
       journal.noteCreated(path);
   }
-  writeAtomically(path, TagDirectory::fresh(tableName).bytes());
+  writeWhole(path, tableName, {});
 }
 
 MdxFile::MdxFile(journal::Journal& journal, const QString& path) : impl_(std::make_unique<Impl>(journal, path)) {}
@@ -220,10 +219,20 @@ std::vector<IndexItem> MdxFile::scanTag(const std::string& tag) const {
 }
 
 void MdxFile::writeWhole(const QString& path, const std::string& tableName, std::vector<TagSpec> tags) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly))
+    throw StoreError("cannot write " + nameOf(path) + ": " + file.errorString().toStdString());
+  // Each tag goes to the file as soon as it is built, so only one tag's
+  // blocks are held at a time; the header, complete only at the end, is
+  // written over its place last.
   TagDirectory directory = TagDirectory::fresh(tableName);
-  std::string bytes;
-  for (TagSpec& tag : tags) bytes += appendTag(directory, tag.name, tag.field, std::move(tag.entries), nameOf(path));
-  writeAtomically(path, directory.bytes() + bytes);
+  writeOrThrow(file, directory.bytes());
+  for (TagSpec& tag : tags) {
+    writeOrThrow(file, appendTag(directory, tag.name, tag.field, std::move(tag.entries), nameOf(path)));
+  }
+  if (!file.seek(0)) throw StoreError("cannot write " + nameOf(path) + ": " + file.errorString().toStdString());
+  writeOrThrow(file, directory.bytes());
+  if (!file.commit()) throw StoreError("cannot write " + nameOf(path) + ": " + file.errorString().toStdString());
 }
 
 }  // namespace store::mdx
