@@ -92,14 +92,14 @@ struct Record {
 };
 
 // Reads the intact records of a journal file; stops at the first torn one.
-std::vector<Record> readRecords(const QString& journalPath) {
+std::vector<Record> readRecords(const QString& journalPath, int64_t from = 0) {
   QFile file(journalPath);
   std::vector<Record> records;
   if (!file.open(QIODevice::ReadOnly)) return records;
   QByteArray all = file.readAll();
   if (all.size() < static_cast<qsizetype>(kMagicLength) || std::memcmp(all.constData(), kMagic, kMagicLength) != 0)
     return records;
-  const char* p = all.constData() + kMagicLength;
+  const char* p = all.constData() + std::max<int64_t>(static_cast<int64_t>(kMagicLength), from);
   const char* end = all.constData() + all.size();
   while (end - p >= 9) {
     const char* start = p;
@@ -207,6 +207,16 @@ struct Journal::State {
     dirty = true;
   }
 
+  // Forgets which before-images were saved, so the next change of any range
+  // is saved again (needed after a savepoint: its rollback may only use
+  // records written after it).
+  void forgetSaved() {
+    lengthSaved.clear();
+    created.clear();
+    wholeSaved.clear();
+    rangesSaved.clear();
+  }
+
   void sync() {
     if (!dirty) return;
     if (::fdatasync(fd) != 0) throw StoreError(systemError("cannot sync", path));
@@ -283,6 +293,26 @@ void Journal::rollback() {
   syncDirectoryOf(s.path);
   s = State();
   s.path = journalPath;
+}
+
+int64_t Journal::savepoint() {
+  State& s = *state_;
+  s.sync();
+  s.forgetSaved();
+  return s.size;
+}
+
+void Journal::rollbackTo(int64_t savepoint) {
+  State& s = *state_;
+  s.sync();
+  std::vector<Record> records = readRecords(s.path, savepoint);
+  applyUndo(records);
+  removeBackups(records);
+  if (::ftruncate(s.fd, savepoint) != 0) throw StoreError(systemError("cannot shorten", s.path));
+  s.size = savepoint;
+  s.dirty = true;
+  s.sync();
+  s.forgetSaved();
 }
 
 void Journal::saveLength(const QString& path) {

@@ -40,6 +40,12 @@ class Journal {
   void commit();    // REQUIRES: active()
   void rollback();  // REQUIRES: active()
 
+  // A point inside the open transaction that rollbackTo() returns the files
+  // to, undoing only what was changed after it (one failed statement of a
+  // longer transaction). REQUIRES: active().
+  int64_t savepoint();
+  void rollbackTo(int64_t savepoint);
+
   // REQUIRES: active(). Each is synced before it returns.
   // Saves the bytes [offset, offset + length) of the file as they are now
   // (only the part inside the file's current length) and the file's length.

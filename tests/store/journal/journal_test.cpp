@@ -147,5 +147,22 @@ TEST_F(JournalTest, OpeningAMissingFileNamesIt) {
   }
 }
 
+// A failed statement inside a longer transaction undoes only its own changes,
+// even where it rewrote bytes an earlier statement had already changed.
+TEST_F(JournalTest, SavepointUndoesOnlyLaterChanges) {
+  Journal journal(dir.path());
+  journal.begin();
+  JournaledFile file(journal, table);
+  file.write(0, "AA");
+  int64_t mark = journal.savepoint();
+  file.write(0, "BB");
+  file.write(10, "tail");
+  journal.rollbackTo(mark);
+  EXPECT_EQ(readFile(table), "AA23456789");
+  file.write(2, "CC");
+  journal.rollback();
+  EXPECT_EQ(readFile(table), "0123456789");
+}
+
 }  // namespace
 }  // namespace store::journal
