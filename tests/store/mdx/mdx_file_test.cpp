@@ -3,6 +3,7 @@
 // after thousands of journaled single-key changes.
 #include "store/mdx/mdx_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -208,11 +209,23 @@ TEST_F(MdxFileTest, AddTagRefusesARepeatedNameAndAFullTable) {
 TEST_F(MdxFileTest, WholeBuiltTagsReadBackInKeyOrder) {
   LedgerModel model(1);
   model.append(30000);  // three levels for every key type
-  MdxFile::writeWhole(path, "GESTIUNI", model.specs());
+  std::vector<MdxFile::TagSpec> specs = model.specs();
+  std::mt19937 random(8);
+  for (MdxFile::TagSpec& spec : specs) std::shuffle(spec.entries.begin(), spec.entries.end(), random);
+  MdxFile::writeWhole(path, "GESTIUNI", std::move(specs));
   if (indexDumpAvailable()) {
     EXPECT_EQ(indexDumpTags(path), QStringList({"CANT", "DATA", "GESTIUNE"}));
   }
   expectTagsHold(model);
+}
+
+TEST_F(MdxFileTest, WriteWholeReplacesAnExistingFile) {
+  MdxFile::writeWhole(path, "OLD", {{"OLDTAG", kDateField, {{Value::date(2460325), 1}}}});
+  MdxFile::writeWhole(path, "NEW", {{"NEWTAG", kTextField, {{Value::text("X"), 1}}}});
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"GESTIUNI.mdx"}));  // no temporary left
+  MdxFile index(journal, path);
+  EXPECT_EQ(index.tagNames(), std::vector<std::string>({"NEWTAG"}));
+  EXPECT_EQ(index.scanTag("NEWTAG"), (std::vector<IndexItem>{{"X         ", 1}}));
 }
 
 TEST_F(MdxFileTest, TagsAddedToAnOpenFileReadBack) {
@@ -281,6 +294,7 @@ TEST_F(MdxFileTest, ChangesOfAnAbortedTransactionAreRolledBack) {
     LedgerModel changed = model;
     MdxFile index(journal, path);
     for (int i = 0; i < 2000; ++i) changed.change(index);
+    index.addTag("EXTRA", kDateField, changed.entries(kDateField));
   }
   journal.rollback();
   EXPECT_EQ(readAll(path), before);
