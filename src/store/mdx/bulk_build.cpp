@@ -71,13 +71,13 @@ std::string buildTag(uint32_t firstPage, const KeyCodec& codec, const std::strin
     std::vector<BuiltNode> upper;
     const size_t nodes = groupsOf(level.size(), childrenPerNode);
     for (size_t j = 0; j < nodes; ++j) {
-      BtreeNode node;
+      BtreeNode interior;
       const size_t end = runStart(level.size(), nodes, j + 1);
       for (size_t i = runStart(level.size(), nodes, j); i < end; ++i) {
-        node.pointers.push_back(level[i].page);
-        if (i + 1 < end) node.keys.push_back(level[i].highest);
+        interior.pointers.push_back(level[i].page);
+        if (i + 1 < end) interior.keys.push_back(level[i].highest);  // the last child goes without a key
       }
-      blocks += node.serialize(shape);
+      blocks += interior.serialize(shape);
       upper.push_back({nextPage, level[end - 1].highest});
       nextPage += kPagesPerBlock;
     }

@@ -71,9 +71,13 @@ std::string appendTag(TagDirectory& directory, const std::string& name, const db
   return blocks;
 }
 
+[[noreturn]] void throwWriteError(const QSaveFile& file) {
+  throw StoreError("cannot write " + nameOf(file.fileName()) + ": " + file.errorString().toStdString());
+}
+
 void writeOrThrow(QSaveFile& file, const std::string& bytes) {
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-    throw StoreError("cannot write " + nameOf(file.fileName()) + ": " + file.errorString().toStdString());
+    throwWriteError(file);
 }
 
 }  // namespace
@@ -98,13 +102,7 @@ struct MdxFile::Impl : BlockSource {
 
   // 1-based tag number; throws when there is no such tag.
   int tagNumber(const std::string& name) const {
-    std::string upper;
-    try {
-      upper = validTagName(name);
-    } catch (const StoreError&) {
-      upper.clear();
-    }
-    const int number = upper.empty() ? 0 : directory.find(upper);
+    const int number = directory.find(name);
     if (number == 0) throw StoreError(where + ": no tag " + name);
     return number;
   }
@@ -178,14 +176,7 @@ std::vector<std::string> MdxFile::tagNames() const {
   return names;
 }
 
-bool MdxFile::hasTag(const std::string& name) const {
-  try {
-    impl_->tagNumber(name);
-    return true;
-  } catch (const StoreError&) {
-    return false;
-  }
-}
+bool MdxFile::hasTag(const std::string& name) const { return impl_->directory.find(name) != 0; }
 
 void MdxFile::addTag(const std::string& name, const dbase::Field& field, std::vector<KeyEntry> entries) {
   TagDirectory updated = impl_->directory;
@@ -220,8 +211,7 @@ std::vector<IndexItem> MdxFile::scanTag(const std::string& tag) const {
 
 void MdxFile::writeWhole(const QString& path, const std::string& tableName, std::vector<TagSpec> tags) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    throw StoreError("cannot write " + nameOf(path) + ": " + file.errorString().toStdString());
+  if (!file.open(QIODevice::WriteOnly)) throwWriteError(file);
   // Each tag goes to the file as soon as it is built, so only one tag's
   // blocks are held at a time; the header, complete only at the end, is
   // written over its place last.
@@ -230,9 +220,9 @@ void MdxFile::writeWhole(const QString& path, const std::string& tableName, std:
   for (TagSpec& tag : tags) {
     writeOrThrow(file, appendTag(directory, tag.name, tag.field, std::move(tag.entries), nameOf(path)));
   }
-  if (!file.seek(0)) throw StoreError("cannot write " + nameOf(path) + ": " + file.errorString().toStdString());
+  if (!file.seek(0)) throwWriteError(file);
   writeOrThrow(file, directory.bytes());
-  if (!file.commit()) throw StoreError("cannot write " + nameOf(path) + ": " + file.errorString().toStdString());
+  if (!file.commit()) throwWriteError(file);
 }
 
 }  // namespace store::mdx

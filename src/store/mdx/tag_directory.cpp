@@ -117,8 +117,13 @@ TagEntry TagDirectory::entry(int number) const {
 }
 
 int TagDirectory::find(const std::string& name) const {
-  for (int number = 1; number <= tagCount(); ++number)
-    if (entry(number).name == name) return number;
+  auto sameLetter = [](char a, char b) {
+    return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+  };
+  for (int number = 1; number <= tagCount(); ++number) {
+    const std::string stored = entry(number).name;
+    if (std::equal(stored.begin(), stored.end(), name.begin(), name.end(), sameLetter)) return number;
+  }
   return 0;
 }
 
