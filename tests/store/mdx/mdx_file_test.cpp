@@ -137,12 +137,19 @@ TEST_F(MdxFileTest, CreateWritesAnEmptyProductionIndex) {
   }
 }
 
-TEST_F(MdxFileTest, CreationIsUndoneWithTheTransaction) {
+TEST_F(MdxFileTest, CreationAndReplacementAreUndoneWithTheTransaction) {
   journal.begin();
   MdxFile::create(journal, path, "GESTIUNI");
   EXPECT_TRUE(QFile::exists(path));
   journal.rollback();
   EXPECT_FALSE(QFile::exists(path));
+
+  MdxFile::writeWhole(path, "GESTIUNI", {{"OLD", kDateField, {}}});
+  journal.begin();
+  MdxFile::create(journal, path, "GESTIUNI");
+  EXPECT_TRUE(MdxFile(journal, path).tagNames().empty());
+  journal.rollback();
+  EXPECT_EQ(MdxFile(journal, path).tagNames(), std::vector<std::string>({"OLD"}));
 }
 
 // Tag table entries must form a binary search tree by name from tag 1, with
