@@ -24,17 +24,27 @@ size_t groupsOf(size_t total, size_t perGroup) { return std::max<size_t>(1, (tot
 }  // namespace
 
 void sortKeys(const KeyCodec& codec, KeyTable& table) {
-  std::vector<uint32_t> order(table.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<uint32_t>(i);
-  std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-    const int byKey = codec.compare(table.key(a), table.key(b));
-    return byKey < 0 || (byKey == 0 && table.records[a] < table.records[b]);
+  // Sorting small order that carry the key's order prefix keeps the sort in
+  // cache; only equal prefixes of longer text keys look at the keys.
+  struct Slot {
+    uint64_t prefix;
+    uint32_t record;
+    uint32_t index;
+  };
+  std::vector<Slot> order(table.size());
+  for (size_t i = 0; i < order.size(); ++i)
+    order[i] = {codec.orderPrefix(table.key(i)), table.records[i], static_cast<uint32_t>(i)};
+  const bool whole = codec.prefixIsWhole();
+  std::sort(order.begin(), order.end(), [&](const Slot& a, const Slot& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    const int byKey = whole ? 0 : codec.compare(table.key(a.index), table.key(b.index));
+    return byKey < 0 || (byKey == 0 && a.record < b.record);
   });
   KeyTable sorted{table.keyLength, std::string(), std::vector<uint32_t>(order.size())};
   sorted.keys.reserve(table.keys.size());
   for (size_t i = 0; i < order.size(); ++i) {
-    sorted.keys.append(table.key(order[i]));
-    sorted.records[i] = table.records[order[i]];
+    sorted.keys.append(table.key(order[i].index));
+    sorted.records[i] = order[i].record;
   }
   table = std::move(sorted);
 }
