@@ -107,7 +107,18 @@ struct MdxFile::Impl : BlockSource {
     return number;
   }
 
+  // What this object knows of the file (page count, roots) is only true
+  // while nobody else changes the file; a rollback or another writer that
+  // moved its end is caught here rather than written over.
+  void checkUnchanged() const {
+    const int64_t size = file.size();
+    if (size != static_cast<int64_t>(pageCount()) * kPageSize)
+      throw StoreError(where + ": the file has " + std::to_string(size) + " bytes, not the " +
+                       std::to_string(pageCount()) + " pages it had; open it again");
+  }
+
   TagTree treeFor(int number, const dbase::Field& field) const {
+    checkUnchanged();
     const TagEntry entry = directory.entry(number);
     const std::string context = tagWhere(where, entry.name);
     const KeyCodec codec = codecFor(field, context);
@@ -179,6 +190,7 @@ std::vector<std::string> MdxFile::tagNames() const {
 bool MdxFile::hasTag(const std::string& name) const { return impl_->directory.find(name) != 0; }
 
 void MdxFile::addTag(const std::string& name, const dbase::Field& field, std::vector<KeyEntry> entries) {
+  impl_->checkUnchanged();
   TagDirectory updated = impl_->directory;
   const uint32_t firstPage = updated.pageCount();
   const std::string blocks = appendTag(updated, name, field, std::move(entries), impl_->where);

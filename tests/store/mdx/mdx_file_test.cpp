@@ -319,6 +319,17 @@ TEST_F(MdxFileTest, ChangesOfAnAbortedTransactionAreRolledBack) {
   EXPECT_EQ(readAll(path), before);
 }
 
+TEST_F(MdxFileTest, RefusesToWriteAfterTheFileMovedUnderneath) {
+  MdxFile::create(journal, path, "T");
+  MdxFile index(journal, path);
+  index.addTag("CANT", kAmountField, {});
+  journal.begin();
+  for (uint32_t record = 1; record <= 200; ++record) index.insert("CANT", kAmountField, {Value::number(record), record});
+  journal.rollback();  // the file shrinks back; `index` still counts the pages it had
+  EXPECT_THROW(index.insert("CANT", kAmountField, {Value::number(1), 1}), StoreError);
+  EXPECT_TRUE(MdxFile(journal, path).scanTag("CANT").empty());
+}
+
 TEST_F(MdxFileTest, ReportsKeysThatAreNotThereOrAlreadyThere) {
   MdxFile::create(journal, path, "T");
   MdxFile index(journal, path);
