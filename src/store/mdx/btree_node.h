@@ -34,7 +34,6 @@ struct BtreeNode {
   std::vector<uint32_t> pointers;
 
   bool isLeaf() const { return pointers.size() == keys.size(); }
-  size_t childCount() const { return pointers.size(); }
 
   // Throws StoreError when the block cannot be a node of this shape: a key
   // count above the block's room, a record number 0, or a child page outside

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "store/mdx/btree_node.h"
 #include "store/mdx/mdx_layout.h"
 #include "store/mdx/tag_header.h"
 
@@ -22,56 +23,81 @@ size_t groupsOf(size_t total, size_t perGroup) { return std::max<size_t>(1, (tot
 
 }  // namespace
 
-void sortItems(const KeyCodec& codec, std::vector<IndexItem>& items) {
-  std::sort(items.begin(), items.end(), [&](const IndexItem& a, const IndexItem& b) {
-    const int order = codec.compare(a.key, b.key);
-    return order < 0 || (order == 0 && a.record < b.record);
+void sortKeys(const KeyCodec& codec, KeyTable& table) {
+  // Sorting small order that carry the key's order prefix keeps the sort in
+  // cache; only equal prefixes of longer text keys look at the keys.
+  struct Slot {
+    uint64_t prefix;
+    uint32_t record;
+    uint32_t index;
+  };
+  std::vector<Slot> order(table.size());
+  for (size_t i = 0; i < order.size(); ++i)
+    order[i] = {codec.orderPrefix(table.key(i)), table.records[i], static_cast<uint32_t>(i)};
+  const bool whole = codec.prefixIsWhole();
+  std::sort(order.begin(), order.end(), [&](const Slot& a, const Slot& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    const int byKey = whole ? 0 : codec.compare(table.key(a.index), table.key(b.index));
+    return byKey < 0 || (byKey == 0 && a.record < b.record);
   });
+  KeyTable sorted{table.keyLength, std::string(), std::vector<uint32_t>(order.size())};
+  sorted.keys.reserve(table.keys.size());
+  for (size_t i = 0; i < order.size(); ++i) {
+    sorted.keys.append(table.key(order[i].index));
+    sorted.records[i] = order[i].record;
+  }
+  table = std::move(sorted);
 }
 
-std::string buildTag(uint32_t firstPage, const KeyCodec& codec, const std::string& expression,
-                     const std::vector<IndexItem>& sorted) {
+std::string buildTag(uint32_t firstPage, const KeyCodec& codec, const std::string& expression, const KeyTable& sorted) {
   TagHeader header{.codec = codec, .expression = expression};
   const NodeShape shape = header.shape();
-  std::string blocks;
+  // The header block comes first but knows the root only at the end: its
+  // place is kept and filled last.
+  std::string blocks(kBlockSize, '\0');
   uint32_t nextPage = firstPage + kPagesPerBlock;
-  auto placeBlock = [&](const BtreeNode& node) {
-    blocks += node.serialize(shape);
-    const uint32_t page = nextPage;
-    nextPage += kPagesPerBlock;
-    return page;
-  };
 
   std::vector<BuiltNode> level;
   const size_t leaves = groupsOf(sorted.size(), static_cast<size_t>(shape.keysPerBlock));
+  blocks.reserve(static_cast<size_t>(kBlockSize) * (leaves + leaves / static_cast<size_t>(shape.keysPerBlock) + 3));
   for (size_t j = 0; j < leaves; ++j) {
-    BtreeNode leaf;
-    for (size_t i = runStart(sorted.size(), leaves, j); i < runStart(sorted.size(), leaves, j + 1); ++i) {
-      leaf.keys.push_back(sorted[i].key);
-      leaf.pointers.push_back(sorted[i].record);
+    // Leaves are written straight from the table: they are nearly all the
+    // blocks, and a BtreeNode would copy every key once more.
+    const size_t begin = runStart(sorted.size(), leaves, j);
+    const size_t end = runStart(sorted.size(), leaves, j + 1);
+    std::string leaf(kBlockSize, '\0');
+    putU32(leaf, node::kKeyCount, static_cast<uint32_t>(end - begin));
+    for (size_t i = begin; i < end; ++i) {
+      const int at = node::kItems + static_cast<int>(i - begin) * shape.itemLength;
+      putU32(leaf, at, sorted.records[i]);
+      leaf.replace(static_cast<size_t>(at + 4), sorted.keyLength, sorted.key(i));
     }
-    std::string highest = leaf.keys.empty() ? std::string() : leaf.keys.back();
-    level.push_back({placeBlock(leaf), std::move(highest)});
+    blocks += leaf;
+    level.push_back({nextPage, end > begin ? std::string(sorted.key(end - 1)) : std::string()});
+    nextPage += kPagesPerBlock;
   }
   const size_t childrenPerNode = static_cast<size_t>(shape.keysPerBlock) + 1;
   while (level.size() > 1) {
     std::vector<BuiltNode> upper;
     const size_t nodes = groupsOf(level.size(), childrenPerNode);
     for (size_t j = 0; j < nodes; ++j) {
-      BtreeNode node;
+      BtreeNode interior;
       const size_t end = runStart(level.size(), nodes, j + 1);
       for (size_t i = runStart(level.size(), nodes, j); i < end; ++i) {
-        node.pointers.push_back(level[i].page);
-        if (i + 1 < end) node.keys.push_back(level[i].highest);
+        interior.pointers.push_back(level[i].page);
+        if (i + 1 < end) interior.keys.push_back(level[i].highest);  // the last child goes without a key
       }
-      upper.push_back({placeBlock(node), level[end - 1].highest});
+      blocks += interior.serialize(shape);
+      upper.push_back({nextPage, level[end - 1].highest});
+      nextPage += kPagesPerBlock;
     }
     level = std::move(upper);
   }
 
   header.rootPage = level.front().page;
   header.sizeInPages = nextPage - firstPage;
-  return header.serialize() + blocks;
+  blocks.replace(0, kBlockSize, header.serialize());
+  return blocks;
 }
 
 }  // namespace store::mdx

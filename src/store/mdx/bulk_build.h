@@ -8,19 +8,29 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "store/mdx/btree_node.h"
 #include "store/mdx/key_codec.h"
 
 namespace store::mdx {
 
-// Puts items in tag order: by key, equal keys by record number.
-void sortItems(const KeyCodec& codec, std::vector<IndexItem>& items);
+// The keys of one tag side by side at their fixed length, each with its
+// record; a million keys stay one allocation and sort by moving indexes.
+struct KeyTable {
+  size_t keyLength = 0;
+  std::string keys;
+  std::vector<uint32_t> records;
+
+  size_t size() const { return records.size(); }
+  std::string_view key(size_t i) const { return std::string_view(keys).substr(i * keyLength, keyLength); }
+};
+
+// Puts the table in tag order: by key, equal keys by record number.
+void sortKeys(const KeyCodec& codec, KeyTable& table);
 
 // The tag's header block followed by its node blocks, for placing at
 // `firstPage`; REQUIRES: `sorted` is in tag order.
-std::string buildTag(uint32_t firstPage, const KeyCodec& codec, const std::string& expression,
-                     const std::vector<IndexItem>& sorted);
+std::string buildTag(uint32_t firstPage, const KeyCodec& codec, const std::string& expression, const KeyTable& sorted);
 
 }  // namespace store::mdx

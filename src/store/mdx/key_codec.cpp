@@ -178,4 +178,24 @@ int KeyCodec::compare(std::string_view a, std::string_view b) const {
   return std::memcmp(a.data(), b.data(), static_cast<size_t>(keyLength_));
 }
 
+uint64_t KeyCodec::orderPrefix(std::string_view key) const {
+  constexpr uint64_t kSignBit = uint64_t{1} << 63;
+  switch (type_) {
+    case KeyType::Numeric:
+      // Every key encode() makes holds an int64; flipping the sign bit puts
+      // the negatives below the positives as unsigned numbers.
+      return static_cast<uint64_t>(decodeNumberKey(key).value_or(0)) ^ kSignBit;
+    case KeyType::Date: {
+      // IEEE doubles order like sign-magnitude integers: negatives reversed.
+      const uint64_t bits = std::bit_cast<uint64_t>(decodeDateKey(key));
+      return (bits & kSignBit) ? ~bits : bits | kSignBit;
+    }
+    case KeyType::Character:
+      break;
+  }
+  uint64_t prefix = 0;
+  for (size_t i = 0; i < 8; ++i) prefix = (prefix << 8) | (i < key.size() ? static_cast<uint8_t>(key[i]) : 0);
+  return prefix;
+}
+
 }  // namespace store::mdx

@@ -54,6 +54,14 @@ class KeyCodec {
   // <0, 0, >0 like memcmp, in the order dBase keeps the tag.
   int compare(std::string_view a, std::string_view b) const;
 
+  // A number in the order of compare(): compare(a, b) < 0 gives
+  // orderPrefix(a) <= orderPrefix(b). For N and D keys, and C keys of up to
+  // 8 bytes, it is the whole key (prefixIsWhole()): equal prefixes mean equal
+  // keys. Lets a million keys sort without reaching into them.
+  // REQUIRES: `key` came from encode().
+  uint64_t orderPrefix(std::string_view key) const;
+  bool prefixIsWhole() const { return type_ != KeyType::Character || keyLength_ <= 8; }
+
  private:
   KeyType type_;
   int keyLength_;

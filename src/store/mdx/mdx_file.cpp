@@ -45,36 +45,39 @@ std::string appendTag(TagDirectory& directory, const std::string& name, const db
     throw StoreError(context + ": the file holds " + std::to_string(kMaxTags) + " tags, no room for another");
   const KeyCodec codec = codecFor(field, context);
 
-  std::vector<IndexItem> items;
-  items.reserve(entries.size());
+  KeyTable table{static_cast<size_t>(codec.keyLength()), std::string(), std::vector<uint32_t>()};
+  table.keys.reserve(entries.size() * table.keyLength);
+  table.records.reserve(entries.size());
   for (const KeyEntry& entry : entries) {
     if (entry.record == 0) throw StoreError(context + ": record number 0");
     try {
-      items.push_back({codec.encode(entry.value, field.name), entry.record});
+      table.keys += codec.encode(entry.value, field.name);
     } catch (const StoreError& error) {
       throw StoreError(context + ", record " + std::to_string(entry.record) + ": " + error.what());
     }
+    table.records.push_back(entry.record);
   }
-  entries.clear();
-  sortItems(codec, items);
-  for (size_t i = 1; i < items.size(); ++i)
-    if (items[i].record == items[i - 1].record && codec.compare(items[i].key, items[i - 1].key) == 0)
-      throw StoreError(context + ": record " + std::to_string(items[i].record) + " is given twice");
+  entries = {};  // the caller's values are no longer needed; free them before sorting
+  sortKeys(codec, table);
+  for (size_t i = 1; i < table.size(); ++i)
+    if (table.records[i] == table.records[i - 1] && codec.compare(table.key(i), table.key(i - 1)) == 0)
+      throw StoreError(context + ": record " + std::to_string(table.records[i]) + " is given twice");
 
   const uint32_t firstPage = directory.pageCount();
-  std::string blocks = buildTag(firstPage, codec, field.name, items);
+  std::string blocks = buildTag(firstPage, codec, field.name, table);
   directory.add({tag, firstPage, codec.type()});
   directory.setPageCount(firstPage + static_cast<uint32_t>(blocks.size() / kPageSize));
   directory.stampUpdateDate();
   return blocks;
 }
 
-void writeAtomically(const QString& path, const std::string& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-      !file.commit())
-    throw StoreError("cannot write " + nameOf(path) + ": " + file.errorString().toStdString());
+[[noreturn]] void throwWriteError(const QSaveFile& file) {
+  throw StoreError("cannot write " + nameOf(file.fileName()) + ": " + file.errorString().toStdString());
+}
+
+void writeOrThrow(QSaveFile& file, const std::string& bytes) {
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+    throwWriteError(file);
 }
 
 }  // namespace
@@ -99,18 +102,23 @@ struct MdxFile::Impl : BlockSource {
 
   // 1-based tag number; throws when there is no such tag.
   int tagNumber(const std::string& name) const {
-    std::string upper;
-    try {
-      upper = validTagName(name);
-    } catch (const StoreError&) {
-      upper.clear();
-    }
-    const int number = upper.empty() ? 0 : directory.find(upper);
+    const int number = directory.find(name);
     if (number == 0) throw StoreError(where + ": no tag " + name);
     return number;
   }
 
+  // What this object knows of the file (page count, roots) is only true
+  // while nobody else changes the file; a rollback or another writer that
+  // moved its end is caught here rather than written over.
+  void checkUnchanged() const {
+    const int64_t size = file.size();
+    if (size != static_cast<int64_t>(pageCount()) * kPageSize)
+      throw StoreError(where + ": the file has " + std::to_string(size) + " bytes, not the " +
+                       std::to_string(pageCount()) + " pages it had; open it again");
+  }
+
   TagTree treeFor(int number, const dbase::Field& field) const {
+    checkUnchanged();
     const TagEntry entry = directory.entry(number);
     const std::string context = tagWhere(where, entry.name);
     const KeyCodec codec = codecFor(field, context);
@@ -165,7 +173,7 @@ void MdxFile::create(journal::Journal& journal, const QString& path, const std::
     else
       journal.noteCreated(path);
   }
-  writeAtomically(path, TagDirectory::fresh(tableName).bytes());
+  writeWhole(path, tableName, {});
 }
 
 MdxFile::MdxFile(journal::Journal& journal, const QString& path) : impl_(std::make_unique<Impl>(journal, path)) {}
@@ -179,16 +187,10 @@ std::vector<std::string> MdxFile::tagNames() const {
   return names;
 }
 
-bool MdxFile::hasTag(const std::string& name) const {
-  try {
-    impl_->tagNumber(name);
-    return true;
-  } catch (const StoreError&) {
-    return false;
-  }
-}
+bool MdxFile::hasTag(const std::string& name) const { return impl_->directory.find(name) != 0; }
 
 void MdxFile::addTag(const std::string& name, const dbase::Field& field, std::vector<KeyEntry> entries) {
+  impl_->checkUnchanged();
   TagDirectory updated = impl_->directory;
   const uint32_t firstPage = updated.pageCount();
   const std::string blocks = appendTag(updated, name, field, std::move(entries), impl_->where);
@@ -220,10 +222,19 @@ std::vector<IndexItem> MdxFile::scanTag(const std::string& tag) const {
 }
 
 void MdxFile::writeWhole(const QString& path, const std::string& tableName, std::vector<TagSpec> tags) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) throwWriteError(file);
+  // Each tag goes to the file as soon as it is built, so only one tag's
+  // blocks are held at a time; the header, complete only at the end, is
+  // written over its place last.
   TagDirectory directory = TagDirectory::fresh(tableName);
-  std::string bytes;
-  for (TagSpec& tag : tags) bytes += appendTag(directory, tag.name, tag.field, std::move(tag.entries), nameOf(path));
-  writeAtomically(path, directory.bytes() + bytes);
+  writeOrThrow(file, directory.bytes());
+  for (TagSpec& tag : tags) {
+    writeOrThrow(file, appendTag(directory, tag.name, tag.field, std::move(tag.entries), nameOf(path)));
+  }
+  if (!file.seek(0)) throwWriteError(file);
+  writeOrThrow(file, directory.bytes());
+  if (!file.commit()) throwWriteError(file);
 }
 
 }  // namespace store::mdx

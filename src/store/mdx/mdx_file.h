@@ -28,12 +28,13 @@ struct KeyEntry {
 class MdxFile {
  public:
   // Writes a new .mdx with no tags through a temporary file renamed into
-  // place; the journal notes its creation. `tableName` is the .dbf name
-  // without its extension.
+  // place; an active journal notes its creation (or keeps a copy of the file
+  // it replaces). `tableName` is the .dbf name without its extension.
   static void create(journal::Journal& journal, const QString& path, const std::string& tableName);
 
-  // Opens and checks the header and tag table; throws StoreError naming the
-  // file when it is damaged.
+  // Opens and checks the header, the tag table and each tag's header; throws
+  // StoreError naming the file when it is damaged. The B-trees are checked
+  // as they are walked.
   MdxFile(journal::Journal& journal, const QString& path);
   ~MdxFile();
   MdxFile(const MdxFile&) = delete;

@@ -96,10 +96,4 @@ inline void putU8(std::string& bytes, int at, uint8_t value) { bytes[at] = stati
 inline void putU16(std::string& bytes, int at, uint16_t value) { qToLittleEndian<quint16>(value, bytes.data() + at); }
 inline void putU32(std::string& bytes, int at, uint32_t value) { qToLittleEndian<quint32>(value, bytes.data() + at); }
 
-inline std::string u32Bytes(uint32_t value) {
-  std::string bytes(4, '\0');
-  putU32(bytes, 0, value);
-  return bytes;
-}
-
 }  // namespace store::mdx

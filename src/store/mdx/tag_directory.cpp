@@ -38,6 +38,8 @@ std::string validTagName(const std::string& name) {
 }
 
 TagDirectory TagDirectory::fresh(const std::string& tableName) {
+  // Zero-filled: the tag table's unused slots, the free page (none) and the
+  // reserved bytes all read as 0.
   std::string bytes(header::kLength, '\0');
   const QDate today = QDate::currentDate();
   putU8(bytes, header::kVersion, kVersionValue);
@@ -92,6 +94,8 @@ TagDirectory TagDirectory::parse(std::string_view bytes, int64_t fileSize, const
     const auto keyType = static_cast<char>(tag.keyType);
     check(keyType == 'C' || keyType == 'N' || keyType == 'D',
           tagWhere + " (" + tag.name + "): unknown key type " + std::to_string(static_cast<uint8_t>(keyType)));
+    // The name tree is only walked when a tag is added, but a link past the
+    // tags in use shows the table itself is damaged.
     for (int link : {entry::kLeft, entry::kRight, entry::kParent})
       check(getU8(slot, link) <= tags, tagWhere + " (" + tag.name + ") links to a tag beyond the " +
                                            std::to_string(tags) + " in use");
@@ -117,8 +121,13 @@ TagEntry TagDirectory::entry(int number) const {
 }
 
 int TagDirectory::find(const std::string& name) const {
-  for (int number = 1; number <= tagCount(); ++number)
-    if (entry(number).name == name) return number;
+  auto sameLetter = [](char a, char b) {
+    return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+  };
+  for (int number = 1; number <= tagCount(); ++number) {
+    const std::string stored = entry(number).name;
+    if (std::equal(stored.begin(), stored.end(), name.begin(), name.end(), sameLetter)) return number;
+  }
   return 0;
 }
 

@@ -36,7 +36,7 @@ class TagDirectory {
 
   int tagCount() const;
   TagEntry entry(int number) const;  // REQUIRES: 1 <= number <= tagCount()
-  // 1-based number of the tag, 0 when absent; names compare exactly.
+  // 1-based number of the tag, 0 when absent; letter case is ignored.
   int find(const std::string& name) const;
   // Fills the next slot and links it into the name tree. REQUIRES: the name
   // is new, valid (see validTagName) and tagCount() < kMaxTags.

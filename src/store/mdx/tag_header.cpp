@@ -33,6 +33,8 @@ TagHeader TagHeader::parse(std::string_view block, KeyType entryKeyType, uint32_
   } catch (const StoreError& error) {
     throw StoreError(where + ": " + error.what());
   }
+  // Other readers place items by these two numbers; where they disagree with
+  // the key length, no node of the tag can be read the same way by both.
   if (getU16(block, tagheader::kItemLength) != codec->itemLength() ||
       getU16(block, tagheader::kKeysPerBlock) != codec->keysPerBlock())
     throw StoreError(where + ": item length " + std::to_string(getU16(block, tagheader::kItemLength)) +
@@ -44,6 +46,7 @@ TagHeader TagHeader::parse(std::string_view block, KeyType entryKeyType, uint32_
     throw StoreError(where + ": root page " + std::to_string(root) + " lies outside the file's " +
                      std::to_string(pageCount) + " pages");
 
+  // The expression names the field; the key type alone cannot tell which.
   const std::string_view expressionArea = block.substr(tagheader::kExpression, kExpressionRoom);
   const size_t end = expressionArea.find('\0');
   if (end == 0 || end == std::string_view::npos) throw StoreError(where + ": no key expression");

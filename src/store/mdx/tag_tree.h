@@ -77,9 +77,14 @@ class TagTree {
   BtreeNode load(uint32_t page) const;
   void store(uint32_t page, const BtreeNode& node);
   uint32_t appendBlock();
+  // The path from the root to the leaf where (key, record) is or belongs.
   std::vector<Step> descend(std::string_view key, uint32_t record) const;
+  // The first child whose highest item is not below (key, record); the
+  // rightmost child when there is none.
   size_t chooseChild(const BtreeNode& node, std::string_view key, uint32_t record, int depth) const;
+  // The record of the last item below `page`, down the rightmost children.
   uint32_t highestRecord(uint32_t page, int depth) const;
+  // The first item of the leaf not below (key, record).
   size_t leafPosition(const BtreeNode& leaf, std::string_view key, uint32_t record) const;
   // Writes the step's changed node, split in two when it overflowed, or
   // reports it empty for the parent to unlink (the root stays, as a leaf).
@@ -90,9 +95,10 @@ class TagTree {
   std::optional<std::string> applyToParent(Step& parent, const Outcome& child) const;
   // Carries an outcome up the path to the root.
   void propagate(std::vector<Step>& path, Outcome outcome);
+  // Appends the subtree's items and returns its highest key.
   std::string scanNode(uint32_t page, int depth, int& leafDepth, std::vector<bool>& seen,
                        std::vector<IndexItem>& items) const;
-  std::string at(uint32_t page) const;
+  std::string at(uint32_t page) const;  // "file, tag T, page P" for messages
 
   const BlockSource& source_;
   TagHeader header_;

@@ -3,6 +3,7 @@
 // after thousands of journaled single-key changes.
 #include "store/mdx/mdx_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -136,12 +137,19 @@ TEST_F(MdxFileTest, CreateWritesAnEmptyProductionIndex) {
   }
 }
 
-TEST_F(MdxFileTest, CreationIsUndoneWithTheTransaction) {
+TEST_F(MdxFileTest, CreationAndReplacementAreUndoneWithTheTransaction) {
   journal.begin();
   MdxFile::create(journal, path, "GESTIUNI");
   EXPECT_TRUE(QFile::exists(path));
   journal.rollback();
   EXPECT_FALSE(QFile::exists(path));
+
+  MdxFile::writeWhole(path, "GESTIUNI", {{"OLD", kDateField, {}}});
+  journal.begin();
+  MdxFile::create(journal, path, "GESTIUNI");
+  EXPECT_TRUE(MdxFile(journal, path).tagNames().empty());
+  journal.rollback();
+  EXPECT_EQ(MdxFile(journal, path).tagNames(), std::vector<std::string>({"OLD"}));
 }
 
 // Tag table entries must form a binary search tree by name from tag 1, with
@@ -208,11 +216,23 @@ TEST_F(MdxFileTest, AddTagRefusesARepeatedNameAndAFullTable) {
 TEST_F(MdxFileTest, WholeBuiltTagsReadBackInKeyOrder) {
   LedgerModel model(1);
   model.append(30000);  // three levels for every key type
-  MdxFile::writeWhole(path, "GESTIUNI", model.specs());
+  std::vector<MdxFile::TagSpec> specs = model.specs();
+  std::mt19937 random(8);
+  for (MdxFile::TagSpec& spec : specs) std::shuffle(spec.entries.begin(), spec.entries.end(), random);
+  MdxFile::writeWhole(path, "GESTIUNI", std::move(specs));
   if (indexDumpAvailable()) {
     EXPECT_EQ(indexDumpTags(path), QStringList({"CANT", "DATA", "GESTIUNE"}));
   }
   expectTagsHold(model);
+}
+
+TEST_F(MdxFileTest, WriteWholeReplacesAnExistingFile) {
+  MdxFile::writeWhole(path, "OLD", {{"OLDTAG", kDateField, {{Value::date(2460325), 1}}}});
+  MdxFile::writeWhole(path, "NEW", {{"NEWTAG", kTextField, {{Value::text("X"), 1}}}});
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"GESTIUNI.mdx"}));  // no temporary left
+  MdxFile index(journal, path);
+  EXPECT_EQ(index.tagNames(), std::vector<std::string>({"NEWTAG"}));
+  EXPECT_EQ(index.scanTag("NEWTAG"), (std::vector<IndexItem>{{"X         ", 1}}));
 }
 
 TEST_F(MdxFileTest, TagsAddedToAnOpenFileReadBack) {
@@ -246,29 +266,41 @@ TEST_F(MdxFileTest, KeyByKeyChangesKeepEveryTagTrue) {
 
 TEST_F(MdxFileTest, TagGrowsFromEmptyAndShrinksBackToEmpty) {
   MdxFile::create(journal, path, "T");
-  std::vector<uint32_t> records;
-  {
-    MdxFile index(journal, path);
-    index.addTag("CANT", kAmountField, {});
-    // Ascending keys take the append-only split; 9000 of them make three levels.
-    for (uint32_t record = 1; record <= 9000; ++record) {
-      index.insert("CANT", kAmountField, {Value::number(record * 100), record});
-      records.push_back(record);
-    }
-    EXPECT_EQ(index.scanTag("CANT").size(), 9000u);
-    std::shuffle(records.begin(), records.end(), std::mt19937(4));
-    for (uint32_t record : records) index.remove("CANT", kAmountField, {Value::number(record * 100), record});
-    EXPECT_TRUE(index.scanTag("CANT").empty());
-    index.insert("CANT", kAmountField, {Value::number(-5), 77});
-  }
   MdxFile index(journal, path);
-  EXPECT_EQ(index.scanTag("cant"), (std::vector<IndexItem>{{encodeNumberKey(-5), 77}}));
-  if (indexDumpAvailable()) {
+  index.addTag("CANT", kAmountField, {});
+  std::map<uint32_t, Value> rows;
+  // Both readers must agree with the rows left: nodes emptied on the way are
+  // unlinked, and interior nodes may be left with a single child.
+  auto expectRows = [&] {
+    std::vector<KeyEntry> entries;
+    for (const auto& [record, value] : rows) entries.push_back({value, record});
+    const std::vector<IndexItem> expected = expectedItems(kAmountField, entries);
+    EXPECT_EQ(index.scanTag("CANT"), expected);
+    if (!indexDumpAvailable()) return;
     std::string failure;
     const auto dumped = indexDump(path, "CANT", kNumericKeyLength, failure);
     ASSERT_TRUE(dumped.has_value()) << failure;
-    EXPECT_EQ(*dumped, index.scanTag("CANT"));
+    EXPECT_TRUE(*dumped == expected);
+  };
+  // Ascending keys take the append-only split; 9000 of them make three levels.
+  for (uint32_t record = 1; record <= 9000; ++record) {
+    rows[record] = Value::number(record * 100);
+    index.insert("CANT", kAmountField, {rows[record], record});
   }
+  expectRows();
+  std::vector<uint32_t> order;
+  for (const auto& row : rows) order.push_back(row.first);
+  std::shuffle(order.begin(), order.end(), std::mt19937(4));
+  for (size_t i = 0; i < order.size(); ++i) {
+    index.remove("CANT", kAmountField, {rows[order[i]], order[i]});
+    rows.erase(order[i]);
+    if (i % 2000 == 1999) expectRows();
+  }
+  expectRows();
+  EXPECT_TRUE(rows.empty());
+  rows[77] = Value::number(-5);
+  index.insert("cant", kAmountField, {rows[77], 77});
+  expectRows();
 }
 
 TEST_F(MdxFileTest, ChangesOfAnAbortedTransactionAreRolledBack) {
@@ -281,9 +313,21 @@ TEST_F(MdxFileTest, ChangesOfAnAbortedTransactionAreRolledBack) {
     LedgerModel changed = model;
     MdxFile index(journal, path);
     for (int i = 0; i < 2000; ++i) changed.change(index);
+    index.addTag("EXTRA", kDateField, changed.entries(kDateField));
   }
   journal.rollback();
   EXPECT_EQ(readAll(path), before);
+}
+
+TEST_F(MdxFileTest, RefusesToWriteAfterTheFileMovedUnderneath) {
+  MdxFile::create(journal, path, "T");
+  MdxFile index(journal, path);
+  index.addTag("CANT", kAmountField, {});
+  journal.begin();
+  for (uint32_t record = 1; record <= 200; ++record) index.insert("CANT", kAmountField, {Value::number(record), record});
+  journal.rollback();  // the file shrinks back; `index` still counts the pages it had
+  EXPECT_THROW(index.insert("CANT", kAmountField, {Value::number(1), 1}), StoreError);
+  EXPECT_TRUE(MdxFile(journal, path).scanTag("CANT").empty());
 }
 
 TEST_F(MdxFileTest, ReportsKeysThatAreNotThereOrAlreadyThere) {
