@@ -89,7 +89,7 @@ LedgerSize generateLedger(const QString& dataFolder, int64_t ledgerRows, uint64_
   for (int32_t day = store::date::julianDay(2010, 1, 4); days.size() < 15 * 261; ++day)
     if (day % 7 < 5) days.push_back(day);  // Julian day % 7: 0 Monday .. 6 Sunday
 
-  Zipf productDraw(static_cast<int>(products.size()), 1.0), unitDraw(static_cast<int>(units.size()), 0.8);
+  Zipf productDraw(static_cast<int>(products.size()), 1.0), unitDraw(static_cast<int>(units.size()), 0.45);
   const QString gestiuni = dataFolder + "/Gestiuni.dbf", note = dataFolder + "/Note.dbf",
                 capNote = dataFolder + "/CapNote.dbf";
   Appender ledger(db, gestiuni), lines(db, note), headers(db, capNote);

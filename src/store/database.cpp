@@ -51,6 +51,11 @@ dbase::DbfTable& Database::table(const QString& path) {
 
 void Database::forget(const QString& path) { tables_.erase(resolvePath(path)); }
 
+dbase::DbfTable* Database::cachedTable(const QString& path) {
+  auto found = tables_.find(resolvePath(path));
+  return found == tables_.end() || found->second->isStale() ? nullptr : found->second.get();
+}
+
 const dbase::TableImage& Database::image(const QString& path) { return table(path).image(); }
 
 template <typename Change>

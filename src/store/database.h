@@ -54,6 +54,8 @@ class Database : public sql::Catalog {
 
   // Drops `path` from the cache of images; the next use reads it again.
   void forget(const QString& path);
+  // The cached table at `path` when its image is current, else nullptr.
+  dbase::DbfTable* cachedTable(const QString& path);
 
   journal::Journal& journal() { return journal_; }
 

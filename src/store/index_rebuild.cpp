@@ -12,6 +12,12 @@ namespace store {
 
 void RemoveIndex(Database& database, const QString& tablePath) {
   QString path = Database::resolvePath(tablePath);
+  // A table already loaded keeps its image: only the index goes.
+  if (dbase::DbfTable* table = database.cachedTable(path)) {
+    table->detachProductionIndex();
+    QCoreApplication::processEvents();
+    return;
+  }
   database.forget(path);
   QFile table(path);
   if (!table.open(QIODevice::ReadWrite)) return;

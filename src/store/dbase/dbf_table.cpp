@@ -292,6 +292,18 @@ void DbfTable::createIndex(journal::Journal& journal, const std::string& tag, co
   noteOwnWrite(today);
 }
 
+void DbfTable::detachProductionIndex() {
+  mdx_.reset();
+  QFile file(path_);
+  if (!file.open(QIODevice::ReadWrite) || !file.seek(layout::kMdxFlagAt) || file.write("\0", 1) != 1)
+    fail(fileName(), "cannot clear the index flag: " + file.errorString().toStdString());
+  file.close();
+  QFile::remove(productionIndexPath());
+  image_->header.mdxFlag = 0;
+  stamp_.reset();
+  if (auto now = DiskStamp::ofFile(path_)) stamp_ = std::make_unique<DiskStamp>(*now);
+}
+
 void DbfTable::pack() {
   if (isStale()) reload();
   const TableImage& image = *image_;

@@ -70,6 +70,10 @@ class DbfTable {
   // field's name (letter case aside).
   void createIndex(journal::Journal& journal, const std::string& tag, const std::string& field);
 
+  // Clears byte 28 and deletes the production .mdx, keeping the image (the
+  // records do not change). Part of the index rebuild, outside transactions.
+  void detachProductionIndex();
+
   // Drops deleted records and rebuilds the tag of every flagged field,
   // writing new files renamed over the old ones; keeps bytes 28 and 29. Does
   // nothing when no record is deleted. Not part of a transaction.
