@@ -277,10 +277,8 @@ void DbfTable::createIndex(journal::Journal& journal, const std::string& tag, co
     mdx::MdxFile::create(journal, indexPath, QFileInfo(path_).completeBaseName().toStdString());
   }
   // Every record is keyed, deleted ones too, as dBase keeps them until the pack.
-  std::vector<mdx::KeyEntry> entries;
-  entries.reserve(image.rowCount());
-  for (uint32_t row = 0; row < image.rowCount(); ++row) entries.push_back({keyOf(image.value(row, f)), row + 1});
-  productionIndex(journal).addTag(field.name, field, std::move(entries));
+  productionIndex(journal).addTag(field.name, field,
+                                  mdx::KeySource(image.rowCount(), [&](uint32_t row) { return keyOf(image.value(row, f)); }));
 
   const QDate today = QDate::currentDate();
   journal::JournaledFile(journal, path_)
@@ -313,15 +311,19 @@ void DbfTable::pack() {
   const uint32_t live = static_cast<uint32_t>(std::count(image.deleted.begin(), image.deleted.end(), 0));
   std::vector<mdx::MdxFile::TagSpec> tags;
   if (image.header.mdxFlag != 0 && QFileInfo::exists(productionIndexPath())) {
+    auto liveRows = std::make_shared<std::vector<uint32_t>>();
+    liveRows->reserve(live);
+    for (uint32_t row = 0; row < image.rowCount(); ++row)
+      if (!image.deleted[row]) liveRows->push_back(row);
     for (size_t f = 0; f < image.fields.size(); ++f) {
       if (!image.fields[f].tagged) continue;
       mdx::MdxFile::TagSpec& tag = tags.emplace_back();
       tag.name = image.fields[f].name;
       tag.field = image.fields[f];
-      tag.entries.reserve(live);
-      uint32_t record = 0;
-      for (uint32_t row = 0; row < image.rowCount(); ++row)
-        if (!image.deleted[row]) tag.entries.push_back({keyOf(image.value(row, static_cast<int>(f))), ++record});
+      // The packed file numbers the live records from 1 in their old order.
+      tag.keys = mdx::KeySource(live, [&image, liveRows, f](uint32_t i) {
+        return keyOf(image.value((*liveRows)[i], static_cast<int>(f)));
+      });
     }
   }
 
@@ -354,7 +356,10 @@ void DbfTable::pack() {
                              std::move(tags));
   commitOrFail(packed, fileName());
   source.close();
-  reload();
+  // The records that stay are already in memory: drop the deleted ones
+  // instead of reading the new file again.
+  image_->dropDeleted();
+  noteOwnWrite(QDate::currentDate());
 }
 
 }  // namespace store::dbase

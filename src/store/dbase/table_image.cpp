@@ -104,4 +104,21 @@ void TableImage::setValue(uint32_t row, int field, const Value& value) {
 
 void TableImage::setDeleted(uint32_t row, bool isDeleted) { deleted[row] = isDeleted ? 1 : 0; }
 
+void TableImage::dropDeleted() {
+  auto keepLive = [this](auto& values) {
+    if (values.empty()) return;
+    size_t kept = 0;
+    for (size_t row = 0; row < deleted.size(); ++row)
+      if (!deleted[row]) values[kept++] = values[row];
+    values.resize(kept);
+  };
+  for (Column& column : columns) {
+    keepLive(column.numbers);
+    keepLive(column.dates);
+    keepLive(column.codes);
+  }
+  deleted.assign(static_cast<size_t>(std::count(deleted.begin(), deleted.end(), 0)), 0);
+  postings_.clear();  // row numbers changed
+}
+
 }  // namespace store::dbase

@@ -92,6 +92,8 @@ class TableImage {
   void appendRow(const std::vector<Value>& row);
   void setValue(uint32_t row, int field, const Value& value);
   void setDeleted(uint32_t row, bool isDeleted);
+  // Removes the deleted records, as the pack does on disk.
+  void dropDeleted();
 
  private:
   mutable std::vector<std::unique_ptr<std::unordered_map<uint32_t, std::vector<uint32_t>>>> postings_;

@@ -35,11 +35,14 @@ void sortKeys(const KeyCodec& codec, KeyTable& table) {
   for (size_t i = 0; i < order.size(); ++i)
     order[i] = {codec.orderPrefix(table.key(i)), table.records[i], static_cast<uint32_t>(i)};
   const bool whole = codec.prefixIsWhole();
-  std::sort(order.begin(), order.end(), [&](const Slot& a, const Slot& b) {
+  auto before = [&](const Slot& a, const Slot& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
     const int byKey = whole ? 0 : codec.compare(table.key(a.index), table.key(b.index));
     return byKey < 0 || (byKey == 0 && a.record < b.record);
-  });
+  };
+  // Identifier columns usually grow with the record number: nothing to sort.
+  if (std::is_sorted(order.begin(), order.end(), before)) return;
+  std::sort(order.begin(), order.end(), before);
   KeyTable sorted{table.keyLength, std::string(), std::vector<uint32_t>(order.size())};
   sorted.keys.reserve(table.keys.size());
   for (size_t i = 0; i < order.size(); ++i) {

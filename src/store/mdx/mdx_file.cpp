@@ -34,10 +34,10 @@ KeyCodec codecFor(const dbase::Field& field, const std::string& where) {
   }
 }
 
-// Encodes and sorts a tag's entries, lays the tag out at the end of the file
+// Encodes and sorts a tag's keys, lays the tag out at the end of the file
 // `directory` describes and enters it there; returns the tag's blocks.
 std::string appendTag(TagDirectory& directory, const std::string& name, const dbase::Field& field,
-                      std::vector<KeyEntry> entries, const std::string& where) {
+                      const KeySource& keys, const std::string& where) {
   const std::string tag = validTagName(name);
   const std::string context = tagWhere(where, tag);
   if (directory.find(tag) != 0) throw StoreError(context + ": the tag exists already");
@@ -46,18 +46,18 @@ std::string appendTag(TagDirectory& directory, const std::string& name, const db
   const KeyCodec codec = codecFor(field, context);
 
   KeyTable table{static_cast<size_t>(codec.keyLength()), std::string(), std::vector<uint32_t>()};
-  table.keys.reserve(entries.size() * table.keyLength);
-  table.records.reserve(entries.size());
-  for (const KeyEntry& entry : entries) {
-    if (entry.record == 0) throw StoreError(context + ": record number 0");
+  table.keys.reserve(static_cast<size_t>(keys.count) * table.keyLength);
+  table.records.reserve(keys.count);
+  for (uint32_t i = 0; i < keys.count; ++i) {
+    const uint32_t record = keys.recordOf ? keys.recordOf(i) : i + 1;
+    if (record == 0) throw StoreError(context + ": record number 0");
     try {
-      table.keys += codec.encode(entry.value, field.name);
+      table.keys += codec.encode(keys.valueOf(i), field.name);
     } catch (const StoreError& error) {
-      throw StoreError(context + ", record " + std::to_string(entry.record) + ": " + error.what());
+      throw StoreError(context + ", record " + std::to_string(record) + ": " + error.what());
     }
-    table.records.push_back(entry.record);
+    table.records.push_back(record);
   }
-  entries = {};  // the caller's values are no longer needed; free them before sorting
   sortKeys(codec, table);
   for (size_t i = 1; i < table.size(); ++i)
     if (table.records[i] == table.records[i - 1] && codec.compare(table.key(i), table.key(i - 1)) == 0)
@@ -81,6 +81,12 @@ void writeOrThrow(QSaveFile& file, const std::string& bytes) {
 }
 
 }  // namespace
+
+KeySource::KeySource(std::vector<KeyEntry> entries) : count(static_cast<uint32_t>(entries.size())) {
+  auto list = std::make_shared<const std::vector<KeyEntry>>(std::move(entries));
+  valueOf = [list](uint32_t i) { return (*list)[i].value; };
+  recordOf = [list](uint32_t i) { return (*list)[i].record; };
+}
 
 struct MdxFile::Impl : BlockSource {
   Impl(journal::Journal& journal, const QString& path)
@@ -189,11 +195,11 @@ std::vector<std::string> MdxFile::tagNames() const {
 
 bool MdxFile::hasTag(const std::string& name) const { return impl_->directory.find(name) != 0; }
 
-void MdxFile::addTag(const std::string& name, const dbase::Field& field, std::vector<KeyEntry> entries) {
+void MdxFile::addTag(const std::string& name, const dbase::Field& field, const KeySource& keys) {
   impl_->checkUnchanged();
   TagDirectory updated = impl_->directory;
   const uint32_t firstPage = updated.pageCount();
-  const std::string blocks = appendTag(updated, name, field, std::move(entries), impl_->where);
+  const std::string blocks = appendTag(updated, name, field, keys, impl_->where);
   impl_->file.writeMany({{pageOffset(firstPage), blocks}, {0, updated.bytes()}});
   const TagEntry entry = updated.entry(updated.tagCount());
   impl_->headers.push_back(TagHeader::parse(std::string_view(blocks).substr(0, kBlockSize), entry.keyType,
@@ -230,7 +236,7 @@ void MdxFile::writeWhole(const QString& path, const std::string& tableName, std:
   TagDirectory directory = TagDirectory::fresh(tableName);
   writeOrThrow(file, directory.bytes());
   for (TagSpec& tag : tags) {
-    writeOrThrow(file, appendTag(directory, tag.name, tag.field, std::move(tag.entries), nameOf(path)));
+    writeOrThrow(file, appendTag(directory, tag.name, tag.field, tag.keys, nameOf(path)));
   }
   if (!file.seek(0)) throwWriteError(file);
   writeOrThrow(file, directory.bytes());

@@ -18,11 +18,28 @@
 #include "store/mdx/btree_node.h"
 #include "store/value.h"
 
+#include <functional>
+
 namespace store::mdx {
 
 struct KeyEntry {
   Value value;      // as in the table image; Null for a blank field
   uint32_t record;  // 1-based record number
+};
+
+// The keys of a whole tag, read one at a time while the tag is built, so a
+// million-record table needs no list of values beside its image.
+struct KeySource {
+  uint32_t count = 0;
+  std::function<Value(uint32_t index)> valueOf;        // index 0 .. count-1
+  std::function<uint32_t(uint32_t index)> recordOf;   // 1-based; unset: index + 1
+
+  KeySource() = default;
+  KeySource(uint32_t keyCount, std::function<Value(uint32_t)> value)
+      : count(keyCount), valueOf(std::move(value)) {}
+  // Keys given as a list (any order).
+  KeySource(std::vector<KeyEntry> entries);  // NOLINT: a list converts implicitly
+  KeySource(std::initializer_list<KeyEntry> entries) : KeySource(std::vector<KeyEntry>(entries)) {}
 };
 
 class MdxFile {
@@ -44,9 +61,9 @@ class MdxFile {
   std::vector<std::string> tagNames() const;
   bool hasTag(const std::string& name) const;
 
-  // Builds a tag over `field` from `entries` (any order). Throws when a tag of
+  // Builds a tag over `field` from `keys` (any order). Throws when a tag of
   // that name exists or the file is full.
-  void addTag(const std::string& name, const dbase::Field& field, std::vector<KeyEntry> entries);
+  void addTag(const std::string& name, const dbase::Field& field, const KeySource& keys);
 
   // Keeps a tag true after a record was appended or its key changed.
   void insert(const std::string& tag, const dbase::Field& field, const KeyEntry& entry);
@@ -62,7 +79,7 @@ class MdxFile {
   struct TagSpec {
     std::string name;
     dbase::Field field;
-    std::vector<KeyEntry> entries;
+    KeySource keys;
   };
   static void writeWhole(const QString& path, const std::string& tableName, std::vector<TagSpec> tags);
 
