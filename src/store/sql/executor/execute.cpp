@@ -3,6 +3,7 @@
 #include "store/sql/executor.h"
 
 #include <mutex>
+#include <type_traits>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -32,42 +33,23 @@ void keepFreedMemory() {
 #endif
 }
 
-struct Dispatch {
-  Catalog& catalog;
-
-  std::unique_ptr<ResultSet> operator()(BoundSelect& select) const {
-    SelectResult result = runSelect(select);
-    return std::make_unique<ResultSet>(std::move(result.names), std::move(result.rows));
-  }
-  std::unique_ptr<ResultSet> operator()(BoundInsert& insert) const {
-    runInsert(catalog, insert);
-    return nullptr;
-  }
-  std::unique_ptr<ResultSet> operator()(BoundUpdate& update) const {
-    runUpdate(catalog, update);
-    return nullptr;
-  }
-  std::unique_ptr<ResultSet> operator()(BoundDelete& del) const {
-    runDelete(catalog, del);
-    return nullptr;
-  }
-  std::unique_ptr<ResultSet> operator()(BoundCreateTable& create) const {
-    runCreateTable(catalog, create);
-    return nullptr;
-  }
-  std::unique_ptr<ResultSet> operator()(BoundCreateIndex& create) const {
-    runCreateIndex(catalog, create);
-    return nullptr;
-  }
-};
-
 }  // namespace
 
 std::unique_ptr<ResultSet> execute(Catalog& catalog, const QString& statementText) {
   keepFreedMemory();
   ast::Statement statement = parseStatement(statementText);
   BoundStatement bound = bindStatement(catalog, statement);
-  return std::visit(Dispatch{catalog}, bound);
+  return std::visit(
+      [&catalog](auto& statementOfKind) -> std::unique_ptr<ResultSet> {
+        if constexpr (std::is_same_v<std::decay_t<decltype(statementOfKind)>, BoundSelect>) {
+          SelectResult result = runSelect(statementOfKind);
+          return std::make_unique<ResultSet>(std::move(result.names), std::move(result.rows));
+        } else {
+          run(catalog, statementOfKind);
+          return nullptr;
+        }
+      },
+      bound);
 }
 
 }  // namespace store::sql
