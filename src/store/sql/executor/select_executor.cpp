@@ -280,8 +280,7 @@ class SelectRunner {
     if (select_.orderBy.empty()) return;
     std::optional<TypedOrder> order = TypedOrder::of(select_, entries.size());
     if (!order) return;
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](uint32_t a, uint32_t b) { return order->less(tuples, tupleOf(a), tupleOf(b)); });
+    order->sort(tuples, entries, tupleOf);
     sorted_ = true;
   }
 

@@ -72,4 +72,44 @@ bool TypedOrder::less(const Tuples& tuples, uint32_t a, uint32_t b) const {
   return false;
 }
 
+void TypedOrder::sortByTuples(const Tuples& tuples, std::vector<uint32_t>& entries,
+                              const std::vector<uint32_t>& tupleOfEntry) const {
+  size_t n = entries.size();
+  std::vector<uint32_t> positions(n);
+  std::iota(positions.begin(), positions.end(), 0u);
+  bool integral = std::all_of(keys_.begin(), keys_.end(), [](const Key& key) { return key.codes == nullptr || !key.rank.empty(); });
+  if (!integral) {
+    std::stable_sort(positions.begin(), positions.end(), [&](uint32_t a, uint32_t b) {
+      return less(tuples, tupleOfEntry[a], tupleOfEntry[b]);
+    });
+  } else {
+    // Gather each entry's keys into one compact array first: the records
+    // are scattered over the table, and the sort compares each many times.
+    size_t width = keys_.size();
+    std::vector<int64_t> gathered(n * width);
+    for (size_t k = 0; k < width; ++k) {
+      const Key& key = keys_[k];
+      const uint32_t* rows = tuples.rows[key.table].data();
+      for (size_t i = 0; i < n; ++i) {
+        uint32_t row = rows[tupleOfEntry[i]];
+        if (key.numbers) gathered[i * width + k] = key.numbers[row];
+        else if (key.dates) gathered[i * width + k] = key.dates[row];
+        else gathered[i * width + k] = key.rank[key.codes[row]];
+      }
+    }
+    std::stable_sort(positions.begin(), positions.end(), [&](uint32_t a, uint32_t b) {
+      const int64_t* x = &gathered[a * width];
+      const int64_t* y = &gathered[b * width];
+      for (size_t k = 0; k < width; ++k) {
+        if (x[k] == y[k]) continue;
+        return keys_[k].descending ? x[k] > y[k] : x[k] < y[k];
+      }
+      return false;
+    });
+  }
+  std::vector<uint32_t> sorted(n);
+  for (size_t i = 0; i < n; ++i) sorted[i] = entries[positions[i]];
+  entries = std::move(sorted);
+}
+
 }  // namespace store::sql

@@ -21,8 +21,13 @@ class TypedOrder {
   // dictionary pays).
   static std::optional<TypedOrder> of(const BoundSelect& select, size_t entries);
 
-  // Whether tuple a of `tuples` sorts before tuple b.
-  bool less(const Tuples& tuples, uint32_t a, uint32_t b) const;
+  // Sorts `entries` (stably) by the tuples `tupleOf` gives for them.
+  template <typename TupleOf>
+  void sort(const Tuples& tuples, std::vector<uint32_t>& entries, TupleOf tupleOf) const {
+    std::vector<uint32_t> tupleOfEntry(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) tupleOfEntry[i] = tupleOf(entries[i]);
+    sortByTuples(tuples, entries, tupleOfEntry);
+  }
 
  private:
   struct Key {
@@ -36,6 +41,9 @@ class TypedOrder {
     std::vector<uint32_t> rank;  // by code; empty when texts are compared directly
   };
   int compare(const Key& key, uint32_t rowA, uint32_t rowB) const;
+  bool less(const Tuples& tuples, uint32_t a, uint32_t b) const;
+  void sortByTuples(const Tuples& tuples, std::vector<uint32_t>& entries,
+                    const std::vector<uint32_t>& tupleOfEntry) const;
   std::vector<Key> keys_;
 };
 
