@@ -12,7 +12,7 @@ struct Field {
   char type = 'C';       // C, N, F, D or L
   uint8_t width = 0;     // bytes in the record
   uint8_t decimals = 0;  // N and F only
-  uint32_t offset = 0;   // from the start of the record; the deletion flag is byte 0, so the first field is at 1
+  uint32_t offset = 0;   // byte position in the record: byte 0 is the deletion flag, so the first field starts at 1
   bool tagged = false;   // byte 31: the field has a tag in the production .mdx
 };
 
