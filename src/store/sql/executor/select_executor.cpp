@@ -221,28 +221,38 @@ class SelectRunner {
     std::vector<uint32_t> order(tuples.size());
     std::iota(order.begin(), order.end(), 0u);
     sortTyped(tuples, order, [](uint32_t tuple) { return tuple; });
-    // The records of a result are scattered over the table: fetching the
-    // column entries of a row some rows ahead overlaps their cache misses.
-    constexpr size_t kPrefetchDistance = 8;
+    // The records of a result are scattered over the table, so reading a
+    // row misses the cache once per column, and once more per text for the
+    // dictionary entry. Fetching a row's column entries some rows ahead, and
+    // its dictionary entries a little later (their codes have arrived by
+    // then), overlaps those misses.
+    constexpr size_t kColumnsAhead = 16, kTextsAhead = 8;
     struct Prefetch {
       const char* base;
       size_t size;
       const uint32_t* records;
+      const dbase::Column* column;
     };
     std::vector<Prefetch> prefetches;
     for (const BoundOutput& output : select_.outputs) {
       if (!output.expr->isColumn()) continue;
       const dbase::Column& column = tables_[output.expr->table].image->columns[output.expr->field];
       const uint32_t* records = tuples.rows[output.expr->table].data();
-      if (!column.codes.empty()) prefetches.push_back({reinterpret_cast<const char*>(column.codes.data()), 4, records});
-      else if (!column.dates.empty()) prefetches.push_back({reinterpret_cast<const char*>(column.dates.data()), 4, records});
-      else if (!column.numbers.empty()) prefetches.push_back({reinterpret_cast<const char*>(column.numbers.data()), 8, records});
+      if (!column.codes.empty())
+        prefetches.push_back({reinterpret_cast<const char*>(column.codes.data()), 4, records, &column});
+      else if (!column.dates.empty())
+        prefetches.push_back({reinterpret_cast<const char*>(column.dates.data()), 4, records, nullptr});
+      else if (!column.numbers.empty())
+        prefetches.push_back({reinterpret_cast<const char*>(column.numbers.data()), 8, records, nullptr});
     }
     std::vector<uint32_t> tuple;
     rows_.reserve(tuples.size());
     for (size_t k = 0; k < order.size(); ++k) {
-      if (k + kPrefetchDistance < order.size())
-        for (const Prefetch& p : prefetches) __builtin_prefetch(p.base + p.size * p.records[order[k + kPrefetchDistance]]);
+      for (const Prefetch& p : prefetches) {
+        if (k + kColumnsAhead < order.size()) __builtin_prefetch(p.base + p.size * p.records[order[k + kColumnsAhead]]);
+        if (p.column && k + kTextsAhead < order.size())
+          __builtin_prefetch(&p.column->dictionary->text(p.column->codes[p.records[order[k + kTextsAhead]]]));
+      }
       tuples.gather(order[k], tuple);
       emitRow(RowContext{&tables_, tuple.data(), nullptr});
     }
