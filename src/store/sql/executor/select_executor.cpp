@@ -221,41 +221,7 @@ class SelectRunner {
     std::vector<uint32_t> order(tuples.size());
     std::iota(order.begin(), order.end(), 0u);
     sortTyped(tuples, order, [](uint32_t tuple) { return tuple; });
-    // The records of a result are scattered over the table, so reading a
-    // row misses the cache once per column, and once more per text for the
-    // dictionary entry. Fetching a row's column entries some rows ahead, and
-    // its dictionary entries a little later (their codes have arrived by
-    // then), overlaps those misses.
-    constexpr size_t kColumnsAhead = 16, kTextsAhead = 8;
-    struct Prefetch {
-      const char* base;
-      size_t size;
-      const uint32_t* records;
-      const dbase::Column* column;
-    };
-    std::vector<Prefetch> prefetches;
-    for (const BoundOutput& output : select_.outputs) {
-      if (!output.expr->isColumn()) continue;
-      const dbase::Column& column = tables_[output.expr->table].image->columns[output.expr->field];
-      const uint32_t* records = tuples.rows[output.expr->table].data();
-      if (!column.codes.empty())
-        prefetches.push_back({reinterpret_cast<const char*>(column.codes.data()), 4, records, &column});
-      else if (!column.dates.empty())
-        prefetches.push_back({reinterpret_cast<const char*>(column.dates.data()), 4, records, nullptr});
-      else if (!column.numbers.empty())
-        prefetches.push_back({reinterpret_cast<const char*>(column.numbers.data()), 8, records, nullptr});
-    }
-    std::vector<uint32_t> tuple;
-    rows_.reserve(tuples.size());
-    for (size_t k = 0; k < order.size(); ++k) {
-      for (const Prefetch& p : prefetches) {
-        if (k + kColumnsAhead < order.size()) __builtin_prefetch(p.base + p.size * p.records[order[k + kColumnsAhead]]);
-        if (p.column && k + kTextsAhead < order.size())
-          __builtin_prefetch(&p.column->dictionary->text(p.column->codes[p.records[order[k + kTextsAhead]]]));
-      }
-      tuples.gather(order[k], tuple);
-      emitRow(RowContext{&tables_, tuple.data(), nullptr});
-    }
+    emitInOrder(tuples, order, [](size_t) -> const Value* { return nullptr; });
   }
 
   // One result row per group of equal `keys` (columns); with no keys, one
@@ -271,14 +237,60 @@ class SelectRunner {
     }
     std::vector<Value> aggregates =
         computeAggregates(tables_, tuples, groupOf, groupCount, select_.aggregates);
+    const size_t stride = select_.aggregates.size();
+    if (keys.empty() && tuples.size() == 0) {  // the one group of an aggregate over no rows
+      std::vector<uint32_t> noRecords(tables_.size(), 0);
+      emitRow(RowContext{&tables_, noRecords.data(), aggregates.data()});
+      return;
+    }
     std::vector<uint32_t> order(groupCount);
     std::iota(order.begin(), order.end(), 0u);
     if (!keys.empty()) sortTyped(tuples, order, [&](uint32_t group) { return firstTuple[group]; });
-    std::vector<uint32_t> tuple(tables_.size(), 0);
-    rows_.reserve(groupCount);
-    for (uint32_t g : order) {
-      if (tuples.size() > 0) tuples.gather(firstTuple[g], tuple);
-      emitRow(RowContext{&tables_, tuple.data(), aggregates.data() + size_t(g) * select_.aggregates.size()});
+    std::vector<uint32_t> representatives(groupCount);
+    for (size_t k = 0; k < order.size(); ++k) representatives[k] = firstTuple[order[k]];
+    emitInOrder(tuples, representatives, [&](size_t k) { return aggregates.data() + size_t(order[k]) * stride; });
+  }
+
+  // Emits one result row per entry of `sequence` (a tuple number), reading
+  // aggregates from aggregatesOf(position).
+  //
+  // The records of a result are scattered over the table, so reading a row
+  // misses the cache once per column, and once more per text for the
+  // dictionary entry. Fetching a row's column entries some rows ahead, and
+  // its dictionary entries a little later (their codes have arrived by
+  // then), overlaps those misses.
+  template <typename AggregatesOf>
+  void emitInOrder(const Tuples& tuples, const std::vector<uint32_t>& sequence, AggregatesOf aggregatesOf) {
+    constexpr size_t kColumnsAhead = 16, kTextsAhead = 8;
+    struct Prefetch {
+      const char* base;
+      size_t size;
+      const uint32_t* records;
+      const dbase::Column* column;  // for texts
+    };
+    std::vector<Prefetch> prefetches;
+    for (const BoundOutput& output : select_.outputs) {
+      if (!output.expr->isColumn()) continue;
+      const dbase::Column& column = tables_[output.expr->table].image->columns[output.expr->field];
+      const uint32_t* records = tuples.rows[output.expr->table].data();
+      if (!column.codes.empty())
+        prefetches.push_back({reinterpret_cast<const char*>(column.codes.data()), 4, records, &column});
+      else if (!column.dates.empty())
+        prefetches.push_back({reinterpret_cast<const char*>(column.dates.data()), 4, records, nullptr});
+      else if (!column.numbers.empty())
+        prefetches.push_back({reinterpret_cast<const char*>(column.numbers.data()), 8, records, nullptr});
+    }
+    std::vector<uint32_t> tuple;
+    rows_.reserve(sequence.size());
+    for (size_t k = 0; k < sequence.size(); ++k) {
+      for (const Prefetch& p : prefetches) {
+        if (k + kColumnsAhead < sequence.size())
+          __builtin_prefetch(p.base + p.size * p.records[sequence[k + kColumnsAhead]]);
+        if (p.column && k + kTextsAhead < sequence.size())
+          __builtin_prefetch(&p.column->dictionary->text(p.column->codes[p.records[sequence[k + kTextsAhead]]]));
+      }
+      tuples.gather(sequence[k], tuple);
+      emitRow(RowContext{&tables_, tuple.data(), aggregatesOf(k)});
     }
   }
 
