@@ -181,7 +181,7 @@ Value negate(const Value& value, SourcePos pos) {
   }
 }
 
-Value castToFloat(const Value& value, SourcePos) {
+Value castToFloat(const Value& value) {
   switch (value.kind()) {
     case Value::Kind::Number: return Value::real(decimal::toDouble(value.asNumber()));
     case Value::Kind::Float: return value;

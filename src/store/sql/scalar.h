@@ -37,7 +37,7 @@ Value compare(ast::BinaryOp comparison, const Value& a, const Value& b);
 // or division by zero.
 Value arithmetic(ast::BinaryOp op, const Value& a, const Value& b, SourcePos pos);
 Value negate(const Value& value, SourcePos pos);
-Value castToFloat(const Value& value, SourcePos pos);
+Value castToFloat(const Value& value);
 std::optional<int64_t> checkedSum(int64_t a, int64_t b);
 
 // The value as the field stores it: a text becomes a number or date for N

@@ -66,12 +66,11 @@ void checkExpectations(const CorpusStatement& statement, ResultSet& result) {
   }
 }
 
-TEST(SqlCorpus, EveryStatementOfTheProgramRunsAndGivesItsRows) {
-  QString data = QDir::tempPath() + "\\varnela-corpus\\Data";
-  QString program = QDir::tempPath() + "\\varnela-corpus";
+// Runs the corpus against `catalog`, with {Data} and {Program} standing for
+// the two folders.
+void runCorpus(Catalog& catalog, const QString& data, const QString& program) {
   std::vector<CorpusStatement> statements = loadCorpus(data, program);
   ASSERT_FALSE(statements.empty());
-  testing::FakeCatalog catalog;
   for (const CorpusStatement& statement : statements) {
     SCOPED_TRACE("corpus line " + std::to_string(statement.line) + ":\n" + statement.text.toStdString());
     std::unique_ptr<ResultSet> result;
@@ -86,6 +85,12 @@ TEST(SqlCorpus, EveryStatementOfTheProgramRunsAndGivesItsRows) {
     if (result) checkExpectations(statement, *result);
     else EXPECT_TRUE(statement.expectations.isEmpty());
   }
+}
+
+TEST(SqlCorpus, EveryStatementOfTheProgramRunsAndGivesItsRows) {
+  QString program = QDir::tempPath() + "\\varnela-corpus";
+  testing::FakeCatalog catalog;
+  runCorpus(catalog, program + "\\Data", program);
   EXPECT_EQ(catalog.indexes.size(), 5u);
   EXPECT_TRUE(catalog.hasTable(program + "\\gest.DBF"));
 }

@@ -140,6 +140,10 @@ TEST_F(SqlSemantics, WritesConvertTextsAndGoToTheCatalogInOneBatch) {
   EXPECT_EQ(catalog_.writeCalls, calls + 1);
   EXPECT_EQ(query(R"(SELECT QTY FROM "C:\Data\T.dbf" WHERE CODE=1)"), "7.5");
 
+  // A row flagged deleted takes no part in a statement.
+  execute(catalog_, R"(UPDATE "C:\Data\T.dbf" SET NOTE="w")");
+  EXPECT_EQ(catalog_.image("C:\\Data\\T.dbf").value(4, 4), Value::text("z"));
+
   execute(catalog_, R"(DELETE FROM "C:\Data\T.dbf" WHERE NAME IS NULL OR QTY+0=7.5)");
   EXPECT_EQ(query(R"(SELECT CODE FROM "C:\Data\T.dbf" ORDER BY CODE)"), "4;6");
 }

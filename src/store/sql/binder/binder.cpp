@@ -63,7 +63,7 @@ void fold(BoundExpr& node) {
       result = Value::boolean(a.isSqlNull() != node.negated);
       break;
     case Kind::Cast:
-      result = castToFloat(a, node.pos);
+      result = castToFloat(a);
       break;
     case Kind::Binary: {
       const Value& b = node.right->constant;

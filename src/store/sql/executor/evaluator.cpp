@@ -24,7 +24,7 @@ Value evaluate(const BoundExpr& expr, const RowContext& context) {
     case Kind::IsNull:
       return Value::boolean(evaluate(*expr.left, context).isSqlNull() != expr.negated);
     case Kind::Cast:
-      return castToFloat(evaluate(*expr.left, context), expr.pos);
+      return castToFloat(evaluate(*expr.left, context));
     case Kind::Binary: {
       Value a = evaluate(*expr.left, context);
       if (expr.binaryOp == BinaryOp::And || expr.binaryOp == BinaryOp::Or) {

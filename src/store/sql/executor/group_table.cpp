@@ -1,8 +1,6 @@
 // Linear probing over a power-of-two slot array kept at most half full.
 #include "store/sql/executor/group_table.h"
 
-#include <algorithm>
-
 namespace store::sql {
 
 namespace {
@@ -34,7 +32,9 @@ uint32_t GroupTable::findOrInsert(const uint64_t* key) {
     uint32_t entry = slots_[slot];
     if (entry == 0) break;
     const uint64_t* stored = keys_.data() + size_t(entry - 1) * width_;
-    if (std::equal(key, key + width_, stored)) return entry - 1;
+    size_t i = 0;
+    while (i < width_ && key[i] == stored[i]) ++i;
+    if (i == width_) return entry - 1;
     slot = (slot + 1) & mask_;
   }
   uint32_t group = count_++;

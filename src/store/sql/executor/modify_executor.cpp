@@ -20,7 +20,7 @@ std::vector<const BoundExpr*> conditionList(std::vector<BoundExprPtr>& condition
 
 }  // namespace
 
-void runInsert(Catalog& catalog, BoundInsert& insert) {
+void run(Catalog& catalog, BoundInsert& insert) {
   const dbase::FieldList& fields = insert.table.image->fields;
   std::vector<BoundTable> noTables;
   RowContext context{&noTables, nullptr, nullptr};
@@ -37,7 +37,7 @@ void runInsert(Catalog& catalog, BoundInsert& insert) {
   catalog.insertRows(insert.table.path, rows);
 }
 
-void runUpdate(Catalog& catalog, BoundUpdate& update) {
+void run(Catalog& catalog, BoundUpdate& update) {
   std::vector<BoundTable> tables{update.table};
   std::vector<const BoundExpr*> conditions = conditionList(update.conditions);
   for (auto& [field, value] : update.assignments) resolveSubqueries(*value);
@@ -58,17 +58,17 @@ void runUpdate(Catalog& catalog, BoundUpdate& update) {
   catalog.updateRows(update.table.path, changes);
 }
 
-void runDelete(Catalog& catalog, BoundDelete& del) {
+void run(Catalog& catalog, BoundDelete& del) {
   std::vector<BoundTable> tables{del.table};
   std::vector<uint32_t> rows = selectRows(tables, 0, conditionList(del.conditions));
   if (!rows.empty()) catalog.deleteRows(del.table.path, rows);
 }
 
-void runCreateTable(Catalog& catalog, const BoundCreateTable& create) {
+void run(Catalog& catalog, BoundCreateTable& create) {
   catalog.createTable(create.path, create.fields);
 }
 
-void runCreateIndex(Catalog& catalog, const BoundCreateIndex& create) {
+void run(Catalog& catalog, BoundCreateIndex& create) {
   catalog.createIndex(create.tag, create.path, create.column);
 }
 

@@ -9,10 +9,10 @@
 
 namespace store::sql {
 
-void runInsert(Catalog& catalog, BoundInsert& insert);
-void runUpdate(Catalog& catalog, BoundUpdate& update);
-void runDelete(Catalog& catalog, BoundDelete& del);
-void runCreateTable(Catalog& catalog, const BoundCreateTable& create);
-void runCreateIndex(Catalog& catalog, const BoundCreateIndex& create);
+void run(Catalog& catalog, BoundInsert& insert);
+void run(Catalog& catalog, BoundUpdate& update);
+void run(Catalog& catalog, BoundDelete& del);
+void run(Catalog& catalog, BoundCreateTable& create);
+void run(Catalog& catalog, BoundCreateIndex& create);
 
 }  // namespace store::sql

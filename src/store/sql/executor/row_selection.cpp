@@ -253,6 +253,9 @@ class FilterCompiler {
   const dbase::TableImage& image_;
 };
 
+constexpr uint32_t kPostingsAlwaysPay = 65536;  // records
+constexpr uint64_t kRowsPerText = 8;  // fewer records per distinct text: no posting lists
+
 // The records holding the text of a top-level `CHAR column = text`, or null
 // when the condition is not of that form. `missing` is set when no record
 // can hold the text.
@@ -263,7 +266,14 @@ const std::vector<uint32_t>* postingsOf(const dbase::TableImage& image, const Bo
   if (!column->isColumn()) std::swap(column, constant);
   if (!column->isColumn() || !constant->isConstant() || constant->constant.kind() != Value::Kind::Text) return nullptr;
   if (image.fields[column->field].type != 'C') return nullptr;
-  std::optional<uint32_t> code = image.columns[column->field].dictionary->find(constant->constant.asText());
+  // Posting lists cost a pass over the column and memory for as long as the
+  // image lives; a column of nearly unique texts (document numbers,
+  // explanations) is better tested by code on the rows another condition
+  // selects.
+  const dbase::TextDictionary& dictionary = *image.columns[column->field].dictionary;
+  if (image.rowCount() > kPostingsAlwaysPay && uint64_t(dictionary.size()) * kRowsPerText > image.rowCount())
+    return nullptr;
+  std::optional<uint32_t> code = dictionary.find(constant->constant.asText());
   if (!code) {
     missing = true;
     return nullptr;

@@ -13,6 +13,7 @@
 #include "store/sql/executor/group_table.h"
 #include "store/sql/executor/row_selection.h"
 #include "store/sql/executor/tuples.h"
+#include "store/sql/executor/typed_order.h"
 
 namespace store::sql {
 
@@ -217,12 +218,10 @@ class SelectRunner {
 
   // One result row per tuple.
   void produceRows(const Tuples& tuples) {
-    std::vector<uint32_t> tuple;
-    rows_.reserve(tuples.size());
-    for (size_t i = 0; i < tuples.size(); ++i) {
-      tuples.gather(i, tuple);
-      emitRow(RowContext{&tables_, tuple.data(), nullptr});
-    }
+    std::vector<uint32_t> order(tuples.size());
+    std::iota(order.begin(), order.end(), 0u);
+    sortTyped(tuples, order, [](uint32_t tuple) { return tuple; });
+    emitInOrder(tuples, order, [](size_t) -> const Value* { return nullptr; });
   }
 
   // One result row per group of equal `keys` (columns); with no keys, one
@@ -238,12 +237,73 @@ class SelectRunner {
     }
     std::vector<Value> aggregates =
         computeAggregates(tables_, tuples, groupOf, groupCount, select_.aggregates);
-    std::vector<uint32_t> tuple(tables_.size(), 0);
-    rows_.reserve(groupCount);
-    for (uint32_t g = 0; g < groupCount; ++g) {
-      if (tuples.size() > 0) tuples.gather(firstTuple[g], tuple);
-      emitRow(RowContext{&tables_, tuple.data(), aggregates.data() + size_t(g) * select_.aggregates.size()});
+    const size_t stride = select_.aggregates.size();
+    if (keys.empty() && tuples.size() == 0) {  // the one group of an aggregate over no rows
+      std::vector<uint32_t> noRecords(tables_.size(), 0);
+      emitRow(RowContext{&tables_, noRecords.data(), aggregates.data()});
+      return;
     }
+    std::vector<uint32_t> order(groupCount);
+    std::iota(order.begin(), order.end(), 0u);
+    if (!keys.empty()) sortTyped(tuples, order, [&](uint32_t group) { return firstTuple[group]; });
+    std::vector<uint32_t> representatives(groupCount);
+    for (size_t k = 0; k < order.size(); ++k) representatives[k] = firstTuple[order[k]];
+    emitInOrder(tuples, representatives, [&](size_t k) { return aggregates.data() + size_t(order[k]) * stride; });
+  }
+
+  // Emits one result row per entry of `sequence` (a tuple number), reading
+  // aggregates from aggregatesOf(position).
+  //
+  // The records of a result are scattered over the table, so reading a row
+  // misses the cache once per column, and once more per text for the
+  // dictionary entry. Fetching a row's column entries some rows ahead, and
+  // its dictionary entries a little later (their codes have arrived by
+  // then), overlaps those misses.
+  template <typename AggregatesOf>
+  void emitInOrder(const Tuples& tuples, const std::vector<uint32_t>& sequence, AggregatesOf aggregatesOf) {
+    constexpr size_t kColumnsAhead = 16, kTextsAhead = 8;
+    struct Prefetch {
+      const char* base;
+      size_t size;
+      const uint32_t* records;
+      const dbase::Column* column;  // for texts
+    };
+    std::vector<Prefetch> prefetches;
+    for (const BoundOutput& output : select_.outputs) {
+      if (!output.expr->isColumn()) continue;
+      const dbase::Column& column = tables_[output.expr->table].image->columns[output.expr->field];
+      const uint32_t* records = tuples.rows[output.expr->table].data();
+      if (!column.codes.empty())
+        prefetches.push_back({reinterpret_cast<const char*>(column.codes.data()), 4, records, &column});
+      else if (!column.dates.empty())
+        prefetches.push_back({reinterpret_cast<const char*>(column.dates.data()), 4, records, nullptr});
+      else if (!column.numbers.empty())
+        prefetches.push_back({reinterpret_cast<const char*>(column.numbers.data()), 8, records, nullptr});
+    }
+    std::vector<uint32_t> tuple;
+    rows_.reserve(sequence.size());
+    for (size_t k = 0; k < sequence.size(); ++k) {
+      for (const Prefetch& p : prefetches) {
+        if (k + kColumnsAhead < sequence.size())
+          __builtin_prefetch(p.base + p.size * p.records[sequence[k + kColumnsAhead]]);
+        if (p.column && k + kTextsAhead < sequence.size())
+          __builtin_prefetch(&p.column->dictionary->text(p.column->codes[p.records[sequence[k + kTextsAhead]]]));
+      }
+      tuples.gather(sequence[k], tuple);
+      emitRow(RowContext{&tables_, tuple.data(), aggregatesOf(k)});
+    }
+  }
+
+  // Puts `entries` in ORDER BY order when every ORDER BY item is a plain
+  // column, comparing the tuples `tupleOf` gives for them; the result rows
+  // then need no sorting of their own.
+  template <typename TupleOf>
+  void sortTyped(const Tuples& tuples, std::vector<uint32_t>& entries, TupleOf tupleOf) {
+    if (select_.orderBy.empty()) return;
+    std::optional<TypedOrder> order = TypedOrder::of(select_, entries.size());
+    if (!order) return;
+    order->sort(tuples, entries, tupleOf);
+    sorted_ = true;
   }
 
   uint32_t assignGroups(const Tuples& tuples, const std::vector<const BoundExpr*>& keys,
@@ -266,6 +326,7 @@ class SelectRunner {
       }
       columns.push_back(column);
     }
+    if (uint32_t groups = assignDenseGroups(tuples, keys, groupOf, firstTuple)) return groups;
     GroupTable table(columns.size());
     std::vector<uint64_t> key(columns.size());
     for (size_t i = 0; i < tuples.size(); ++i) {
@@ -281,14 +342,51 @@ class SelectRunner {
     return table.groupCount();
   }
 
+  // Groups by CHAR columns whose dictionaries are small enough that every
+  // combination of codes gets a slot of one array (a perfect hash). Returns
+  // the number of groups, or 0 when the keys do not qualify.
+  uint32_t assignDenseGroups(const Tuples& tuples, const std::vector<const BoundExpr*>& keys,
+                             std::vector<uint32_t>& groupOf, std::vector<uint32_t>& firstTuple) const {
+    constexpr uint64_t kMaxSlots = uint64_t(1) << 22;
+    std::vector<const uint32_t*> codes, rows;
+    std::vector<uint64_t> strides;
+    uint64_t slotCount = 1;
+    for (const BoundExpr* key : keys) {
+      const dbase::TableImage& image = *tables_[key->table].image;
+      if (image.fields[key->field].type != 'C') return 0;
+      const dbase::Column& data = image.columns[key->field];
+      strides.push_back(slotCount);
+      slotCount *= data.dictionary->size();
+      if (slotCount > kMaxSlots || slotCount > 8 * tuples.size() + 4096) return 0;
+      codes.push_back(data.codes.data());
+      rows.push_back(tuples.rows[key->table].data());
+    }
+    constexpr uint32_t kFree = UINT32_MAX;
+    std::vector<uint32_t> groupOfSlot(slotCount, kFree);
+    uint32_t groupCount = 0;
+    size_t width = keys.size();
+    for (size_t i = 0; i < tuples.size(); ++i) {
+      uint64_t slot = 0;
+      for (size_t k = 0; k < width; ++k) slot += codes[k][rows[k][i]] * strides[k];
+      uint32_t& group = groupOfSlot[slot];
+      if (group == kFree) {
+        group = groupCount++;
+        firstTuple.push_back(uint32_t(i));
+      }
+      groupOf[i] = group;
+    }
+    return groupCount;  // 0 only without tuples, which the hash table handles alike
+  }
+
   // Computes the result columns, and the sort keys that are not result
   // columns, of one result row.
   void emitRow(const RowContext& context) {
     std::vector<Value> row;
     row.reserve(select_.outputs.size() + select_.orderBy.size());
     for (const BoundOutput& output : select_.outputs) row.push_back(evaluate(*output.expr, context));
-    for (const BoundOrder& order : select_.orderBy)
-      if (order.expr) row.push_back(evaluate(*order.expr, context));
+    if (!sorted_)
+      for (const BoundOrder& order : select_.orderBy)
+        if (order.expr) row.push_back(evaluate(*order.expr, context));
     rows_.push_back(std::move(row));
   }
 
@@ -306,7 +404,7 @@ class SelectRunner {
 
   void sortRows() {
     size_t outputCount = select_.outputs.size();
-    if (!select_.orderBy.empty()) {
+    if (!select_.orderBy.empty() && !sorted_) {
       std::vector<size_t> keyColumn;
       size_t hidden = outputCount;
       for (const BoundOrder& order : select_.orderBy)
@@ -325,6 +423,7 @@ class SelectRunner {
   BoundSelect& select_;
   const std::vector<BoundTable>& tables_;
   std::vector<std::vector<Value>> rows_;
+  bool sorted_ = false;  // rows_ came out in ORDER BY order already
 };
 
 }  // namespace

@@ -1,0 +1,50 @@
+// ORDER BY over plain columns, decided on the column arrays: numbers and
+// dates compare as integers (a blank one, the smallest integer, sorts
+// first as NULL does), texts by the rank of their dictionary code. Sorting
+// tuple numbers this way before any result row is built spares building and
+// comparing Values.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "store/sql/binder/bound.h"
+#include "store/sql/executor/tuples.h"
+
+namespace store::sql {
+
+class TypedOrder {
+ public:
+  // Null when some ORDER BY item is not a plain column. `entries` is about
+  // how many tuples will be compared (it decides whether ranking a text
+  // dictionary pays).
+  static std::optional<TypedOrder> of(const BoundSelect& select, size_t entries);
+
+  // Sorts `entries` (stably) by the tuples `tupleOf` gives for them.
+  template <typename TupleOf>
+  void sort(const Tuples& tuples, std::vector<uint32_t>& entries, TupleOf tupleOf) const {
+    std::vector<uint32_t> tupleOfEntry(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) tupleOfEntry[i] = tupleOf(entries[i]);
+    sortByTuples(tuples, entries, tupleOfEntry);
+  }
+
+ private:
+  struct Key {
+    int table = 0;
+    char type = 'N';
+    bool descending = false;
+    const int64_t* numbers = nullptr;
+    const int32_t* dates = nullptr;
+    const uint32_t* codes = nullptr;
+    const dbase::TextDictionary* dictionary = nullptr;
+    std::vector<uint32_t> rank;  // by code; empty when texts are compared directly
+  };
+  int compare(const Key& key, uint32_t rowA, uint32_t rowB) const;
+  bool less(const Tuples& tuples, uint32_t a, uint32_t b) const;
+  void sortByTuples(const Tuples& tuples, std::vector<uint32_t>& entries,
+                    const std::vector<uint32_t>& tupleOfEntry) const;
+  std::vector<Key> keys_;
+};
+
+}  // namespace store::sql
