@@ -2,6 +2,10 @@
 #include "store/dbase/image_reader.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <optional>
 
 #include "store/date.h"
 #include "store/dbase/dbf_layout.h"
@@ -14,7 +18,7 @@ namespace {
 
 // Records decoded per pass over the fields: small enough that a block's
 // bytes stay in the cache while each of its columns is decoded.
-constexpr uint32_t kBlockRows = 4096;
+constexpr uint32_t kBlockRows = 1024;
 
 // Blank fields are usually spaces; some writers pad with NULs.
 bool isPad(char c) { return c == ' ' || c == '\0'; }
@@ -28,6 +32,71 @@ std::string_view trimRight(std::string_view bytes) {
 bool consistsOf(std::string_view bytes, std::string_view allowed) {
   return bytes.find_first_not_of(allowed) == std::string_view::npos;
 }
+
+// The dictionary codes of one Windows-1250 C column's raw field bytes, while
+// loading. The dictionary's own map costs several cache misses per lookup,
+// which on a million records dominates the load. This open-addressing table
+// keeps the hash beside each code, so a probe reads one slot, and confirms a
+// match against its own packed copy of the distinct texts rather than
+// against the dictionary's scattered strings.
+class FieldCodes {
+ public:
+  explicit FieldCodes(TextDictionary& dictionary) : dictionary_(dictionary), slots_(kInitialSlots) {}
+
+  uint32_t code(std::string_view bytes) {
+    const uint64_t hash = std::hash<std::string_view>{}(bytes);
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+      Slot& slot = slots_[i];
+      if (slot.code == kEmpty) return add(slot, hash, bytes);
+      if (slot.hash == hash && holds(slot, bytes)) return slot.code;
+    }
+  }
+
+ private:
+  struct Slot {
+    uint64_t hash = 0;  // of the raw bytes, pad included
+    uint64_t textAt = 0;  // in texts_
+    uint32_t textLength = 0;
+    uint32_t code = kEmpty;
+  };
+  // No dictionary reaches this many texts: a table has fewer records.
+  static constexpr uint32_t kEmpty = std::numeric_limits<uint32_t>::max();
+  static constexpr size_t kInitialSlots = 1024;
+
+  uint32_t add(Slot& slot, uint64_t hash, std::string_view bytes) {
+    const std::string_view text = trimRight(bytes);
+    slot = {hash, texts_.size(), static_cast<uint32_t>(text.size()), dictionary_.intern(text)};
+    texts_ += text;
+    const uint32_t code = slot.code;
+    if (++used_ * 2 > slots_.size()) grow();
+    return code;
+  }
+
+  // Whether the raw field bytes are the slot's text followed by pad.
+  bool holds(const Slot& slot, std::string_view bytes) const {
+    return slot.textLength <= bytes.size() &&
+           std::memcmp(texts_.data() + slot.textAt, bytes.data(), slot.textLength) == 0 &&
+           std::all_of(bytes.begin() + slot.textLength, bytes.end(), isPad);
+  }
+
+  void grow() {
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    const size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+      if (slot.code == kEmpty) continue;
+      size_t i = slot.hash & mask;
+      while (slots_[i].code != kEmpty) i = (i + 1) & mask;
+      slots_[i] = slot;
+    }
+  }
+
+  TextDictionary& dictionary_;
+  std::vector<Slot> slots_;
+  std::string texts_;  // each distinct text once, without its pad
+  size_t used_ = 0;
+};
 
 class RecordDecoder {
  public:
@@ -49,7 +118,7 @@ class RecordDecoder {
     }
   }
 
-  void decodeColumn(const Field& field, uint32_t begin, uint32_t end, Column& column) const {
+  void decodeColumn(const Field& field, uint32_t begin, uint32_t end, Column& column, FieldCodes* codes) const {
     switch (field.type) {
       case 'N':
       case 'F':
@@ -80,7 +149,7 @@ class RecordDecoder {
         break;
       default:  // 'C'; the layout admits no other type
         decodeRange(field, begin, end, column.codes, [&](std::string_view bytes, uint32_t row) {
-          return internText(field, row, trimRight(bytes), *column.dictionary);
+          return codes != nullptr ? codes->code(bytes) : internText(field, row, trimRight(bytes), *column.dictionary);
         });
     }
   }
@@ -104,8 +173,8 @@ class RecordDecoder {
     }
   }
 
+  // Texts in another code page than the store's; such tables are small.
   uint32_t internText(const Field& field, uint32_t row, std::string_view text, TextDictionary& dictionary) const {
-    if (codePage_ == CodePage::Win1250) return dictionary.intern(text);
     try {
       return dictionary.intern(transcode(text, codePage_, CodePage::Win1250));
     } catch (const StoreError& error) {
@@ -155,11 +224,15 @@ std::unique_ptr<TableImage> readImage(std::string_view file, const QString& file
   sizeColumns(*image, table.recordCount);
 
   const RecordDecoder decoder(file, *image, fileName);
+  std::vector<std::optional<FieldCodes>> codes(image->fields.size());
+  for (size_t i = 0; i < image->fields.size(); ++i)
+    if (image->fields[i].type == 'C' && image->codePage == CodePage::Win1250)
+      codes[i].emplace(*image->columns[i].dictionary);
   for (uint32_t begin = 0, end = 0; begin < table.recordCount; begin = end) {
     end = begin + std::min(kBlockRows, table.recordCount - begin);
     decoder.decodeFlags(begin, end, image->deleted);
     for (size_t i = 0; i < image->fields.size(); ++i)
-      decoder.decodeColumn(image->fields[i], begin, end, image->columns[i]);
+      decoder.decodeColumn(image->fields[i], begin, end, image->columns[i], codes[i] ? &*codes[i] : nullptr);
   }
   return image;
 }
