@@ -73,6 +73,28 @@ TEST_F(DbfReadTest, TranscodesCodePage852TextToWindows1250) {
   EXPECT_EQ(table->image().value(0, 0), Value::text("\xE3\xBA\xFE lapte"));
 }
 
+TEST_F(DbfReadTest, InternsEachDistinctTextOnceWhateverItsPad) {
+  DbfBytes file;
+  file.field("DOCJUS", 'C', 12);
+  // Enough distinct texts to outgrow the loader's first hash table, each
+  // seen twice, once padded with NULs as some writers do.
+  for (int i = 0; i < 3000; ++i) file.record({"NIR " + std::to_string(i)});
+  for (int i = 2999; i >= 0; --i) file.record({"NIR " + std::to_string(i)});
+  for (int i = 0; i < 3000; i += 7) file.records[i].replace(1 + 4 + std::to_string(i).size(), 1, 1, '\0');
+  file.record({""}).record({"   "});
+
+  const auto table = load(file);
+  const TableImage& image = table->image();
+  EXPECT_EQ(image.columns[0].dictionary->size(), 3001u);  // the empty text is code 0
+  for (uint32_t i = 0; i < 3000; ++i) {
+    const Value expected = Value::text("NIR " + std::to_string(i));
+    ASSERT_EQ(image.value(i, 0), expected);
+    ASSERT_EQ(image.value(5999 - i, 0), expected);
+  }
+  EXPECT_EQ(image.columns[0].codes[6000], 0u);
+  EXPECT_EQ(image.columns[0].codes[6001], 0u);
+}
+
 // A valid two-field table with two records, for the damage cases to spoil.
 std::string validFile() {
   DbfBytes file;
