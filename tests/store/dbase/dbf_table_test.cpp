@@ -18,15 +18,7 @@ namespace store::dbase {
 namespace {
 
 using Row = std::vector<Value>;
-
-Field field(const char* name, char type, uint8_t width, uint8_t decimals = 0) {
-  Field result;
-  result.name = name;
-  result.type = type;
-  result.width = width;
-  result.decimals = decimals;
-  return result;
-}
+using testing::field;
 
 // A ledger-like layout with every field type.
 const FieldList kFields = {field("IDGEST", 'N', 13), field("DATA", 'D', 8),       field("PRODUS", 'C', 20),
