@@ -271,10 +271,21 @@ void DbfTable::createIndex(journal::Journal& journal, const std::string& tag, co
   if (QByteArrayView(tag).compare(QByteArrayView(field.name), Qt::CaseInsensitive) != 0)
     fail(fileName(), "index " + tag + " must be named after its field " + field.name);
 
+  const QDate today = QDate::currentDate();
+  std::vector<std::pair<int64_t, std::string>> writes = {
+      {layout::kUpdateDateAt, layout::dateAndCount(today, image.rowCount())},
+      {layout::kMdxFlagAt, std::string(1, '\x01')},
+      {layout::descriptorAt(f) + layout::kTaggedFlagInDescriptor, std::string(1, '\x01')}};
   const QString indexPath = productionIndexPath();
-  if (!QFileInfo::exists(indexPath)) {
+  const bool freshIndex = !QFileInfo::exists(indexPath);
+  if (freshIndex) {
     mdx_.reset();
     mdx::MdxFile::create(journal, indexPath, QFileInfo(path_).completeBaseName().toStdString());
+    // Flags left from an index file that was deleted name tags that are gone.
+    for (size_t other = 0; other < image.fields.size(); ++other)
+      if (image.fields[other].tagged && static_cast<int>(other) != f)
+        writes.emplace_back(layout::descriptorAt(static_cast<int>(other)) + layout::kTaggedFlagInDescriptor,
+                            std::string(1, '\0'));
   }
   // Every record is keyed, deleted ones too, as dBase keeps them until the pack.
   std::vector<mdx::KeyEntry> entries;
@@ -282,12 +293,10 @@ void DbfTable::createIndex(journal::Journal& journal, const std::string& tag, co
   for (uint32_t row = 0; row < image.rowCount(); ++row) entries.push_back({keyOf(image.value(row, f)), row + 1});
   productionIndex(journal).addTag(field.name, field, std::move(entries));
 
-  const QDate today = QDate::currentDate();
-  journal::JournaledFile(journal, path_)
-      .writeMany({{layout::kUpdateDateAt, layout::dateAndCount(today, image.rowCount())},
-                  {layout::kMdxFlagAt, std::string(1, '\x01')},
-                  {layout::descriptorAt(f) + layout::kTaggedFlagInDescriptor, std::string(1, '\x01')}});
+  journal::JournaledFile(journal, path_).writeMany(writes);
   image.header.mdxFlag = 1;
+  if (freshIndex)
+    for (Field& other : image.fields) other.tagged = false;
   image.fields[f].tagged = true;
   noteOwnWrite(today);
 }
