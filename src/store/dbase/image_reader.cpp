@@ -155,7 +155,7 @@ class RecordDecoder {
   }
 
  private:
-  // Decodes one field of records [begin, end); a field whose bytes equal the
+  // Appends one field of records [begin, end) to `out`; a field whose bytes equal the
   // previous record's takes its value without decoding again, which pays off
   // for the many repeated units, dates and zero amounts of a ledger.
   template <typename T, typename Decode>
@@ -169,7 +169,7 @@ class RecordDecoder {
         previousValue = decode(current, row);
         previous = current;
       }
-      out[row] = previousValue;
+      out.push_back(previousValue);
     }
   }
 
@@ -194,20 +194,22 @@ class RecordDecoder {
   const QString& fileName_;
 };
 
-void sizeColumns(TableImage& image, uint32_t rows) {
+// Columns are reserved rather than sized: the decoder appends to them, so
+// their memory is written once instead of being zeroed first.
+void prepareColumns(TableImage& image, uint32_t rows) {
   image.columns.resize(image.fields.size());
   for (size_t i = 0; i < image.fields.size(); ++i) {
     Column& column = image.columns[i];
     switch (image.fields[i].type) {
       case 'D':
-        column.dates.resize(rows);
+        column.dates.reserve(rows);
         break;
       case 'C':
-        column.codes.resize(rows);
+        column.codes.reserve(rows);
         column.dictionary = std::make_unique<TextDictionary>();
         break;
       default:
-        column.numbers.resize(rows);
+        column.numbers.reserve(rows);
     }
   }
   image.deleted.assign(rows, 0);
@@ -221,7 +223,7 @@ std::unique_ptr<TableImage> readImage(std::string_view file, const QString& file
   image->header = table.header;
   image->fields = std::move(table.fields);
   image->codePage = codePageOfDriver(table.header.languageDriver);
-  sizeColumns(*image, table.recordCount);
+  prepareColumns(*image, table.recordCount);
 
   const RecordDecoder decoder(file, *image, fileName);
   std::vector<std::optional<FieldCodes>> codes(image->fields.size());
