@@ -1,6 +1,7 @@
 // A table's production .mdx kept true by its writes: tags made by
 // createIndex, keys following inserts, key changes and deletes, tags rebuilt
 // by the pack; each tag walked by index_dump (libdbd-xbase-perl).
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -183,6 +184,22 @@ TEST_F(DbfIndexTest, AFailedStatementLeavesTableAndIndexAsTheyWere) {
   journal.commit();
   EXPECT_EQ(testing::readFile(path), dbfBefore);
   EXPECT_EQ(testing::readFile(mdxPath), mdxBefore);
+}
+
+TEST_F(DbfIndexTest, APackThatFailsLeavesTheOldTableWhole) {
+  inTransaction([&] {
+    table->insertRows(journal, {randomRow(), randomRow(), randomRow()});
+    table->createIndex(journal, "IDNOTA", "IDNOTA");
+    table->deleteRows(journal, {0});
+  });
+  const std::string before = testing::readFile(path);
+  // A folder where the new .mdx is to be renamed makes the pack fail after
+  // the new table was written in full.
+  ASSERT_TRUE(QFile::remove(mdxPath));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("Note.mdx"));
+  EXPECT_THROW(table->pack(), StoreError);
+  EXPECT_EQ(testing::readFile(path), before);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Note.dbf"});
 }
 
 TEST_F(DbfIndexTest, WithoutItsIndexATableIsPackedAndIndexedAfresh) {

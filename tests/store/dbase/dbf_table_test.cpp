@@ -209,6 +209,17 @@ TEST_F(DbfTableTest, CreateRefusesAnExistingFileAndABadLayout) {
   }
 }
 
+TEST_F(DbfTableTest, CreationIsUndoneWithItsTransaction) {
+  journal->begin();
+  DbfTable::create(*journal, path, kFields);
+  EXPECT_TRUE(QFile::exists(path));
+  journal->rollback();
+  EXPECT_FALSE(QFile::exists(path));
+  // Outside a transaction the table is simply created.
+  DbfTable::create(*journal, path, kFields);
+  EXPECT_EQ(DbfTable(path).image().fields.size(), kFields.size());
+}
+
 TEST_F(DbfTableTest, WritesReadsBackAndPacksEveryFieldType) {
   const auto table = createTable();
   // Romanian letters in Windows-1250: ă â î ş ţ, Ş Ă.
