@@ -155,9 +155,9 @@ class RecordDecoder {
   }
 
  private:
-  // Appends one field of records [begin, end) to `out`; a field whose bytes equal the
-  // previous record's takes its value without decoding again, which pays off
-  // for the many repeated units, dates and zero amounts of a ledger.
+  // Appends one field of records [begin, end) to `out`. A field whose bytes
+  // equal the previous record's takes its value without decoding again, which
+  // pays off for the many repeated units, dates and zero amounts of a ledger.
   template <typename T, typename Decode>
   void decodeRange(const Field& field, uint32_t begin, uint32_t end, std::vector<T>& out, Decode decode) const {
     std::string_view previous;

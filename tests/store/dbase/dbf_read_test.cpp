@@ -30,36 +30,41 @@ class DbfReadTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(DbfReadTest, ReadsADbase4TableWithMemoFlagFloatsAndLogicals) {
-  DbfBytes file;
-  file.version = 0x8B;
-  file.extraHeaderBytes = 263;  // some writers reserve room after the descriptors
-  file.extraRecordBytes = 5;    // and records longer than their fields
-  file.endByte = false;         // a missing end byte is no damage
-  file.field("NAME", 'C', 6).field("RATE", 'F', 10, 3).field("OK", 'L', 1).field("WHEN", 'D', 8).field("QTY", 'N', 5);
-  file.record({"ab", "-1.2345", "T", "20240115", "42"})
-      .record({"", "", "?", "", ""})
-      .record({"xyz", "0.500", "n", "00000000", "*****"}, /*deleted=*/true)
-      .record({"  lead", ".5", "y", "19991231", "-7"});
+TEST_F(DbfReadTest, ReadsTablesWithMemoFlagsFloatsAndLogicals) {
+  for (const uint8_t version : {0x83, 0x8B}) {
+    SCOPED_TRACE(version);
+    DbfBytes file;
+    file.version = version;
+    file.extraHeaderBytes = 263;  // some writers reserve room after the descriptors
+    file.extraRecordBytes = 5;    // and records longer than their fields
+    file.endByte = false;         // a missing end byte is no damage
+    file.field("NAME", 'C', 6).field("RATE", 'F', 10, 3).field("OK", 'L', 1).field("WHEN", 'D', 8);
+    file.field("QTY", 'N', 5);
+    file.record({"ab", "-1.2345", "T", "20240115", "42"})
+        .record({"", "", "?", "", ""})
+        .record({"xyz", "0.500", "n", "00000000", "*****"}, /*deleted=*/true)
+        .record({"  lead", ".5", "y", "19991231", "-7"});
 
-  const auto table = load(file);
-  const TableImage& image = table->image();
-  ASSERT_EQ(image.rowCount(), 4u);
-  EXPECT_EQ(image.header.version, 0x8B);
-  EXPECT_EQ(image.header.headerLength, 32 + 5 * 32 + 1 + 263);
-  EXPECT_EQ(image.header.recordLength, 1 + 6 + 10 + 1 + 8 + 5 + 5);
-  EXPECT_EQ(image.fields[0].offset, 1u);
-  EXPECT_EQ(image.fields[4].offset, 26u);
-  EXPECT_EQ(image.deleted, (std::vector<uint8_t>{0, 0, 1, 0}));
+    const auto table = load(file);
+    const TableImage& image = table->image();
+    ASSERT_EQ(image.rowCount(), 4u);
+    EXPECT_EQ(image.header.version, version);
+    EXPECT_EQ(image.header.headerLength, 32 + 5 * 32 + 1 + 263);
+    EXPECT_EQ(image.header.recordLength, 1 + 6 + 10 + 1 + 8 + 5 + 5);
+    EXPECT_EQ(image.fields[0].offset, 1u);
+    EXPECT_EQ(image.fields[4].offset, 26u);
+    EXPECT_EQ(image.deleted, (std::vector<uint8_t>{0, 0, 1, 0}));
 
-  const std::vector<std::vector<Value>> expected = {
-      {Value::text("ab"), Value::number(-12345), Value::boolean(true), day(2024, 1, 15), Value::number(420000)},
-      {Value::text(""), Value::null(), Value::null(), Value::null(), Value::null()},
-      {Value::text("xyz"), Value::number(5000), Value::boolean(false), Value::null(), Value::null()},
-      {Value::text("  lead"), Value::number(5000), Value::boolean(true), day(1999, 12, 31), Value::number(-70000)},
-  };
-  for (uint32_t row = 0; row < expected.size(); ++row)
-    for (int f = 0; f < 5; ++f) EXPECT_EQ(image.value(row, f), expected[row][f]) << "record " << row << " field " << f;
+    const std::vector<std::vector<Value>> expected = {
+        {Value::text("ab"), Value::number(-12345), Value::boolean(true), day(2024, 1, 15), Value::number(420000)},
+        {Value::text(""), Value::null(), Value::null(), Value::null(), Value::null()},
+        {Value::text("xyz"), Value::number(5000), Value::boolean(false), Value::null(), Value::null()},
+        {Value::text("  lead"), Value::number(5000), Value::boolean(true), day(1999, 12, 31), Value::number(-70000)},
+    };
+    for (uint32_t row = 0; row < expected.size(); ++row)
+      for (int f = 0; f < 5; ++f)
+        EXPECT_EQ(image.value(row, f), expected[row][f]) << "record " << row << " field " << f;
+  }
 }
 
 TEST_F(DbfReadTest, TranscodesCodePage852TextToWindows1250) {
