@@ -6,6 +6,7 @@
 
 #include <QByteArrayView>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -78,7 +79,12 @@ QString DbfTable::fileName() const { return QFileInfo(path_).fileName(); }
 
 QString DbfTable::productionIndexPath() const {
   const QFileInfo info(path_);
-  return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".mdx");
+  const QDir folder = info.dir();
+  const QString name = info.completeBaseName() + QStringLiteral(".mdx");
+  // Files copied from DOS may be named "GESTIUNI.MDX"; name filters ignore case.
+  if (!folder.exists(name))
+    for (const QString& found : folder.entryList({name}, QDir::Files)) return folder.filePath(found);
+  return folder.filePath(name);
 }
 
 int64_t DbfTable::recordAt(uint32_t row) const {

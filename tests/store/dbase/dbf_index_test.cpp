@@ -156,6 +156,21 @@ TEST_F(DbfIndexTest, KeysFollowEveryWriteAndThePack) {
   expectTagsWalkEveryRecordInKeyOrder();
 }
 
+TEST_F(DbfIndexTest, FindsAnIndexNamedInUpperCase) {
+  inTransaction([&] {
+    table->insertRows(journal, {randomRow(), randomRow()});
+    for (const std::string& tag : kTags) table->createIndex(journal, tag, tag);
+  });
+  mdxPath = dir.filePath("NOTE.MDX");
+  ASSERT_TRUE(QFile::rename(dir.filePath("Note.mdx"), mdxPath));
+  table = std::make_unique<DbfTable>(path);
+  inTransaction([&] {
+    table->insertRows(journal, {randomRow()});
+    table->updateRows(journal, {{0, {{0, Value::number(-990000)}, {3, Value::text("ZZZ")}}}});
+  });
+  expectTagsWalkEveryRecordInKeyOrder();
+}
+
 TEST_F(DbfIndexTest, AFailedStatementLeavesTableAndIndexAsTheyWere) {
   inTransaction([&] {
     table->insertRows(journal, {randomRow(), randomRow()});
