@@ -162,31 +162,33 @@ void DbfTable::insertRows(journal::Journal& journal, const std::vector<std::vect
   // Fit and encode every value before the first byte is written.
   std::vector<std::vector<Value>> fitted;
   fitted.reserve(rows.size());
-  std::string records;
-  records.reserve(rows.size() * image.header.recordLength + 1);
-  for (const std::vector<Value>& row : rows) {
+  // All blank to begin with: the live flag is a blank, and so are the bytes
+  // past the last field of a record longer than its fields. The new records
+  // overwrite the old end-of-file byte and end with a new one.
+  static_assert(layout::kLiveFlag == ' ');
+  const size_t recordLength = image.header.recordLength;
+  std::string records(rows.size() * recordLength, ' ');
+  records.push_back(layout::kEndOfFile);
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const std::vector<Value>& row = rows[r];
     if (row.size() != fields.size())
       fail(fileName(), "a new record needs " + std::to_string(fields.size()) + " values, not " +
                            std::to_string(row.size()));
     std::vector<Value>& values = fitted.emplace_back();
     values.reserve(fields.size());
-    // Bytes past the last field (a record longer than its fields) stay blank.
-    std::string record(image.header.recordLength, ' ');
-    record[0] = layout::kLiveFlag;
     for (size_t f = 0; f < fields.size(); ++f) {
       values.push_back(fitValue(fields[f], row[f], target));
-      record.replace(fields[f].offset, fields[f].width, encodeField(fields[f], values.back(), image.codePage));
+      records.replace(r * recordLength + fields[f].offset, fields[f].width,
+                      encodeField(fields[f], values.back(), image.codePage));
     }
-    records += record;
   }
-  // The new records overwrite the old end-of-file byte and end with a new one.
-  records.push_back(layout::kEndOfFile);
 
   const std::vector<int> tags = maintainedTags(journal);
   const QDate today = QDate::currentDate();
-  journal::JournaledFile file(journal, path_);
-  file.writeMany({{recordAt(image.rowCount()), std::move(records)},
-                  {layout::kUpdateDateAt, layout::dateAndCount(today, static_cast<uint32_t>(newCount))}});
+  std::vector<std::pair<int64_t, std::string>> writes;
+  writes.emplace_back(recordAt(image.rowCount()), std::move(records));
+  writes.emplace_back(layout::kUpdateDateAt, layout::dateAndCount(today, static_cast<uint32_t>(newCount)));
+  journal::JournaledFile(journal, path_).writeMany(writes);
   for (const std::vector<Value>& values : fitted) {
     image.appendRow(values);
     for (int f : tags) productionIndex(journal).insert(fields[f].name, fields[f], {keyOf(values[f]), image.rowCount()});
