@@ -12,6 +12,7 @@
 #include <map>
 
 #include "dbf_bytes.h"
+#include "store/dbase/dbf_layout.h"
 #include "store/error.h"
 
 namespace store::dbase {
@@ -312,6 +313,25 @@ TEST_F(DbfTableTest, AppendsOverTheEndByteOfAForeignFile) {
   EXPECT_EQ(bytes.substr(bytes.size() - 15), expectedRecord + "\x1A");
   EXPECT_EQ(bytes[4], 2);
   EXPECT_EQ(rowsOf(DbfTable(path).image()), rowsOf(table.image()));
+}
+
+TEST_F(DbfTableTest, UpdatesAndDeletesRewriteOnlyTheirBytes) {
+  // Another writer's spelling of numbers ("12.5" in an N(6,2)) stays as it
+  // is in the fields a statement does not assign.
+  testing::DbfBytes foreign;
+  foreign.field("A", 'N', 6, 2).field("B", 'C', 3).field("C", 'N', 6, 2);
+  foreign.record({"12.5", "x", "7"}).record({"1", "y", ".5"});
+  testing::writeFile(path, foreign.bytes());
+  DbfTable table(path);
+  inTransaction([&] {
+    table.updateRows(*journal, {{1, {{1, text("zz")}}}});
+    table.deleteRows(*journal, {0});
+  });
+  std::string expected = foreign.bytes();
+  expected.replace(1, 7, layout::dateAndCount(QDate::currentDate(), 2));
+  expected[32 + 3 * 32 + 1] = '*';
+  expected.replace(32 + 3 * 32 + 1 + 16 + 7, 3, "zz ");
+  EXPECT_EQ(testing::readFile(path), expected);
 }
 
 TEST_F(DbfTableTest, ABatchWithOneMisfitWritesNothing) {
