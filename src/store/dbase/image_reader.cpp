@@ -5,7 +5,6 @@
 #include <cstring>
 #include <functional>
 #include <limits>
-#include <optional>
 
 #include "store/date.h"
 #include "store/dbase/dbf_layout.h"
@@ -33,22 +32,31 @@ bool consistsOf(std::string_view bytes, std::string_view allowed) {
   return bytes.find_first_not_of(allowed) == std::string_view::npos;
 }
 
-// The dictionary codes of one Windows-1250 C column's raw field bytes, while
-// loading. The dictionary's own map costs several cache misses per lookup,
-// which on a million records dominates the load. This open-addressing table
-// keeps the hash beside each code, so a probe reads one slot, and confirms a
-// match against its own packed copy of the distinct texts rather than
-// against the dictionary's scattered strings.
+// The dictionary codes of one C column's raw field bytes, while loading.
+// The dictionary's own map costs several cache misses per lookup, which on a
+// million records dominates the load. This open-addressing table keeps the
+// hash beside each code, so a probe reads one slot, and confirms a match
+// against its own packed copy of the distinct raw texts rather than against
+// the dictionary's scattered strings. Only a text not seen before is handed
+// to the dictionary (and transcoded on the way, for another code page).
 class FieldCodes {
  public:
-  explicit FieldCodes(TextDictionary& dictionary) : dictionary_(dictionary), slots_(kInitialSlots) {}
-
-  uint32_t code(std::string_view bytes) {
+  // `internNew` gives the code of a text (trimmed raw bytes) not seen before.
+  template <typename Intern>
+  uint32_t code(std::string_view bytes, Intern&& internNew) {
+    if (slots_.empty()) slots_.resize(kInitialSlots);  // C columns only
     const uint64_t hash = std::hash<std::string_view>{}(bytes);
     const size_t mask = slots_.size() - 1;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
       Slot& slot = slots_[i];
-      if (slot.code == kEmpty) return add(slot, hash, bytes);
+      if (slot.code == kEmpty) {
+        const std::string_view text = trimRight(bytes);
+        slot = {hash, texts_.size(), static_cast<uint32_t>(text.size()), internNew(text)};
+        texts_ += text;
+        const uint32_t code = slot.code;
+        if (++used_ * 2 > slots_.size()) grow();
+        return code;
+      }
       if (slot.hash == hash && holds(slot, bytes)) return slot.code;
     }
   }
@@ -63,15 +71,6 @@ class FieldCodes {
   // No dictionary reaches this many texts: a table has fewer records.
   static constexpr uint32_t kEmpty = std::numeric_limits<uint32_t>::max();
   static constexpr size_t kInitialSlots = 1024;
-
-  uint32_t add(Slot& slot, uint64_t hash, std::string_view bytes) {
-    const std::string_view text = trimRight(bytes);
-    slot = {hash, texts_.size(), static_cast<uint32_t>(text.size()), dictionary_.intern(text)};
-    texts_ += text;
-    const uint32_t code = slot.code;
-    if (++used_ * 2 > slots_.size()) grow();
-    return code;
-  }
 
   // Whether the raw field bytes are the slot's text followed by pad.
   bool holds(const Slot& slot, std::string_view bytes) const {
@@ -92,7 +91,6 @@ class FieldCodes {
     }
   }
 
-  TextDictionary& dictionary_;
   std::vector<Slot> slots_;
   std::string texts_;  // each distinct text once, without its pad
   size_t used_ = 0;
@@ -118,7 +116,8 @@ class RecordDecoder {
     }
   }
 
-  void decodeColumn(const Field& field, uint32_t begin, uint32_t end, Column& column, FieldCodes* codes) const {
+  // `codes` serves C fields only.
+  void decodeColumn(const Field& field, uint32_t begin, uint32_t end, Column& column, FieldCodes& codes) const {
     switch (field.type) {
       case 'N':
       case 'F':
@@ -149,7 +148,7 @@ class RecordDecoder {
         break;
       default:  // 'C'; the layout admits no other type
         decodeRange(field, begin, end, column.codes, [&](std::string_view bytes, uint32_t row) {
-          return codes != nullptr ? codes->code(bytes) : internText(field, row, trimRight(bytes), *column.dictionary);
+          return codes.code(bytes, [&](std::string_view text) { return internText(field, row, text, *column.dictionary); });
         });
     }
   }
@@ -173,8 +172,8 @@ class RecordDecoder {
     }
   }
 
-  // Texts in another code page than the store's; such tables are small.
   uint32_t internText(const Field& field, uint32_t row, std::string_view text, TextDictionary& dictionary) const {
+    if (codePage_ == CodePage::Win1250) return dictionary.intern(text);
     try {
       return dictionary.intern(transcode(text, codePage_, CodePage::Win1250));
     } catch (const StoreError& error) {
@@ -226,15 +225,12 @@ std::unique_ptr<TableImage> readImage(std::string_view file, const QString& file
   prepareColumns(*image, table.recordCount);
 
   const RecordDecoder decoder(file, *image, fileName);
-  std::vector<std::optional<FieldCodes>> codes(image->fields.size());
-  for (size_t i = 0; i < image->fields.size(); ++i)
-    if (image->fields[i].type == 'C' && image->codePage == CodePage::Win1250)
-      codes[i].emplace(*image->columns[i].dictionary);
+  std::vector<FieldCodes> codes(image->fields.size());
   for (uint32_t begin = 0, end = 0; begin < table.recordCount; begin = end) {
     end = begin + std::min(kBlockRows, table.recordCount - begin);
     decoder.decodeFlags(begin, end, image->deleted);
     for (size_t i = 0; i < image->fields.size(); ++i)
-      decoder.decodeColumn(image->fields[i], begin, end, image->columns[i], codes[i] ? &*codes[i] : nullptr);
+      decoder.decodeColumn(image->fields[i], begin, end, image->columns[i], codes[i]);
   }
   return image;
 }
