@@ -32,6 +32,17 @@ bool consistsOf(std::string_view bytes, std::string_view allowed) {
   return bytes.find_first_not_of(allowed) == std::string_view::npos;
 }
 
+// Blanks, an optional sign, digits with at most one point: a number that
+// decimal::parse refuses only for its size.
+bool isWellFormedNumber(std::string_view bytes) {
+  const size_t begin = bytes.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return false;
+  std::string_view number = bytes.substr(begin, bytes.find_last_not_of(' ') + 1 - begin);
+  if (number[0] == '-' || number[0] == '+') number.remove_prefix(1);
+  const size_t digits = static_cast<size_t>(std::count_if(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }));
+  return digits > 0 && digits + (number.find('.') != std::string_view::npos ? 1 : 0) == number.size();
+}
+
 // The dictionary codes of one C column's raw field bytes, while loading.
 // The dictionary's own map costs several cache misses per lookup, which on a
 // million records dominates the load. This open-addressing table keeps the
@@ -125,7 +136,8 @@ class RecordDecoder {
           if (auto value = decimal::parse(bytes)) return *value;
           // dBase fills a number too wide for its field with asterisks.
           if (consistsOf(bytes, std::string_view(" \0*", 3))) return kNullNumber;
-          badValue(field, row, bytes, "is not a number");
+          badValue(field, row, bytes,
+                   isWellFormedNumber(bytes) ? "is beyond the range of an amount" : "is not a number");
         });
         break;
       case 'D':

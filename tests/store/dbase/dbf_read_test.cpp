@@ -144,6 +144,8 @@ TEST_F(DbfReadTest, RefusesDamagedFilesNamingThem) {
       {"field named twice", built([](DbfBytes& f) { f.fields[1] = {"cantin", 'C', 3}; }), "appears twice"},
       {"bad number", built([](DbfBytes& f) { f.record({"12a.5", "20240115"}); }),
        "record 1, field CANTIN: '12a.5' is not a number"},
+      {"number beyond an amount", built([](DbfBytes& f) { f.fields[0].width = 20; f.record({"99999999999999999999"}); }),
+       "record 1, field CANTIN: '99999999999999999999' is beyond the range of an amount"},
       {"bad date", built([](DbfBytes& f) { f.record({"1", "20240115"}).record({"1", "20240231"}); }),
        "record 2, field DATA: '20240231' is not a date"},
       {"bad deletion flag", with(valid.size() - 1 - 19, "#"), "record 2: deletion flag"},
