@@ -39,7 +39,8 @@ bool isWellFormedNumber(std::string_view bytes) {
   if (begin == std::string_view::npos) return false;
   std::string_view number = bytes.substr(begin, bytes.find_last_not_of(' ') + 1 - begin);
   if (number[0] == '-' || number[0] == '+') number.remove_prefix(1);
-  const size_t digits = static_cast<size_t>(std::count_if(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }));
+  auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  const auto digits = static_cast<size_t>(std::count_if(number.begin(), number.end(), isDigit));
   return digits > 0 && digits + (number.find('.') != std::string_view::npos ? 1 : 0) == number.size();
 }
 
