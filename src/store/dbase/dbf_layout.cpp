@@ -100,6 +100,8 @@ TableLayout parse(std::string_view file, const QString& fileName) {
   TableLayout table;
   HeaderInfo& header = table.header;
   header.version = byteAt(file, 0);
+  // 0x83 and 0x8B announce a memo file; we have no memo fields to read from
+  // it, so such tables read like the others.
   if (header.version != kVersionPlain && header.version != kVersionDbase3Memo && header.version != kVersionDbase4Memo)
     fail(fileName, "not a dBase III/IV table (version byte " + hexByte(header.version) + ")");
   header.updateYear = byteAt(file, kUpdateDateAt);
@@ -111,6 +113,8 @@ TableLayout parse(std::string_view file, const QString& fileName) {
   header.mdxFlag = byteAt(file, kMdxFlagAt);
   header.languageDriver = byteAt(file, kLanguageDriverAt);
 
+  // Records start at the header length, which some writers make longer than
+  // the descriptors need: it is honoured, never computed.
   const int64_t headerLength = header.headerLength;
   const int64_t fileSize = static_cast<int64_t>(file.size());
   if (headerLength > fileSize)
@@ -138,6 +142,7 @@ TableLayout parse(std::string_view file, const QString& fileName) {
     fail(fileName, "the fields need " + std::to_string(nextOffset) + " bytes per record but the record length is " +
                        std::to_string(header.recordLength));
 
+  // A missing end byte is no damage; fewer bytes than the counted records is.
   const int64_t available = (fileSize - headerLength) / header.recordLength;
   if (table.recordCount > available)
     fail(fileName, "truncated: the header counts " + std::to_string(table.recordCount) + " records but the file holds " +

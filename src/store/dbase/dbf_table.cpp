@@ -6,6 +6,7 @@
 
 #include <QByteArrayView>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -78,7 +79,12 @@ QString DbfTable::fileName() const { return QFileInfo(path_).fileName(); }
 
 QString DbfTable::productionIndexPath() const {
   const QFileInfo info(path_);
-  return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".mdx");
+  const QDir folder = info.dir();
+  const QString name = info.completeBaseName() + QStringLiteral(".mdx");
+  // Files copied from DOS may be named "GESTIUNI.MDX"; name filters ignore case.
+  if (!folder.exists(name))
+    for (const QString& found : folder.entryList({name}, QDir::Files)) return folder.filePath(found);
+  return folder.filePath(name);
 }
 
 int64_t DbfTable::recordAt(uint32_t row) const {
@@ -156,31 +162,33 @@ void DbfTable::insertRows(journal::Journal& journal, const std::vector<std::vect
   // Fit and encode every value before the first byte is written.
   std::vector<std::vector<Value>> fitted;
   fitted.reserve(rows.size());
-  std::string records;
-  records.reserve(rows.size() * image.header.recordLength + 1);
-  for (const std::vector<Value>& row : rows) {
+  // All blank to begin with: the live flag is a blank, and so are the bytes
+  // past the last field of a record longer than its fields. The new records
+  // overwrite the old end-of-file byte and end with a new one.
+  static_assert(layout::kLiveFlag == ' ');
+  const size_t recordLength = image.header.recordLength;
+  std::string records(rows.size() * recordLength, ' ');
+  records.push_back(layout::kEndOfFile);
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const std::vector<Value>& row = rows[r];
     if (row.size() != fields.size())
       fail(fileName(), "a new record needs " + std::to_string(fields.size()) + " values, not " +
                            std::to_string(row.size()));
     std::vector<Value>& values = fitted.emplace_back();
     values.reserve(fields.size());
-    // Bytes past the last field (a record longer than its fields) stay blank.
-    std::string record(image.header.recordLength, ' ');
-    record[0] = layout::kLiveFlag;
     for (size_t f = 0; f < fields.size(); ++f) {
       values.push_back(fitValue(fields[f], row[f], target));
-      record.replace(fields[f].offset, fields[f].width, encodeField(fields[f], values.back(), image.codePage));
+      records.replace(r * recordLength + fields[f].offset, fields[f].width,
+                      encodeField(fields[f], values.back(), image.codePage));
     }
-    records += record;
   }
-  // The new records overwrite the old end-of-file byte and end with a new one.
-  records.push_back(layout::kEndOfFile);
 
   const std::vector<int> tags = maintainedTags(journal);
   const QDate today = QDate::currentDate();
-  journal::JournaledFile file(journal, path_);
-  file.writeMany({{recordAt(image.rowCount()), std::move(records)},
-                  {layout::kUpdateDateAt, layout::dateAndCount(today, static_cast<uint32_t>(newCount))}});
+  std::vector<std::pair<int64_t, std::string>> writes;
+  writes.emplace_back(recordAt(image.rowCount()), std::move(records));
+  writes.emplace_back(layout::kUpdateDateAt, layout::dateAndCount(today, static_cast<uint32_t>(newCount)));
+  journal::JournaledFile(journal, path_).writeMany(writes);
   for (const std::vector<Value>& values : fitted) {
     image.appendRow(values);
     for (int f : tags) productionIndex(journal).insert(fields[f].name, fields[f], {keyOf(values[f]), image.rowCount()});
@@ -271,21 +279,30 @@ void DbfTable::createIndex(journal::Journal& journal, const std::string& tag, co
   if (QByteArrayView(tag).compare(QByteArrayView(field.name), Qt::CaseInsensitive) != 0)
     fail(fileName(), "index " + tag + " must be named after its field " + field.name);
 
+  const QDate today = QDate::currentDate();
+  std::vector<std::pair<int64_t, std::string>> writes = {
+      {layout::kUpdateDateAt, layout::dateAndCount(today, image.rowCount())},
+      {layout::kMdxFlagAt, std::string(1, '\x01')},
+      {layout::descriptorAt(f) + layout::kTaggedFlagInDescriptor, std::string(1, '\x01')}};
   const QString indexPath = productionIndexPath();
-  if (!QFileInfo::exists(indexPath)) {
+  const bool freshIndex = !QFileInfo::exists(indexPath);
+  if (freshIndex) {
     mdx_.reset();
     mdx::MdxFile::create(journal, indexPath, QFileInfo(path_).completeBaseName().toStdString());
+    // Flags left from an index file that was deleted name tags that are gone.
+    for (size_t other = 0; other < image.fields.size(); ++other)
+      if (image.fields[other].tagged && static_cast<int>(other) != f)
+        writes.emplace_back(layout::descriptorAt(static_cast<int>(other)) + layout::kTaggedFlagInDescriptor,
+                            std::string(1, '\0'));
   }
   // Every record is keyed, deleted ones too, as dBase keeps them until the pack.
   productionIndex(journal).addTag(field.name, field,
                                   mdx::KeySource(image.rowCount(), [&](uint32_t row) { return keyOf(image.value(row, f)); }));
 
-  const QDate today = QDate::currentDate();
-  journal::JournaledFile(journal, path_)
-      .writeMany({{layout::kUpdateDateAt, layout::dateAndCount(today, image.rowCount())},
-                  {layout::kMdxFlagAt, std::string(1, '\x01')},
-                  {layout::descriptorAt(f) + layout::kTaggedFlagInDescriptor, std::string(1, '\x01')}});
+  journal::JournaledFile(journal, path_).writeMany(writes);
   image.header.mdxFlag = 1;
+  if (freshIndex)
+    for (Field& other : image.fields) other.tagged = false;
   image.fields[f].tagged = true;
   noteOwnWrite(today);
 }

@@ -68,6 +68,7 @@ Value fitNumber(const Field& field, const Value& value, const FieldTarget& targe
       if (!amount) misfit(field, target, value, "is not a number an amount can hold");
       break;
     case Value::Kind::Text:
+      // A blank text is a NULL, and a number in quotes is stored as that number.
       if (trimBlanks(value.asText()).empty()) return Value::null();
       amount = decimal::parse(value.asText());
       if (!amount) misfit(field, target, value, "is not a number");
@@ -76,6 +77,7 @@ Value fitNumber(const Field& field, const Value& value, const FieldTarget& targe
       misfit(field, target, value, "is not a number");
   }
   const int64_t rounded = decimal::roundTo(*amount, field.decimals);
+  // The sign and the point take places of the width, as dBase writes them.
   if (numberText(rounded, field.decimals).size() > field.width)
     misfit(field, target, value, "does not fit " + typeName(field));
   return Value::number(rounded);
@@ -93,6 +95,7 @@ Value fitDate(const Field& field, const Value& value, const FieldTarget& target)
     case Value::Kind::Text: {
       const std::string_view text = trimBlanks(value.asText());
       if (text.empty()) return Value::null();
+      // Statements write dates as dd.MM.yyyy text.
       if (auto day = date::parseDisplay(text)) return Value::date(*day);
       misfit(field, target, value, "is not a date (dd.mm.yyyy)");
     }
@@ -128,6 +131,7 @@ Value fitText(const Field& field, const Value& value, const FieldTarget& target)
     case Value::Kind::Null:
       return Value::text({});
     case Value::Kind::Text:
+      // Trailing blanks are pad; the image reads every text without them.
       text = trimRightBlanks(value.asText());
       break;
     case Value::Kind::Number:
@@ -145,6 +149,7 @@ Value fitText(const Field& field, const Value& value, const FieldTarget& target)
     case Value::Kind::Bool:
       misfit(field, target, value, "is not a text");
   }
+  // Refused rather than cut: a shortened name would silently stop matching.
   if (text.size() > field.width)
     misfit(field, target, value, "is " + std::to_string(text.size()) + " characters, longer than " + typeName(field));
   if (target.codePage != CodePage::Win1250) {
@@ -190,6 +195,7 @@ std::string encodeField(const Field& field, const Value& fitted, CodePage page) 
       bytes[0] = fitted.asBool() ? 'T' : 'F';
       break;
     default: {
+      // Fitting has checked that the code page holds every character.
       const std::string text = transcode(fitted.asText(), CodePage::Win1250, page);
       bytes.replace(0, text.size(), text);
     }

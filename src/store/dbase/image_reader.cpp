@@ -2,6 +2,9 @@
 #include "store/dbase/image_reader.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
+#include <limits>
 
 #include "store/date.h"
 #include "store/dbase/dbf_layout.h"
@@ -14,7 +17,7 @@ namespace {
 
 // Records decoded per pass over the fields: small enough that a block's
 // bytes stay in the cache while each of its columns is decoded.
-constexpr uint32_t kBlockRows = 4096;
+constexpr uint32_t kBlockRows = 1024;
 
 // Blank fields are usually spaces; some writers pad with NULs.
 bool isPad(char c) { return c == ' ' || c == '\0'; }
@@ -28,6 +31,82 @@ std::string_view trimRight(std::string_view bytes) {
 bool consistsOf(std::string_view bytes, std::string_view allowed) {
   return bytes.find_first_not_of(allowed) == std::string_view::npos;
 }
+
+// Blanks, an optional sign, digits with at most one point: a number that
+// decimal::parse refuses only for its size.
+bool isWellFormedNumber(std::string_view bytes) {
+  const size_t begin = bytes.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return false;
+  std::string_view number = bytes.substr(begin, bytes.find_last_not_of(' ') + 1 - begin);
+  if (number[0] == '-' || number[0] == '+') number.remove_prefix(1);
+  auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  const auto digits = static_cast<size_t>(std::count_if(number.begin(), number.end(), isDigit));
+  return digits > 0 && digits + (number.find('.') != std::string_view::npos ? 1 : 0) == number.size();
+}
+
+// The dictionary codes of one C column's raw field bytes, while loading.
+// The dictionary's own map costs several cache misses per lookup, which on a
+// million records dominates the load. This open-addressing table keeps the
+// hash beside each code, so a probe reads one slot, and confirms a match
+// against its own packed copy of the distinct raw texts rather than against
+// the dictionary's scattered strings. Only a text not seen before is handed
+// to the dictionary (and transcoded on the way, for another code page).
+class FieldCodes {
+ public:
+  // `internNew` gives the code of a text (trimmed raw bytes) not seen before.
+  template <typename Intern>
+  uint32_t code(std::string_view bytes, Intern&& internNew) {
+    if (slots_.empty()) slots_.resize(kInitialSlots);  // C columns only
+    const uint64_t hash = std::hash<std::string_view>{}(bytes);
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+      Slot& slot = slots_[i];
+      if (slot.code == kEmpty) {
+        const std::string_view text = trimRight(bytes);
+        slot = {hash, texts_.size(), static_cast<uint32_t>(text.size()), internNew(text)};
+        texts_ += text;
+        const uint32_t code = slot.code;
+        if (++used_ * 2 > slots_.size()) grow();
+        return code;
+      }
+      if (slot.hash == hash && holds(slot, bytes)) return slot.code;
+    }
+  }
+
+ private:
+  struct Slot {
+    uint64_t hash = 0;  // of the raw bytes, pad included
+    uint64_t textAt = 0;  // in texts_
+    uint32_t textLength = 0;
+    uint32_t code = kEmpty;
+  };
+  // No dictionary reaches this many texts: a table has fewer records.
+  static constexpr uint32_t kEmpty = std::numeric_limits<uint32_t>::max();
+  static constexpr size_t kInitialSlots = 1024;
+
+  // Whether the raw field bytes are the slot's text followed by pad.
+  bool holds(const Slot& slot, std::string_view bytes) const {
+    return slot.textLength <= bytes.size() &&
+           std::memcmp(texts_.data() + slot.textAt, bytes.data(), slot.textLength) == 0 &&
+           std::all_of(bytes.begin() + slot.textLength, bytes.end(), isPad);
+  }
+
+  void grow() {
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    const size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+      if (slot.code == kEmpty) continue;
+      size_t i = slot.hash & mask;
+      while (slots_[i].code != kEmpty) i = (i + 1) & mask;
+      slots_[i] = slot;
+    }
+  }
+
+  std::vector<Slot> slots_;
+  std::string texts_;  // each distinct text once, without its pad
+  size_t used_ = 0;
+};
 
 class RecordDecoder {
  public:
@@ -49,7 +128,8 @@ class RecordDecoder {
     }
   }
 
-  void decodeColumn(const Field& field, uint32_t begin, uint32_t end, Column& column) const {
+  // `codes` serves C fields only.
+  void decodeColumn(const Field& field, uint32_t begin, uint32_t end, Column& column, FieldCodes& codes) const {
     switch (field.type) {
       case 'N':
       case 'F':
@@ -57,7 +137,8 @@ class RecordDecoder {
           if (auto value = decimal::parse(bytes)) return *value;
           // dBase fills a number too wide for its field with asterisks.
           if (consistsOf(bytes, std::string_view(" \0*", 3))) return kNullNumber;
-          badValue(field, row, bytes, "is not a number");
+          badValue(field, row, bytes,
+                   isWellFormedNumber(bytes) ? "is beyond the range of an amount" : "is not a number");
         });
         break;
       case 'D':
@@ -80,15 +161,15 @@ class RecordDecoder {
         break;
       default:  // 'C'; the layout admits no other type
         decodeRange(field, begin, end, column.codes, [&](std::string_view bytes, uint32_t row) {
-          return internText(field, row, trimRight(bytes), *column.dictionary);
+          return codes.code(bytes, [&](std::string_view text) { return internText(field, row, text, *column.dictionary); });
         });
     }
   }
 
  private:
-  // Decodes one field of records [begin, end); a field whose bytes equal the
-  // previous record's takes its value without decoding again, which pays off
-  // for the many repeated units, dates and zero amounts of a ledger.
+  // Appends one field of records [begin, end) to `out`. A field whose bytes
+  // equal the previous record's takes its value without decoding again, which
+  // pays off for the many repeated units, dates and zero amounts of a ledger.
   template <typename T, typename Decode>
   void decodeRange(const Field& field, uint32_t begin, uint32_t end, std::vector<T>& out, Decode decode) const {
     std::string_view previous;
@@ -100,7 +181,7 @@ class RecordDecoder {
         previousValue = decode(current, row);
         previous = current;
       }
-      out[row] = previousValue;
+      out.push_back(previousValue);
     }
   }
 
@@ -125,20 +206,22 @@ class RecordDecoder {
   const QString& fileName_;
 };
 
-void sizeColumns(TableImage& image, uint32_t rows) {
+// Columns are reserved rather than sized: the decoder appends to them, so
+// their memory is written once instead of being zeroed first.
+void prepareColumns(TableImage& image, uint32_t rows) {
   image.columns.resize(image.fields.size());
   for (size_t i = 0; i < image.fields.size(); ++i) {
     Column& column = image.columns[i];
     switch (image.fields[i].type) {
       case 'D':
-        column.dates.resize(rows);
+        column.dates.reserve(rows);
         break;
       case 'C':
-        column.codes.resize(rows);
+        column.codes.reserve(rows);
         column.dictionary = std::make_unique<TextDictionary>();
         break;
       default:
-        column.numbers.resize(rows);
+        column.numbers.reserve(rows);
     }
   }
   image.deleted.assign(rows, 0);
@@ -152,14 +235,15 @@ std::unique_ptr<TableImage> readImage(std::string_view file, const QString& file
   image->header = table.header;
   image->fields = std::move(table.fields);
   image->codePage = codePageOfDriver(table.header.languageDriver);
-  sizeColumns(*image, table.recordCount);
+  prepareColumns(*image, table.recordCount);
 
   const RecordDecoder decoder(file, *image, fileName);
+  std::vector<FieldCodes> codes(image->fields.size());
   for (uint32_t begin = 0, end = 0; begin < table.recordCount; begin = end) {
     end = begin + std::min(kBlockRows, table.recordCount - begin);
     decoder.decodeFlags(begin, end, image->deleted);
     for (size_t i = 0; i < image->fields.size(); ++i)
-      decoder.decodeColumn(image->fields[i], begin, end, image->columns[i]);
+      decoder.decodeColumn(image->fields[i], begin, end, image->columns[i], codes[i]);
   }
   return image;
 }

@@ -1,4 +1,4 @@
-// Test helpers: .dbf files built byte by byte, the way other programs write
+// Test helpers: field descriptors, .dbf files built byte by byte, the way other programs write
 // them (any version, driver, header and record length, raw field text), and
 // whole-file reads and writes.
 #pragma once
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "store/codepage.h"
+#include "store/dbase/field.h"
 #include "store/decimal.h"
 #include "store/date.h"
 #include "store/value.h"
@@ -31,6 +32,15 @@ inline void PrintTo(const Value& value, std::ostream* out) {
 }
 
 namespace dbase::testing {
+
+inline Field field(const char* name, char type, uint8_t width, uint8_t decimals = 0) {
+  Field result;
+  result.name = name;
+  result.type = type;
+  result.width = width;
+  result.decimals = decimals;
+  return result;
+}
 
 struct RawField {
   std::string name;

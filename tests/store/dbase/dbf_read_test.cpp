@@ -30,36 +30,41 @@ class DbfReadTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(DbfReadTest, ReadsADbase4TableWithMemoFlagFloatsAndLogicals) {
-  DbfBytes file;
-  file.version = 0x8B;
-  file.extraHeaderBytes = 263;  // some writers reserve room after the descriptors
-  file.extraRecordBytes = 5;    // and records longer than their fields
-  file.endByte = false;         // a missing end byte is no damage
-  file.field("NAME", 'C', 6).field("RATE", 'F', 10, 3).field("OK", 'L', 1).field("WHEN", 'D', 8).field("QTY", 'N', 5);
-  file.record({"ab", "-1.2345", "T", "20240115", "42"})
-      .record({"", "", "?", "", ""})
-      .record({"xyz", "0.500", "n", "00000000", "*****"}, /*deleted=*/true)
-      .record({"  lead", ".5", "y", "19991231", "-7"});
+TEST_F(DbfReadTest, ReadsTablesWithMemoFlagsFloatsAndLogicals) {
+  for (const uint8_t version : {0x83, 0x8B}) {
+    SCOPED_TRACE(version);
+    DbfBytes file;
+    file.version = version;
+    file.extraHeaderBytes = 263;  // some writers reserve room after the descriptors
+    file.extraRecordBytes = 5;    // and records longer than their fields
+    file.endByte = false;         // a missing end byte is no damage
+    file.field("NAME", 'C', 6).field("RATE", 'F', 10, 3).field("OK", 'L', 1).field("WHEN", 'D', 8);
+    file.field("QTY", 'N', 5);
+    file.record({"ab", "-1.2345", "T", "20240115", "42"})
+        .record({"", "", "?", "", ""})
+        .record({"xyz", "0.500", "n", "00000000", "*****"}, /*deleted=*/true)
+        .record({"  lead", ".5", "y", "19991231", "-7"});
 
-  const auto table = load(file);
-  const TableImage& image = table->image();
-  ASSERT_EQ(image.rowCount(), 4u);
-  EXPECT_EQ(image.header.version, 0x8B);
-  EXPECT_EQ(image.header.headerLength, 32 + 5 * 32 + 1 + 263);
-  EXPECT_EQ(image.header.recordLength, 1 + 6 + 10 + 1 + 8 + 5 + 5);
-  EXPECT_EQ(image.fields[0].offset, 1u);
-  EXPECT_EQ(image.fields[4].offset, 26u);
-  EXPECT_EQ(image.deleted, (std::vector<uint8_t>{0, 0, 1, 0}));
+    const auto table = load(file);
+    const TableImage& image = table->image();
+    ASSERT_EQ(image.rowCount(), 4u);
+    EXPECT_EQ(image.header.version, version);
+    EXPECT_EQ(image.header.headerLength, 32 + 5 * 32 + 1 + 263);
+    EXPECT_EQ(image.header.recordLength, 1 + 6 + 10 + 1 + 8 + 5 + 5);
+    EXPECT_EQ(image.fields[0].offset, 1u);
+    EXPECT_EQ(image.fields[4].offset, 26u);
+    EXPECT_EQ(image.deleted, (std::vector<uint8_t>{0, 0, 1, 0}));
 
-  const std::vector<std::vector<Value>> expected = {
-      {Value::text("ab"), Value::number(-12345), Value::boolean(true), day(2024, 1, 15), Value::number(420000)},
-      {Value::text(""), Value::null(), Value::null(), Value::null(), Value::null()},
-      {Value::text("xyz"), Value::number(5000), Value::boolean(false), Value::null(), Value::null()},
-      {Value::text("  lead"), Value::number(5000), Value::boolean(true), day(1999, 12, 31), Value::number(-70000)},
-  };
-  for (uint32_t row = 0; row < expected.size(); ++row)
-    for (int f = 0; f < 5; ++f) EXPECT_EQ(image.value(row, f), expected[row][f]) << "record " << row << " field " << f;
+    const std::vector<std::vector<Value>> expected = {
+        {Value::text("ab"), Value::number(-12345), Value::boolean(true), day(2024, 1, 15), Value::number(420000)},
+        {Value::text(""), Value::null(), Value::null(), Value::null(), Value::null()},
+        {Value::text("xyz"), Value::number(5000), Value::boolean(false), Value::null(), Value::null()},
+        {Value::text("  lead"), Value::number(5000), Value::boolean(true), day(1999, 12, 31), Value::number(-70000)},
+    };
+    for (uint32_t row = 0; row < expected.size(); ++row)
+      for (int f = 0; f < 5; ++f)
+        EXPECT_EQ(image.value(row, f), expected[row][f]) << "record " << row << " field " << f;
+  }
 }
 
 TEST_F(DbfReadTest, TranscodesCodePage852TextToWindows1250) {
@@ -71,6 +76,28 @@ TEST_F(DbfReadTest, TranscodesCodePage852TextToWindows1250) {
   const auto table = load(file);
   EXPECT_EQ(table->image().codePage, CodePage::Cp852);
   EXPECT_EQ(table->image().value(0, 0), Value::text("\xE3\xBA\xFE lapte"));
+}
+
+TEST_F(DbfReadTest, InternsEachDistinctTextOnceWhateverItsPad) {
+  DbfBytes file;
+  file.field("DOCJUS", 'C', 12);
+  // Enough distinct texts to outgrow the loader's first hash table, each
+  // seen twice, once padded with NULs as some writers do.
+  for (int i = 0; i < 3000; ++i) file.record({"NIR " + std::to_string(i)});
+  for (int i = 2999; i >= 0; --i) file.record({"NIR " + std::to_string(i)});
+  for (int i = 0; i < 3000; i += 7) file.records[i].replace(1 + 4 + std::to_string(i).size(), 1, 1, '\0');
+  file.record({""}).record({"   "});
+
+  const auto table = load(file);
+  const TableImage& image = table->image();
+  EXPECT_EQ(image.columns[0].dictionary->size(), 3001u);  // the empty text is code 0
+  for (uint32_t i = 0; i < 3000; ++i) {
+    const Value expected = Value::text("NIR " + std::to_string(i));
+    ASSERT_EQ(image.value(i, 0), expected);
+    ASSERT_EQ(image.value(5999 - i, 0), expected);
+  }
+  EXPECT_EQ(image.columns[0].codes[6000], 0u);
+  EXPECT_EQ(image.columns[0].codes[6001], 0u);
 }
 
 // A valid two-field table with two records, for the damage cases to spoil.
@@ -117,6 +144,8 @@ TEST_F(DbfReadTest, RefusesDamagedFilesNamingThem) {
       {"field named twice", built([](DbfBytes& f) { f.fields[1] = {"cantin", 'C', 3}; }), "appears twice"},
       {"bad number", built([](DbfBytes& f) { f.record({"12a.5", "20240115"}); }),
        "record 1, field CANTIN: '12a.5' is not a number"},
+      {"number beyond an amount", built([](DbfBytes& f) { f.fields[0].width = 20; f.record({"99999999999999999999"}); }),
+       "record 1, field CANTIN: '99999999999999999999' is beyond the range of an amount"},
       {"bad date", built([](DbfBytes& f) { f.record({"1", "20240115"}).record({"1", "20240231"}); }),
        "record 2, field DATA: '20240231' is not a date"},
       {"bad deletion flag", with(valid.size() - 1 - 19, "#"), "record 2: deletion flag"},

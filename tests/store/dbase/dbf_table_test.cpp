@@ -12,21 +12,14 @@
 #include <map>
 
 #include "dbf_bytes.h"
+#include "store/dbase/dbf_layout.h"
 #include "store/error.h"
 
 namespace store::dbase {
 namespace {
 
 using Row = std::vector<Value>;
-
-Field field(const char* name, char type, uint8_t width, uint8_t decimals = 0) {
-  Field result;
-  result.name = name;
-  result.type = type;
-  result.width = width;
-  result.decimals = decimals;
-  return result;
-}
+using testing::field;
 
 // A ledger-like layout with every field type.
 const FieldList kFields = {field("IDGEST", 'N', 13), field("DATA", 'D', 8),       field("PRODUS", 'C', 20),
@@ -217,6 +210,17 @@ TEST_F(DbfTableTest, CreateRefusesAnExistingFileAndABadLayout) {
   }
 }
 
+TEST_F(DbfTableTest, CreationIsUndoneWithItsTransaction) {
+  journal->begin();
+  DbfTable::create(*journal, path, kFields);
+  EXPECT_TRUE(QFile::exists(path));
+  journal->rollback();
+  EXPECT_FALSE(QFile::exists(path));
+  // Outside a transaction the table is simply created.
+  DbfTable::create(*journal, path, kFields);
+  EXPECT_EQ(DbfTable(path).image().fields.size(), kFields.size());
+}
+
 TEST_F(DbfTableTest, WritesReadsBackAndPacksEveryFieldType) {
   const auto table = createTable();
   // Romanian letters in Windows-1250: ă â î ş ţ, Ş Ă.
@@ -309,6 +313,25 @@ TEST_F(DbfTableTest, AppendsOverTheEndByteOfAForeignFile) {
   EXPECT_EQ(bytes.substr(bytes.size() - 15), expectedRecord + "\x1A");
   EXPECT_EQ(bytes[4], 2);
   EXPECT_EQ(rowsOf(DbfTable(path).image()), rowsOf(table.image()));
+}
+
+TEST_F(DbfTableTest, UpdatesAndDeletesRewriteOnlyTheirBytes) {
+  // Another writer's spelling of numbers ("12.5" in an N(6,2)) stays as it
+  // is in the fields a statement does not assign.
+  testing::DbfBytes foreign;
+  foreign.field("A", 'N', 6, 2).field("B", 'C', 3).field("C", 'N', 6, 2);
+  foreign.record({"12.5", "x", "7"}).record({"1", "y", ".5"});
+  testing::writeFile(path, foreign.bytes());
+  DbfTable table(path);
+  inTransaction([&] {
+    table.updateRows(*journal, {{1, {{1, text("zz")}}}});
+    table.deleteRows(*journal, {0});
+  });
+  std::string expected = foreign.bytes();
+  expected.replace(1, 7, layout::dateAndCount(QDate::currentDate(), 2));
+  expected[32 + 3 * 32 + 1] = '*';
+  expected.replace(32 + 3 * 32 + 1 + 16 + 7, 3, "zz ");
+  EXPECT_EQ(testing::readFile(path), expected);
 }
 
 TEST_F(DbfTableTest, ABatchWithOneMisfitWritesNothing) {

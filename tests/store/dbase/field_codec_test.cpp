@@ -6,20 +6,14 @@
 
 #include <optional>
 
+#include "dbf_bytes.h"
 #include "store/date.h"
 #include "store/error.h"
 
 namespace store::dbase {
 namespace {
 
-Field field(const char* name, char type, uint8_t width, uint8_t decimals = 0) {
-  Field result;
-  result.name = name;
-  result.type = type;
-  result.width = width;
-  result.decimals = decimals;
-  return result;
-}
+using testing::field;
 
 // The layouts of the program's tables map DECIMAL(p,s) to N(p+2,s) when s > 0
 // and to N(p+1,0) when s = 0.
