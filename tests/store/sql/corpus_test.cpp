@@ -1,14 +1,16 @@
 // Runs every statement text the program sends (data/corpus.sql), in order,
 // against the three permanent tables and the temporary ones, and checks what
 // the SELECTs give.
-#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include "fake_catalog.h"
+#include "store/database.h"
 #include "store/error.h"
 #include "store/sql/executor.h"
 
@@ -93,6 +95,14 @@ TEST(SqlCorpus, EveryStatementOfTheProgramRunsAndGivesItsRows) {
   runCorpus(catalog, program + "\\Data", program);
   EXPECT_EQ(catalog.indexes.size(), 5u);
   EXPECT_TRUE(catalog.hasTable(program + "\\gest.DBF"));
+}
+
+// The same statements on real table files through the Database.
+TEST(SqlCorpus, RunsOnRealTables) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir("Data"));
+  Database database(dir.path() + "/Data");
+  runCorpus(database, dir.path() + "\\Data", dir.path());
 }
 
 }  // namespace
