@@ -2,6 +2,7 @@
 #include "receipts/receipt_notes.h"
 
 #include "app/counters.h"
+#include "receipts/grid_rows.h"
 #include "receipts/line_arithmetic.h"
 #include "receipts/statement_text.h"
 #include "store/decimal.h"
@@ -9,12 +10,6 @@
 namespace receipts {
 
 namespace {
-
-// Makes the row at 1-based `position` of `rows` current.
-void moveTo(store::sql::ResultSet& rows, int position) {
-  rows.first();
-  for (int at = 1; at < position && !rows.eof(); ++at) rows.next();
-}
 
 LineAmounts amountsOf(const LineEntry& line, int64_t rate) {
   return computeLine(rate, amountOf(line.quantityInvoice, "the quantity by invoice"),
