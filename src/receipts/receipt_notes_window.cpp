@@ -138,7 +138,7 @@ ReceiptNotesWindow::ReceiptNotesWindow(std::function<store::Database&()> databas
   connect(smdbGrid1_, &ui::DataGrid::rowChosen, this, [this](int row) {
     ui::guarded([&] {
       notes_->selectNote(row + 1);
-      showLines();
+      showCurrentNote();
     });
   });
   connect(smdbGrid2_, &ui::DataGrid::rowChosen, this, [this](int row) {
@@ -184,6 +184,10 @@ void ReceiptNotesWindow::done(int result) {
 
 void ReceiptNotesWindow::showNotes() {
   smdbGrid1_->setRows(gridRows(notes_->C1(), kNoteFields), notes_->C1().recordNumber() - 1);
+  showCurrentNote();
+}
+
+void ReceiptNotesWindow::showCurrentNote() {
   const bool any = !notes_->notesEmpty();
   receptioner_->setText(any ? notes_->C1().asText("RECEPTIO") : QString());
   custodian_->setText(any ? notes_->C1().asText("GESTIONAR") : QString());

@@ -68,6 +68,8 @@ class ReceiptNotesWindow : public QDialog {
   // box. The grids and texts follow the data sets afterwards either way.
   void act(const std::function<void()>& handler);
   void showNotes();
+  // The data texts of the current note, and its lines.
+  void showCurrentNote();
   void showLines();
   void showCurrentLine();
   // The line dialog, told the current note's VAT rate and (when changing) the line's IDCAP.
