@@ -1,7 +1,24 @@
 // Entry field set-up for the receipt dialogs.
 #include "receipts/entry_fields.h"
 
+#include <QValidator>
+
 namespace receipts {
+
+namespace {
+
+// Turns the text to capitals before the box takes it, so that every change
+// signal already sees the capitals.
+class UpperCaseValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    input = input.toUpper();
+    return Acceptable;
+  }
+};
+
+}  // namespace
 
 QLineEdit* makeEdit(const char* name, int limit) {
   auto* edit = new QLineEdit;
@@ -10,15 +27,7 @@ QLineEdit* makeEdit(const char* name, int limit) {
   return edit;
 }
 
-void typeUpperCase(QLineEdit* edit) {
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-    const QString upper = text.toUpper();
-    if (upper == text) return;
-    const int caret = edit->cursorPosition();
-    edit->setText(upper);
-    edit->setCursorPosition(caret);
-  });
-}
+void typeUpperCase(QLineEdit* edit) { edit->setValidator(new UpperCaseValidator(edit)); }
 
 QDateEdit* makeDatePicker(const char* name) {
   auto* picker = new QDateEdit(QDate::currentDate());

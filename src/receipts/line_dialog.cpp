@@ -23,6 +23,7 @@ LineDialog::LineDialog(QWidget* parent) : QDialog(parent) {
   comboBox3_->setObjectName("ComboBox3");
   comboBox3_->setEditable(true);
   comboBox3_->setInsertPolicy(QComboBox::NoInsert);
+  comboBox3_->setCompleter(nullptr);  // the type-ahead over U1 replaces the box's own completion
   comboBox3_->lineEdit()->setMaxLength(32);
   typeUpperCase(comboBox3_->lineEdit());
   comboBox3_->lineEdit()->installEventFilter(this);
