@@ -1,6 +1,7 @@
 // The header and line dialogs' save checks, their remembered values, and
 // the unit-of-measure check with its statements.
 #include <QDate>
+#include <QFile>
 
 #include "app/counters.h"
 #include "app/settings.h"
@@ -8,6 +9,7 @@
 #include "receipts/note_header.h"
 #include "receipts/product_names.h"
 #include "receipts_fixture.h"
+#include "store/error.h"
 
 namespace receipts::testing {
 namespace {
@@ -179,6 +181,18 @@ TEST_F(UnitCheckTest, ConflictNamesTheNoteAndChangingItRewritesBothTables) {
                                      "UPDATE " + ledger + "\nSET UM=\"KG\"\nWHERE PRODUS=\"CIMENT\""}));
   EXPECT_EQ(rows("Note.dbf", {"UM"}, "IDNOTA"), QStringList{"UM=KG"});
   EXPECT_EQ(rows("Gestiuni.dbf", {"UM"}, "IDGEST"), QStringList{"UM=KG"});
+}
+
+TEST_F(UnitCheckTest, UnitChangeIsAllOrNothing) {
+  // Without the ledger the second statement fails: the first is undone.
+  ASSERT_TRUE(QFile::remove(data() + "/Gestiuni.dbf"));
+  try {
+    changeUnitEverywhere(notes->sx(), "CIMENT", "KG");
+    FAIL() << "the change should fail";
+  } catch (const store::StoreError& error) {
+    EXPECT_TRUE(QString(error.what()).endsWith(kNothingSaved)) << error.what();
+  }
+  EXPECT_EQ(rows("Note.dbf", {"UM"}, "IDNOTA"), QStringList{"UM=SAC"});
 }
 
 TEST_F(UnitCheckTest, ChangingALineLeavesItsOwnNoteOut) {
