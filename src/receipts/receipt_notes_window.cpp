@@ -125,16 +125,20 @@ ReceiptNotesWindow::ReceiptNotesWindow(std::function<store::Database&()> databas
   status->showMessage("ESC - Iesire");
   layout->addWidget(status);
 
-  connect(button("G3"), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-  connect(button("BitBtn2"), &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-  connect(button("BitBtn3"), &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-  connect(button("BitBtn4"), &QPushButton::clicked, this, [this] { BitBtn4Click(); });
-  connect(button("BitBtn5"), &QPushButton::clicked, this, [this] { BitBtn5Click(); });
-  connect(button("BitBtn6"), &QPushButton::clicked, this, [this] { BitBtn6Click(); });
-  connect(button("ConvexBtn1"), &QPushButton::clicked, this, [this] { Rectifica1Click(); });
-  connect(button("BitBtn7"), &QPushButton::clicked, this, [this] { BitBtn7Click(); });
+  // Nothing a handler throws may reach the event loop.
+  auto handle = [this](void (ReceiptNotesWindow::*handler)()) {
+    return [this, handler] { ui::guarded([this, handler] { (this->*handler)(); }); };
+  };
+  connect(button("G3"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::BitBtn1Click));
+  connect(button("BitBtn2"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::BitBtn2Click));
+  connect(button("BitBtn3"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::BitBtn3Click));
+  connect(button("BitBtn4"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::BitBtn4Click));
+  connect(button("BitBtn5"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::BitBtn5Click));
+  connect(button("BitBtn6"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::BitBtn6Click));
+  connect(button("ConvexBtn1"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::Rectifica1Click));
+  connect(button("BitBtn7"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::BitBtn7Click));
   connect(button("ConvexBtn2"), &QPushButton::clicked, this, &QDialog::reject);
-  connect(rectifyAction_, &QAction::triggered, this, [this] { Rectifica1Click(); });
+  connect(rectifyAction_, &QAction::triggered, this, handle(&ReceiptNotesWindow::Rectifica1Click));
   connect(smdbGrid1_, &ui::DataGrid::rowChosen, this, [this](int row) {
     ui::guarded([&] {
       notes_->selectNote(row + 1);
@@ -142,8 +146,10 @@ ReceiptNotesWindow::ReceiptNotesWindow(std::function<store::Database&()> databas
     });
   });
   connect(smdbGrid2_, &ui::DataGrid::rowChosen, this, [this](int row) {
-    notes_->selectLine(row + 1);
-    showCurrentLine();
+    ui::guarded([&] {
+      notes_->selectLine(row + 1);
+      showCurrentLine();
+    });
   });
 }
 

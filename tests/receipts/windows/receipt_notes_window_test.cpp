@@ -17,29 +17,28 @@ TEST_F(ReceiptNotesWindowTest, NewInstallationReportsEveryEmptyList) {
     EXPECT_EQ(window->linesGrid()->rowCount(), 0);
     struct Case {
       const char* button;
-      void (ReceiptNotesWindow::*handler)();
       const char* message;
     } cases[] = {
-        {"BitBtn2", &ReceiptNotesWindow::BitBtn2Click, "Nu am ce modifica ! Tabelul cu note de receptie este gol!"},
-        {"BitBtn3", &ReceiptNotesWindow::BitBtn3Click, "Nu am ce sterge ! Tabelul cu note de receptie este gol!"},
-        {"BitBtn4", &ReceiptNotesWindow::BitBtn4Click, "Alegeti sau adaugati mai intai o Nota de Receptie !"},
-        {"BitBtn5", &ReceiptNotesWindow::BitBtn5Click, "Nu am ce modifica! Introduceti mai intai produsele!"},
-        {"BitBtn6", &ReceiptNotesWindow::BitBtn6Click, "Nu am ce sterge !"},
-        {"BitBtn7", &ReceiptNotesWindow::BitBtn7Click, "Nu am ce lista!"},
+        {"BitBtn2", "Nu am ce modifica ! Tabelul cu note de receptie este gol!"},
+        {"BitBtn3", "Nu am ce sterge ! Tabelul cu note de receptie este gol!"},
+        {"BitBtn4", "Alegeti sau adaugati mai intai o Nota de Receptie !"},
+        {"BitBtn5", "Nu am ce modifica! Introduceti mai intai produsele!"},
+        {"BitBtn6", "Nu am ce sterge !"},
+        {"BitBtn7", "Nu am ce lista!"},
     };
     for (const Case& c : cases) {
-      (window.get()->*c.handler)();
+      window->button(c.button)->click();
       EXPECT_EQ(balloon(), c.message) << c.button;
     }
     script.answerMessage("OK");
-    window->Rectifica1Click();
+    window->button("ConvexBtn1")->click();
     EXPECT_EQ(script.shown().back().text, "Alegeti mai intai un Produs!");
     EXPECT_EQ(script.shown().back().kind, "Error");
     // Adding a note works, and then the note has no lines to list.
     answerHeader("12");
-    window->BitBtn1Click();
+    window->button("G3")->click();
     EXPECT_EQ(window->notesGrid()->rowCount(), 1);
-    window->BitBtn7Click();
+    window->button("BitBtn7")->click();
     EXPECT_EQ(balloon(), "Nota de Receptie este goala !");
   });
 }
