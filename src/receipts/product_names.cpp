@@ -3,10 +3,8 @@
 
 namespace receipts {
 
-void ProductNames::open(const Statements& sx) {
-  u1_.close();
-  u1_.sql() = QStringList{"SELECT DISTINCT PRODUS", "FROM " + sx.table("Note.dbf"), "ORDER BY PRODUS"};
-  u1_.open();
+void ProductNames::open(Statements& sx) {
+  sx.open(u1_, {"SELECT DISTINCT PRODUS", "FROM " + sx.table("Note.dbf"), "ORDER BY PRODUS"});
 }
 
 std::optional<QString> ProductNames::current() {

@@ -13,8 +13,8 @@ class ProductNames {
  public:
   explicit ProductNames(store::Database& database) : u1_(database) {}
 
-  // Opens U1 through `sx`'s table naming: SELECT DISTINCT PRODUS of Note.
-  void open(const Statements& sx);
+  // Opens U1, the distinct product names of Note, through `sx`.
+  void open(Statements& sx);
   void close() { u1_.close(); }
   bool isOpen() const { return u1_.isOpen(); }
 

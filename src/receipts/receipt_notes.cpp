@@ -22,14 +22,10 @@ ReceiptNotes::ReceiptNotes(store::Database& database, std::function<QString()> a
     : sx_(database), abbreviation_(std::move(abbreviation)), c1_(database), r1_(database) {}
 
 void ReceiptNotes::open() {
-  r1_.close();
-  r1_.sql() = QStringList{"SELECT * FROM " + sx_.table("NOTE.dbf"), "ORDER BY PRODUS"};
   r1_.setFiltered(false);
   r1_.setFilter(QString());
-  r1_.open();
-  c1_.close();
-  c1_.sql() = QStringList{"SELECT * FROM " + sx_.table("CAPNOTE.dbf"), "ORDER BY DATANOTA,NRNOTA"};
-  c1_.open();
+  sx_.open(r1_, {"SELECT * FROM " + sx_.table("NOTE.dbf"), "ORDER BY PRODUS"});
+  sx_.open(c1_, {"SELECT * FROM " + sx_.table("CAPNOTE.dbf"), "ORDER BY DATANOTA,NRNOTA"});
   C1AfterScroll();
 }
 

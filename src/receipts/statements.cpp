@@ -12,21 +12,26 @@ QString Statements::table(const QString& fileName) const {
   return quoted(database_.dataFolder() + QLatin1Char('\\') + fileName);
 }
 
-void Statements::prepare(const QStringList& lines) {
-  sx_.close();
-  sx_.sql() = lines;
-  if (observer_) observer_(sx_.text());
+void Statements::prepare(store::Query& query, const QStringList& lines) {
+  query.close();
+  query.sql() = lines;
+  if (observer_) observer_(query.text());
 }
 
 void Statements::execute(const QStringList& lines) {
-  prepare(lines);
+  prepare(sx_, lines);
   sx_.execSQL();
 }
 
 store::sql::ResultSet& Statements::select(const QStringList& lines) {
-  prepare(lines);
+  prepare(sx_, lines);
   sx_.open();
   return sx_.rows();
+}
+
+void Statements::open(store::Query& dataSet, const QStringList& lines) {
+  prepare(dataSet, lines);
+  dataSet.open();
 }
 
 void Statements::asOneAction(const std::function<void()>& action) {

@@ -35,6 +35,8 @@ class Statements {
   // Clears Sx, gives it `lines` and opens it; the rows stay in Sx until the
   // next statement.
   store::sql::ResultSet& select(const QStringList& lines);
+  // Gives a window's data set `lines` and opens it (its filter stays).
+  void open(store::Query& dataSet, const QStringList& lines);
 
   // Runs `action` inside one transaction: everything or, when it throws,
   // nothing. The error then goes on with kNothingSaved appended. Identifiers
@@ -44,7 +46,7 @@ class Statements {
   void setObserver(std::function<void(const QString&)> observer) { observer_ = std::move(observer); }
 
  private:
-  void prepare(const QStringList& lines);
+  void prepare(store::Query& query, const QStringList& lines);
   store::Database& database_;
   store::Query sx_;
   std::function<void(const QString&)> observer_;

@@ -62,6 +62,7 @@ class ReceiptNotesFixture : public DataFolderFixture {
     notes = std::make_unique<ReceiptNotes>(*database, [this] { return abbreviation; });
     notes->sx().setObserver([this](const QString& text) { sent << text; });
     notes->open();
+    sent.clear();
   }
   void TearDown() override {
     notes.reset();

@@ -208,7 +208,9 @@ TEST_F(UnitCheckTest, ProductTypeAhead) {
   notes->addLine(LineEntry{"VAR", "SAC", "1", "1", "5", "CONSUMABIL", "0", "MAGAZIE", ""});
   ProductNames u1(*database);
   EXPECT_EQ(u1.typed("C"), std::nullopt);  // closed: nothing offered
+  takeSent();
   u1.open(notes->sx());
+  EXPECT_EQ(takeSent(), QStringList{"SELECT DISTINCT PRODUS\nFROM \"" + data() + "\\Note.dbf\"\nORDER BY PRODUS"});
   EXPECT_EQ(u1.typed("CI"), "CIMENT");
   EXPECT_EQ(u1.down(), "CIMENT ALB");
   EXPECT_EQ(u1.down(), "VAR");

@@ -48,6 +48,12 @@ TEST_F(ReceiptNotesTest, NewInstallationShowsNoLines) {
   EXPECT_EQ(notes->linesFilter(), "IDCAP=-1");
 }
 
+TEST_F(ReceiptNotesTest, OpeningReadsTheLinesThenTheNotes) {
+  notes->open();
+  EXPECT_EQ(takeSent(), (QStringList{"SELECT * FROM " + table("NOTE.dbf") + "\nORDER BY PRODUS",
+                                     "SELECT * FROM " + table("CAPNOTE.dbf") + "\nORDER BY DATANOTA,NRNOTA"}));
+}
+
 TEST_F(ReceiptNotesTest, AddNoteSendsItsInsertAndBecomesCurrent) {
   notes->addNote(header("12", QDate(2006, 3, 5)));
   EXPECT_EQ(takeSent(), QStringList{"INSERT INTO " + table("CAPNOTE.dbf") +
