@@ -25,8 +25,14 @@ Shell::Shell() {
   counter_ = std::make_unique<ProgressCounter>();
   backup_ = std::make_unique<admin::BackupWindow>(*counter_, [] { QCoreApplication::quit(); });
   message_ = std::make_unique<MessageDialog>();
+  receiptNotes_ = std::make_unique<receipts::ReceiptNotesWindow>([this]() -> store::Database& { return database(); },
+                                                                 [this] { return admin_->receiptAbbreviation(); });
+  receiptHeader_ = std::make_unique<receipts::HeaderDialog>();
+  receiptLine_ = std::make_unique<receipts::LineDialog>();
+  receiptNotes_->attachDialogs(*receiptHeader_, *receiptLine_);
   main_->attachAdmin(*admin_);
   main_->setOpener("ToolButton4", [this] { ui::interaction().runDialog(*backup_); });
+  main_->setOpener("ToolButton12", [this] { receiptNotes_->ArataNote(); });
   splash_->setStartup([this] { Timer1Timer(); });
 }
 

@@ -16,6 +16,9 @@
 #include "admin/password_prompt.h"
 #include "app/windows/progress_counter.h"
 #include "app/windows/splash.h"
+#include "receipts/header_dialog.h"
+#include "receipts/line_dialog.h"
+#include "receipts/receipt_notes_window.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "store/table_object.h"
@@ -36,6 +39,9 @@ class Shell {
   admin::BackupWindow& backupWindow() { return *backup_; }
   ProgressCounter& counter() { return *counter_; }
   MessageDialog& messageDialog() { return *message_; }
+  receipts::ReceiptNotesWindow& receiptNotes() { return *receiptNotes_; }
+  receipts::HeaderDialog& receiptHeader() { return *receiptHeader_; }
+  receipts::LineDialog& receiptLine() { return *receiptLine_; }
 
   // Opens the Data folder (rolling back an interrupted transaction).
   void openStore();
@@ -55,6 +61,9 @@ class Shell {
   std::unique_ptr<admin::BackupWindow> backup_;
   std::unique_ptr<ProgressCounter> counter_;
   std::unique_ptr<MessageDialog> message_;
+  std::unique_ptr<receipts::ReceiptNotesWindow> receiptNotes_;
+  std::unique_ptr<receipts::HeaderDialog> receiptHeader_;
+  std::unique_ptr<receipts::LineDialog> receiptLine_;
   std::unique_ptr<store::Database> database_;
   std::unique_ptr<store::Query> sx_;
   std::unique_ptr<store::TableObject> sursa_;

@@ -1,0 +1,62 @@
+// The fields of a receipt line as the line dialog edits them, its save
+// checks, and the unit-of-measure check against the lines already saved.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "receipts/statements.h"
+
+namespace receipts {
+
+inline const QStringList kLineTypes = {"CONSUMABIL", "OBIECT DE INVENTAR", "MIJLOC FIX", "DISCOUNT"};
+
+struct LineEntry {
+  QString product;
+  QString unit;
+  QString quantityInvoice;   // number texts, "." as separator
+  QString quantityReceived;
+  QString price;
+  QString type;
+  QString inventoryNumber;   // digits; "0" when none
+  QString stockUnit;         // empty for a negative price
+  QString remarks;
+};
+
+enum class LineField { Unit, Product, QuantityInvoice, QuantityReceived, Price, StockUnit };
+
+struct LineProblem {
+  LineField field;
+  QString message;
+};
+
+// The save checks before the unit-of-measure check, in their order. Cleans
+// the unit, stock-keeping unit and product and rewrites the three numbers in
+// their shortest form in `line`; the first failure is returned.
+std::optional<LineProblem> checkLine(LineEntry& line);
+
+// The last save steps: a negative price takes no stock-keeping unit, an
+// empty inventory number becomes "0".
+void completeLine(LineEntry& line);
+
+// A line of another note that holds the product in another unit.
+struct UnitConflict {
+  QString unit;
+  QString noteNumber;
+  QDate noteDate;
+  // The warning: the unit found, the note it was found on, the question.
+  QString question() const;
+};
+
+// Looks for the product saved with a unit other than `unit`; lines of the
+// note `excludedIdcap` are left out when it is given (a line being changed).
+std::optional<UnitConflict> findUnitConflict(Statements& sx, const QString& product, const QString& unit,
+                                             const std::optional<QString>& excludedIdcap);
+
+// Gives every line and every ledger row of the product the unit `unit`, as
+// one action.
+void changeUnitEverywhere(Statements& sx, const QString& product, const QString& unit);
+
+}  // namespace receipts

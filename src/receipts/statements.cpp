@@ -1,0 +1,49 @@
+// Sending statements and grouping an action's statements into one transaction.
+#include "receipts/statements.h"
+
+#include "receipts/statement_text.h"
+#include "store/error.h"
+
+namespace receipts {
+
+Statements::Statements(store::Database& database) : database_(database), sx_(database) {}
+
+QString Statements::table(const QString& fileName) const {
+  return quoted(database_.dataFolder() + QLatin1Char('\\') + fileName);
+}
+
+void Statements::prepare(store::Query& query, const QStringList& lines) {
+  query.close();
+  query.sql() = lines;
+  if (observer_) observer_(query.text());
+}
+
+void Statements::execute(const QStringList& lines) {
+  prepare(sx_, lines);
+  sx_.execSQL();
+}
+
+store::sql::ResultSet& Statements::select(const QStringList& lines) {
+  prepare(sx_, lines);
+  sx_.open();
+  return sx_.rows();
+}
+
+void Statements::open(store::Query& dataSet, const QStringList& lines) {
+  prepare(dataSet, lines);
+  dataSet.open();
+}
+
+void Statements::asOneAction(const std::function<void()>& action) {
+  database_.begin();
+  try {
+    action();
+    database_.commit();
+  } catch (const std::exception& error) {
+    // A failed commit may already have ended the transaction.
+    if (database_.inTransaction()) database_.rollback();
+    throw store::StoreError(std::string(error.what()) + "\r\n" + kNothingSaved);
+  }
+}
+
+}  // namespace receipts

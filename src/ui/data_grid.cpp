@@ -1,0 +1,102 @@
+// The data grid and its banded header.
+#include "ui/data_grid.h"
+
+#include <QPainter>
+
+namespace ui {
+
+DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent) {
+  setHorizontalHeader(new BandedHeader(this));
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  verticalHeader()->setVisible(false);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  horizontalHeader()->setHighlightSections(false);
+  connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+    if (!filling_ && row >= 0 && row != previousRow) emit rowChosen(row);
+  });
+}
+
+void DataGrid::setColumns(const QList<Column>& columns) {
+  columns_ = columns;
+  setColumnCount(int(columns.size()));
+  QStringList titles;
+  for (const Column& column : columns) titles << column.title;
+  setHorizontalHeaderLabels(titles);
+}
+
+void DataGrid::setBands(const QList<Band>& bands) {
+  static_cast<BandedHeader*>(horizontalHeader())->setBands(bands);
+}
+
+QString DataGrid::bandTitle(int column) const {
+  const Band* band = static_cast<BandedHeader*>(horizontalHeader())->bandOf(column);
+  return band ? band->title : QString();
+}
+
+void DataGrid::setRows(const QList<QStringList>& rows, int current) {
+  filling_ = true;
+  clearContents();
+  setRowCount(int(rows.size()));
+  for (int r = 0; r < rows.size(); ++r) {
+    for (int c = 0; c < columns_.size() && c < rows[r].size(); ++c) {
+      auto* item = new QTableWidgetItem(rows[r][c]);
+      item->setTextAlignment(columns_[c].alignment);
+      setItem(r, c, item);
+    }
+  }
+  if (current >= 0 && current < rowCount()) {
+    setCurrentCell(current, 0);
+    selectRow(current);
+  } else {
+    setCurrentCell(-1, -1);
+    clearSelection();
+  }
+  filling_ = false;
+}
+
+void BandedHeader::setBands(const QList<DataGrid::Band>& bands) {
+  bands_ = bands;
+  updateGeometry();
+  viewport()->update();
+}
+
+const DataGrid::Band* BandedHeader::bandOf(int column) const {
+  for (const DataGrid::Band& band : bands_)
+    if (column >= band.first && column < band.first + band.count) return &band;
+  return nullptr;
+}
+
+QSize BandedHeader::sizeHint() const {
+  QSize size = QHeaderView::sizeHint();
+  if (!bands_.isEmpty()) size.setHeight(size.height() * 2);
+  return size;
+}
+
+void BandedHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+  const DataGrid::Band* band = bandOf(logicalIndex);
+  if (!band) {
+    QHeaderView::paintSection(painter, rect, logicalIndex);
+    return;
+  }
+  const int half = rect.height() / 2;
+  QHeaderView::paintSection(painter, rect.adjusted(0, half, 0, 0), logicalIndex);
+  // The band spans all its columns; each of them paints it whole, clipped
+  // to its own part, so scrolling and resizing need no extra work.
+  int left = sectionViewportPosition(band->first);
+  int width = 0;
+  for (int column = band->first; column < band->first + band->count; ++column) width += sectionSize(column);
+  QStyleOptionHeader option;
+  initStyleOption(&option);
+  option.rect = QRect(left, rect.top(), width, half);
+  option.text = band->title;
+  option.textAlignment = Qt::AlignCenter;
+  option.section = logicalIndex;
+  painter->save();
+  painter->setClipRect(rect.adjusted(0, 0, 0, -(rect.height() - half)));
+  style()->drawControl(QStyle::CE_Header, &option, painter, this);
+  painter->restore();
+}
+
+}  // namespace ui
