@@ -270,6 +270,8 @@ int main(int argc, char** argv) {
     ours.push_back(medianMs([&] {
       for (const QString& statement : q.ours) db.execute(statement);
     }));
+  // The rebuild is measured warm too: every table's image is loaded.
+  for (const char* table : {"CapNote.dbf", "Note.dbf"}) db.image(data + "/" + table);
   double rebuildMs = rebuild(db, data);
   long peakOursKb = peakMemoryKb();
 

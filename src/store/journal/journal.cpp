@@ -190,6 +190,7 @@ struct Journal::State {
   std::set<QString> wholeSaved;
   std::set<std::tuple<QString, int64_t, int64_t>> rangesSaved;
   std::set<QString> changedFiles;
+  std::set<QString> derivedFiles;  // kept across transactions
   int backups = 0;
 
   void append(char kind, const QString& file, const std::string& payload) {
@@ -267,7 +268,8 @@ void Journal::begin() {
 void Journal::commit() {
   State& s = *state_;
   const QString journalPath = s.path;
-  for (const QString& file : s.changedFiles) syncFile(file);
+  for (const QString& file : s.changedFiles)
+    if (!s.derivedFiles.count(file)) syncFile(file);
   for (const QString& file : s.created) syncDirectoryOf(file);
   ::close(s.fd);
   s.fd = -1;
@@ -276,8 +278,10 @@ void Journal::commit() {
     throw StoreError(systemError("cannot remove the journal", s.path));
   syncDirectoryOf(s.path);
   removeBackups(records);
+  std::set<QString> derived = std::move(s.derivedFiles);
   s = State();
   s.path = journalPath;
+  s.derivedFiles = std::move(derived);
 }
 
 void Journal::rollback() {
@@ -291,8 +295,10 @@ void Journal::rollback() {
   removeBackups(records);
   QFile::remove(s.path);
   syncDirectoryOf(s.path);
+  std::set<QString> derived = std::move(s.derivedFiles);
   s = State();
   s.path = journalPath;
+  s.derivedFiles = std::move(derived);
 }
 
 int64_t Journal::savepoint() {
@@ -314,6 +320,8 @@ void Journal::rollbackTo(int64_t savepoint) {
   s.sync();
   s.forgetSaved();
 }
+
+void Journal::noteDerived(const QString& path) { state_->derivedFiles.insert(QFileInfo(path).absoluteFilePath()); }
 
 void Journal::saveLength(const QString& path) {
   State& s = *state_;

@@ -60,6 +60,11 @@ class Journal {
   // the journal and put back on rollback.
   void saveWholeFile(const QString& path);
 
+  // `path` is rebuilt from other files at every start (an index): commit
+  // does not wait for its changes to reach the disk. Its changes are still
+  // journaled, so a rollback undoes them like any other.
+  void noteDerived(const QString& path);
+
   QString path() const;
 
  private:

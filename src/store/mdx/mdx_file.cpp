@@ -182,7 +182,11 @@ void MdxFile::create(journal::Journal& journal, const QString& path, const std::
   writeWhole(path, tableName, {});
 }
 
-MdxFile::MdxFile(journal::Journal& journal, const QString& path) : impl_(std::make_unique<Impl>(journal, path)) {}
+MdxFile::MdxFile(journal::Journal& journal, const QString& path) : impl_(std::make_unique<Impl>(journal, path)) {
+  // The index is rebuilt from its table at every start, so a commit need
+  // not wait for the index pages to reach the disk.
+  journal.noteDerived(path);
+}
 
 MdxFile::~MdxFile() = default;
 
