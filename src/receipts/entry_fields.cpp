@@ -37,4 +37,22 @@ QDateEdit* makeDatePicker(const char* name) {
   return picker;
 }
 
+std::pair<QPushButton*, QPushButton*> addSaveCancelRow(QBoxLayout* layout, const QString& saveHint,
+                                                       const QString& cancelHint) {
+  auto* save = new QPushButton("MEMOREAZA");
+  save->setObjectName("BitBtn1");
+  save->setToolTip(saveHint);
+  auto* cancel = new QPushButton("RENUNT");
+  cancel->setObjectName("BitBtn2");
+  cancel->setToolTip(cancelHint);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (QPushButton* button : {save, cancel}) {
+    button->setAutoDefault(false);
+    buttons->addWidget(button);
+  }
+  layout->addLayout(buttons);
+  return {save, cancel};
+}
+
 }  // namespace receipts

@@ -1,9 +1,12 @@
 // Small set-up helpers shared by the receipt dialogs' entry fields.
 #pragma once
 
+#include <QBoxLayout>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QString>
+#include <utility>
 
 namespace receipts {
 
@@ -15,5 +18,10 @@ void typeUpperCase(QLineEdit* edit);
 
 // A date picker showing dd.MM.yyyy with a calendar, set to today.
 QDateEdit* makeDatePicker(const char* name);
+
+// The dialogs' "MEMOREAZA" (BitBtn1) and "RENUNT" (BitBtn2) buttons with
+// their hints, right-aligned in a row appended to `layout`.
+std::pair<QPushButton*, QPushButton*> addSaveCancelRow(QBoxLayout* layout, const QString& saveHint,
+                                                       const QString& cancelHint);
 
 }  // namespace receipts

@@ -72,19 +72,7 @@ LineDialog::LineDialog(QWidget* parent) : QDialog(parent) {
   form->addRow("GESTIUNEA", comboBox2_);
   form->addRow("OBSERVATII", edit2_);
   layout->addLayout(form);
-  bitBtn1_ = new QPushButton("MEMOREAZA");
-  bitBtn1_->setObjectName("BitBtn1");
-  bitBtn1_->setToolTip("Memoreaza modificarile.");
-  bitBtn2_ = new QPushButton("RENUNT");
-  bitBtn2_->setObjectName("BitBtn2");
-  bitBtn2_->setToolTip("Renunta la modificari.");
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  for (QPushButton* button : {bitBtn1_, bitBtn2_}) {
-    button->setAutoDefault(false);
-    buttons->addWidget(button);
-  }
-  layout->addLayout(buttons);
+  std::tie(bitBtn1_, bitBtn2_) = addSaveCancelRow(layout, "Memoreaza modificarile.", "Renunta la modificari.");
 
   connect(bitBtn1_, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
   connect(bitBtn2_, &QPushButton::clicked, this, &QDialog::reject);

@@ -218,6 +218,16 @@ struct Journal::State {
     rangesSaved.clear();
   }
 
+  // Back to no open transaction; the journal's path and the derived files stay.
+  void endTransaction() {
+    fd = -1;
+    size = 0;
+    dirty = false;
+    forgetSaved();
+    changedFiles.clear();
+    backups = 0;
+  }
+
   void sync() {
     if (!dirty) return;
     if (::fdatasync(fd) != 0) throw StoreError(systemError("cannot sync", path));
@@ -267,7 +277,6 @@ void Journal::begin() {
 
 void Journal::commit() {
   State& s = *state_;
-  const QString journalPath = s.path;
   for (const QString& file : s.changedFiles)
     if (!s.derivedFiles.count(file)) syncFile(file);
   for (const QString& file : s.created) syncDirectoryOf(file);
@@ -278,15 +287,11 @@ void Journal::commit() {
     throw StoreError(systemError("cannot remove the journal", s.path));
   syncDirectoryOf(s.path);
   removeBackups(records);
-  std::set<QString> derived = std::move(s.derivedFiles);
-  s = State();
-  s.path = journalPath;
-  s.derivedFiles = std::move(derived);
+  s.endTransaction();
 }
 
 void Journal::rollback() {
   State& s = *state_;
-  const QString journalPath = s.path;
   s.sync();
   ::close(s.fd);
   s.fd = -1;
@@ -295,10 +300,7 @@ void Journal::rollback() {
   removeBackups(records);
   QFile::remove(s.path);
   syncDirectoryOf(s.path);
-  std::set<QString> derived = std::move(s.derivedFiles);
-  s = State();
-  s.path = journalPath;
-  s.derivedFiles = std::move(derived);
+  s.endTransaction();
 }
 
 int64_t Journal::savepoint() {
