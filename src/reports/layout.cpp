@@ -92,7 +92,10 @@ Element centredIn(Element element, double from, double to, double top) {
   element.width = to - from;
   element.top = top;
   element.align = Align::Centre;
+  // A boxed caption keeps its box (and the rule under it); a caption a little
+  // wider than the box spills evenly on both sides instead of wrapping.
   element.autoSize = false;
+  element.wordWrap = false;
   return element;
 }
 
