@@ -30,6 +30,8 @@ struct Font {
   friend bool operator==(const Font&, const Font&) = default;
 };
 
+inline Font arial(double points, bool bold = false) { return Font{"Arial", points, bold}; }
+
 struct Element {
   QString name;
   ElementKind kind = ElementKind::StaticText;
@@ -39,9 +41,10 @@ struct Element {
   QString mask;  // "0.00", "#,##0.00", "dd.MM.yyyy" or empty
   SystemValue system = SystemValue::PageNumber;
   bool resetAfterPrint = false;
-  // Box in mm from the band's top-left corner. With auto-size the box takes
-  // the text's width and keeps the edge its alignment names fixed.
-  double left = 0, top = 0, width = 0, height = 4;
+  // Box in mm from the band's top-left corner; its height follows the text's
+  // lines. With auto-size the box takes the text's width and keeps the edge
+  // its alignment names fixed.
+  double left = 0, top = 0, width = 0;
   Align align = Align::Left;
   bool alignToBand = false;
   bool autoSize = true;
@@ -74,7 +77,6 @@ struct Layout {
   QString title;
   bool landscape = false;
   Margins margins;
-  Font defaultFont;
   PreviewZoom zoom = PreviewZoom::WholePage;
   bool sidePanes = true;
   std::vector<Band> bands;

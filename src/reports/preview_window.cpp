@@ -63,10 +63,8 @@ PreviewWindow::PreviewWindow(Document document, PreviewZoom zoom, bool sidePanes
   layout->addWidget(splitter, 1);
 
   auto* status = new QStatusBar(this);
-  progressStatus_ = new QLabel(status);
   pageStatus_ = new QLabel(status);
   titleStatus_ = new QLabel(status);
-  status->addWidget(progressStatus_);
   status->addWidget(pageStatus_);
   status->addWidget(titleStatus_, 1);
   layout->addWidget(status);

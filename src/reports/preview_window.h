@@ -30,7 +30,6 @@ class PreviewWindow : public QDialog {
   int currentPage() const { return page_; }  // 0-based
   PreviewZoom zoom() const { return zoom_; }
   double pixelsPerMm() const { return pixelsPerMm_; }
-  QPrinter& printer() { return printer_; }
 
   // The toolbar action with this hint; nullptr when there is none.
   QAction* action(const QString& hint) const;
@@ -71,7 +70,6 @@ class PreviewWindow : public QDialog {
   QPrinter printer_;
   QScrollArea* scroll_ = nullptr;
   QLabel* pageView_ = nullptr;
-  QLabel* progressStatus_ = nullptr;
   QLabel* pageStatus_ = nullptr;
   QLabel* titleStatus_ = nullptr;
   QTabWidget* sidePanes_ = nullptr;

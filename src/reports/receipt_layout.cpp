@@ -6,8 +6,6 @@ namespace reports {
 
 namespace {
 
-Font arial(double points, bool bold = false) { return Font{"Arial", points, bold}; }
-
 const QString kDots = QString(45, '.');
 
 Band titleBand() {
@@ -80,7 +78,6 @@ Layout receiptNoteLayout() {
   layout.name = "ReceptiiPRN";
   layout.title = "Listare Nota de receptie";
   layout.margins = {20, 12, 15, 15};
-  layout.defaultFont = arial(8);
   layout.zoom = PreviewZoom::WholePage;
   layout.sidePanes = true;
   layout.bands = {titleBand(), columnHeaderBand(), detailBand(), summaryBand()};

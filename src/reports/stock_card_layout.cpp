@@ -6,8 +6,6 @@ namespace reports {
 
 namespace {
 
-Font arial(double points, bool bold = false) { return Font{"Arial", points, bold}; }
-
 Band titleBand() {
   Band band = makeBand(BandKind::Title, 28.8);
   band.elements = {
@@ -80,7 +78,6 @@ Layout stockCardLayout() {
   layout.name = "LFisaProd";
   layout.title = "Listare Nota de receptie";
   layout.margins = {12, 12, 20, 8};
-  layout.defaultFont = arial(8);
   layout.zoom = PreviewZoom::Actual;
   layout.sidePanes = false;
   layout.bands = {titleBand(), columnHeaderBand(), detailBand(), summaryBand(), pageFooterBand()};
