@@ -42,6 +42,11 @@ QString QtInteraction::saveFileName(const QString& caption, const QString& folde
 
 bool QtInteraction::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
+void QtInteraction::preview(QDialog& previewWindow) {
+  previewWindow.setWindowState(previewWindow.windowState() | Qt::WindowMaximized);
+  previewWindow.exec();
+}
+
 void QtInteraction::beep() { QApplication::beep(); }
 
 }  // namespace app

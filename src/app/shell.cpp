@@ -25,11 +25,13 @@ Shell::Shell() {
   counter_ = std::make_unique<ProgressCounter>();
   backup_ = std::make_unique<admin::BackupWindow>(*counter_, [] { QCoreApplication::quit(); });
   message_ = std::make_unique<MessageDialog>();
+  listari_ = std::make_unique<reports::TLISTARI>();
   receiptNotes_ = std::make_unique<receipts::ReceiptNotesWindow>([this]() -> store::Database& { return database(); },
                                                                  [this] { return admin_->receiptAbbreviation(); });
   receiptHeader_ = std::make_unique<receipts::HeaderDialog>();
   receiptLine_ = std::make_unique<receipts::LineDialog>();
   receiptNotes_->attachDialogs(*receiptHeader_, *receiptLine_);
+  receiptNotes_->attachPrintout(*listari_, [this] { return admin_->institution(); });
   main_->attachAdmin(*admin_);
   main_->setOpener("ToolButton4", [this] { ui::interaction().runDialog(*backup_); });
   main_->setOpener("ToolButton12", [this] { receiptNotes_->ArataNote(); });

@@ -19,6 +19,7 @@
 #include "receipts/header_dialog.h"
 #include "receipts/line_dialog.h"
 #include "receipts/receipt_notes_window.h"
+#include "reports/listari.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "store/table_object.h"
@@ -39,6 +40,7 @@ class Shell {
   admin::BackupWindow& backupWindow() { return *backup_; }
   ProgressCounter& counter() { return *counter_; }
   MessageDialog& messageDialog() { return *message_; }
+  reports::TLISTARI& listari() { return *listari_; }
   receipts::ReceiptNotesWindow& receiptNotes() { return *receiptNotes_; }
   receipts::HeaderDialog& receiptHeader() { return *receiptHeader_; }
   receipts::LineDialog& receiptLine() { return *receiptLine_; }
@@ -61,6 +63,7 @@ class Shell {
   std::unique_ptr<admin::BackupWindow> backup_;
   std::unique_ptr<ProgressCounter> counter_;
   std::unique_ptr<MessageDialog> message_;
+  std::unique_ptr<reports::TLISTARI> listari_;
   std::unique_ptr<receipts::ReceiptNotesWindow> receiptNotes_;
   std::unique_ptr<receipts::HeaderDialog> receiptHeader_;
   std::unique_ptr<receipts::LineDialog> receiptLine_;

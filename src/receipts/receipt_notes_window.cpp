@@ -3,11 +3,13 @@
 
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLocale>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "app/windows/input_helpers.h"
 #include "receipts/grid_rows.h"
+#include "reports/report_preview.h"
 #include "ui/interaction.h"
 
 namespace receipts {
@@ -154,6 +156,11 @@ ReceiptNotesWindow::ReceiptNotesWindow(std::function<store::Database&()> databas
 }
 
 ReceiptNotesWindow::~ReceiptNotesWindow() = default;
+
+void ReceiptNotesWindow::attachPrintout(reports::TLISTARI& listari, std::function<QString()> institution) {
+  listari_ = &listari;
+  institution_ = std::move(institution);
+}
 
 void ReceiptNotesWindow::attachDialogs(HeaderDialog& headerDialog, LineDialog& lineDialog) {
   headerDialog_ = &headerDialog;
@@ -314,7 +321,21 @@ void ReceiptNotesWindow::BitBtn7Click() {
     app::HError("Nota de Receptie este goala !", button("BitBtn7"));
     return;
   }
-  // The printout comes with the report engine.
+  const NoteHeader note = notes_->currentHeader();
+  const QString layout = "ReceptiiPRN";
+  listari_->setCaption(layout, "FirmP", institution_());
+  // The month's abbreviated name comes from the regional settings.
+  listari_->setCaption(layout, "NumaP", "Nr. " + note.number + " din " + QLocale().toString(note.noteDate, "dd.MMM.yyyy"));
+  listari_->setCaption(layout, "FurnP", "FURNIZOR : " + note.supplier);
+  listari_->setCaption(layout, "FactP",
+                       "FACTURA  : " + note.invoiceNumber + " / " + note.invoiceDate.toString("dd.MM.yyyy"));
+  listari_->setCaption(layout, "DeleP", "DELEGAT  : " + note.delegate + " BI Seria " + note.idSeries + " Nr." +
+                                            note.idNumber + " Politia " + note.policeOffice);
+  listari_->setCaption(layout, "Rec1", note.receptioner);
+  listari_->setCaption(layout, "Rec5", note.custodian);
+  listari_->setEnabled(layout, "Rec5", !note.custodian.isEmpty());
+  listari_->setEnabled(layout, "RECS5", !note.custodian.isEmpty());
+  reports::previewReport(listari_->layout(layout), notes_->R1());
 }
 
 }  // namespace receipts

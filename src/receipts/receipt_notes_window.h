@@ -19,6 +19,7 @@
 #include "receipts/header_dialog.h"
 #include "receipts/line_dialog.h"
 #include "receipts/receipt_notes.h"
+#include "reports/listari.h"
 #include "ui/data_grid.h"
 
 namespace receipts {
@@ -33,6 +34,9 @@ class ReceiptNotesWindow : public QDialog {
   ~ReceiptNotesWindow() override;
   // The two dialogs, created after this window. REQUIRES: called before ArataNote.
   void attachDialogs(HeaderDialog& headerDialog, LineDialog& lineDialog);
+  // The print layouts and the institution name the printout heads with.
+  // REQUIRES: called before ArataNote.
+  void attachPrintout(reports::TLISTARI& listari, std::function<QString()> institution);
 
   void ArataNote();
 
@@ -79,6 +83,8 @@ class ReceiptNotesWindow : public QDialog {
   std::function<QString()> abbreviation_;
   HeaderDialog* headerDialog_ = nullptr;
   LineDialog* lineDialog_ = nullptr;
+  reports::TLISTARI* listari_ = nullptr;
+  std::function<QString()> institution_;
   std::unique_ptr<ReceiptNotes> notes_;
   ui::DataGrid *smdbGrid1_, *smdbGrid2_;
   QSplitter* splitter_;

@@ -17,6 +17,12 @@ void ScriptedInteraction::answerSaveFile(const QString& path) { queue_.push_back
 void ScriptedInteraction::answerDialog(std::function<bool(QDialog&)> fill) {
   queue_.push_back({"runDialog", {}, {}, std::move(fill)});
 }
+void ScriptedInteraction::answerPreview(std::function<void(QDialog&)> use) {
+  queue_.push_back({"preview", {}, {}, [use = std::move(use)](QDialog& window) {
+                      use(window);
+                      return false;
+                    }});
+}
 
 QStringList ScriptedInteraction::pending() const {
   QStringList names;
@@ -74,6 +80,11 @@ bool ScriptedInteraction::runDialog(QDialog& dialog) {
   bool accepted = answer && answer->fill && answer->fill(dialog);
   dialog.setResult(accepted ? QDialog::Accepted : QDialog::Rejected);
   return accepted;
+}
+
+void ScriptedInteraction::preview(QDialog& previewWindow) {
+  shown_.push_back({"preview", previewWindow.objectName(), previewWindow.windowTitle()});
+  if (auto answer = take("preview", previewWindow.objectName()); answer && answer->fill) answer->fill(previewWindow);
 }
 
 }  // namespace ui

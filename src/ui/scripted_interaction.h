@@ -24,7 +24,7 @@ class ScriptedInteraction : public Interaction {
   ~ScriptedInteraction() override;
 
   struct Shown {
-    QString what;  // "message", "askText", "errorBox", "openFileName", "saveFileName", "runDialog", "beep"
+    QString what;  // "message", "askText", "errorBox", "openFileName", "saveFileName", "runDialog", "preview", "beep"
     QString text;  // message text, prompt, error text, caption, dialog object name
     QString kind;  // message kind, text caption, file filter
     int buttons = -1;
@@ -38,6 +38,8 @@ class ScriptedInteraction : public Interaction {
   void answerSaveFile(const QString& path);
   // `fill` sets the dialog's fields and returns whether it is accepted.
   void answerDialog(std::function<bool(QDialog&)> fill);
+  // `use` drives the preview window as the user would, then it closes.
+  void answerPreview(std::function<void(QDialog&)> use);
 
   const std::vector<Shown>& shown() const { return shown_; }
   QStringList failures() const { return failures_; }
@@ -52,6 +54,7 @@ class ScriptedInteraction : public Interaction {
   QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
                        const QString& defaultSuffix) override;
   bool runDialog(QDialog& dialog) override;
+  void preview(QDialog& previewWindow) override;
   void beep() override { ++beeps_; }
 
  private:

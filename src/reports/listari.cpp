@@ -1,0 +1,38 @@
+// The layout container.
+#include "reports/listari.h"
+
+#include "reports/receipt_layout.h"
+#include "reports/stock_card_layout.h"
+
+namespace reports {
+
+TLISTARI::TLISTARI() : layouts_{receiptNoteLayout(), stockCardLayout()} {}
+
+Layout& TLISTARI::layout(const QString& name) {
+  for (Layout& l : layouts_)
+    if (l.name.compare(name, Qt::CaseInsensitive) == 0) return l;
+  throw LayoutError(("There is no print layout " + name).toStdString());
+}
+
+Element& TLISTARI::staticElement(const QString& layoutName, const QString& element) {
+  Element& e = layout(layoutName).element(element);
+  if (e.kind != ElementKind::StaticText)
+    throw LayoutError(QString("%1 of layout %2 is not a static text").arg(element, layoutName).toStdString());
+  return e;
+}
+
+void TLISTARI::setCaption(const QString& layoutName, const QString& element, const QString& caption) {
+  staticElement(layoutName, element).text = caption;
+}
+
+QString TLISTARI::caption(const QString& layoutName, const QString& element) {
+  return staticElement(layoutName, element).text;
+}
+
+void TLISTARI::setTitle(const QString& layoutName, const QString& title) { layout(layoutName).title = title; }
+
+void TLISTARI::setEnabled(const QString& layoutName, const QString& element, bool enabled) {
+  layout(layoutName).element(element).enabled = enabled;
+}
+
+}  // namespace reports

@@ -1,0 +1,71 @@
+// Saving and loading generated pages.
+#include "reports/page_file.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <stdexcept>
+
+namespace reports {
+
+namespace {
+
+constexpr quint32 kMagic = 0x56524e50;  // "VRNP"
+constexpr quint32 kVersion = 1;
+
+QDataStream& operator<<(QDataStream& s, const Font& f) { return s << f.family << f.points << f.bold; }
+QDataStream& operator>>(QDataStream& s, Font& f) { return s >> f.family >> f.points >> f.bold; }
+
+[[noreturn]] void fail(const QString& what, const QString& path) {
+  throw std::runtime_error((what + ": " + path).toStdString());
+}
+
+}  // namespace
+
+void savePages(const Document& document, const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) fail("Cannot write the report file", path);
+  QDataStream s(&file);
+  s << kMagic << kVersion << document.title << document.pageWidth << document.pageHeight
+    << quint32(document.pages.size());
+  for (const Page& page : document.pages) {
+    s << quint32(page.texts.size());
+    for (const PlacedText& t : page.texts) s << t.x << t.y << t.width << t.height << t.text << t.font << qint32(t.align);
+    s << quint32(page.lines.size());
+    for (const PlacedLine& l : page.lines) s << l.x1 << l.y1 << l.x2 << l.y2 << l.width;
+  }
+  if (s.status() != QDataStream::Ok || !file.flush()) fail("Cannot write the report file", path);
+}
+
+Document loadPages(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) fail("Cannot open the report file", path);
+  QDataStream s(&file);
+  quint32 magic = 0, version = 0, pageCount = 0;
+  s >> magic >> version;
+  if (magic != kMagic || version != kVersion) fail("Not a saved report", path);
+  Document document;
+  s >> document.title >> document.pageWidth >> document.pageHeight >> pageCount;
+  for (quint32 p = 0; p < pageCount && s.status() == QDataStream::Ok; ++p) {
+    Page page;
+    quint32 count = 0;
+    s >> count;
+    for (quint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
+      PlacedText t;
+      qint32 align = 0;
+      s >> t.x >> t.y >> t.width >> t.height >> t.text >> t.font >> align;
+      t.align = static_cast<Align>(align);
+      page.texts.push_back(t);
+    }
+    s >> count;
+    for (quint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
+      PlacedLine l;
+      s >> l.x1 >> l.y1 >> l.x2 >> l.y2 >> l.width;
+      page.lines.push_back(l);
+    }
+    document.pages.push_back(std::move(page));
+  }
+  if (s.status() != QDataStream::Ok) fail("The report file is damaged", path);
+  return document;
+}
+
+}  // namespace reports

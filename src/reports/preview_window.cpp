@@ -1,0 +1,284 @@
+// The print preview window.
+#include "reports/preview_window.h"
+
+#include <QActionGroup>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "reports/page_file.h"
+#include "reports/renderer.h"
+#include "ui/interaction.h"
+
+namespace reports {
+
+namespace {
+
+constexpr int kThumbnailWidth = 96;
+constexpr int kPageGap = 8;  // pixels around the page in the view
+
+QImage pageImage(const Document& document, int page, double pixelsPerMm) {
+  QImage image(qMax(1, qRound(document.pageWidth * pixelsPerMm)), qMax(1, qRound(document.pageHeight * pixelsPerMm)),
+               QImage::Format_RGB32);
+  // The image's resolution makes the painter size fonts for this zoom.
+  const int dotsPerMetre = qRound(pixelsPerMm * 1000);
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paintPage(painter, document.pages.at(page));
+  return image;
+}
+
+}  // namespace
+
+PreviewWindow::PreviewWindow(Document document, PreviewZoom zoom, bool sidePanes, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowStaysOnTopHint), document_(std::move(document)), zoom_(zoom),
+      printer_(QPrinter::HighResolution) {
+  setObjectName("PreviewWindow");
+  setWindowTitle(document_.title.isEmpty() ? QString() : "Vizualizare : " + document_.title);
+  printer_.setPageSize(QPageSize(QPageSize::A4));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  buildToolBar(*layout);
+
+  auto* splitter = new QSplitter(this);
+  splitter->addWidget(buildSidePanes());
+  sidePanes_->setVisible(sidePanes);
+  scroll_ = new QScrollArea(splitter);
+  scroll_->setAlignment(Qt::AlignCenter);
+  scroll_->setBackgroundRole(QPalette::Dark);
+  pageView_ = new QLabel(scroll_);
+  scroll_->setWidget(pageView_);
+  splitter->addWidget(scroll_);
+  splitter->setStretchFactor(1, 1);
+  layout->addWidget(splitter, 1);
+
+  auto* status = new QStatusBar(this);
+  pageStatus_ = new QLabel(status);
+  titleStatus_ = new QLabel(status);
+  status->addWidget(pageStatus_);
+  status->addWidget(titleStatus_, 1);
+  layout->addWidget(status);
+  resize(900, 700);
+  showDocument();
+}
+
+QAction* PreviewWindow::addTool(const QString& hint, QStyle::StandardPixmap icon, const std::function<void()>& handler) {
+  auto* action = new QAction(style()->standardIcon(icon), hint, this);
+  action->setToolTip(hint);
+  connect(action, &QAction::triggered, this, [handler] { ui::guarded(handler); });
+  actions_.push_back(action);
+  return action;
+}
+
+void PreviewWindow::buildToolBar(QLayout& layout) {
+  auto* bar = new QToolBar(this);
+  auto* zoomGroup = new QActionGroup(this);
+  const std::pair<const char*, PreviewZoom> zooms[] = {
+      {"Zoom to fit", PreviewZoom::WholePage}, {"Zoom to width", PreviewZoom::PageWidth}, {"100% Size", PreviewZoom::Actual}};
+  for (const auto& [hint, zoom] : zooms) {
+    QAction* action = addTool(hint, QStyle::SP_FileDialogContentsView, [this, zoom] { setZoom(zoom); });
+    action->setCheckable(true);
+    action->setChecked(zoom == zoom_);
+    zoomGroup->addAction(action);
+    bar->addAction(action);
+  }
+  bar->addSeparator();
+  bar->addAction(addTool("Prima pagina", QStyle::SP_MediaSkipBackward, [this] { showPage(0); }));
+  bar->addAction(addTool("Pagina precedenta", QStyle::SP_MediaSeekBackward, [this] { showPage(page_ - 1); }));
+  bar->addAction(addTool("Pagina urmatoare", QStyle::SP_MediaSeekForward, [this] { showPage(page_ + 1); }));
+  bar->addAction(addTool("Ultima pagina", QStyle::SP_MediaSkipForward, [this] { showPage(int(document_.pages.size()) - 1); }));
+  bar->addSeparator();
+  bar->addAction(addTool("Setare imprimanta", QStyle::SP_FileDialogDetailedView, [this] { setupPrinter(); }));
+  bar->addAction(addTool("Print", QStyle::SP_DialogApplyButton, [this] { print(); }));
+  bar->addAction(addTool("Salveaza raportul", QStyle::SP_DialogSaveButton, [this] { save(); }));
+  bar->addAction(addTool("Incarca raportul", QStyle::SP_DialogOpenButton, [this] { load(); }));
+  bar->addSeparator();
+  auto* close = new QPushButton("&Inchide", bar);
+  close->setObjectName("CloseButton");
+  close->setToolTip("Inchide");
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  bar->addWidget(close);
+  layout.addWidget(bar);
+}
+
+QWidget* PreviewWindow::buildSidePanes() {
+  sidePanes_ = new QTabWidget(this);
+  thumbnails_ = new QListWidget(sidePanes_);
+  thumbnails_->setViewMode(QListView::IconMode);
+  thumbnails_->setFlow(QListView::TopToBottom);
+  thumbnails_->setIconSize(QSize(kThumbnailWidth, kThumbnailWidth * 297 / 210));
+  connect(thumbnails_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) showPage(row);
+  });
+  sidePanes_->addTab(thumbnails_, "ThumbNails");
+
+  auto* searchPane = new QWidget(sidePanes_);
+  auto* searchLayout = new QVBoxLayout(searchPane);
+  searchText_ = new QLineEdit(searchPane);
+  searchText_->setPlaceholderText("Search Text");
+  searchResults_ = new QListWidget(searchPane);
+  searchLayout->addWidget(new QLabel("Search Text", searchPane));
+  searchLayout->addWidget(searchText_);
+  searchLayout->addWidget(searchResults_, 1);
+  connect(searchText_, &QLineEdit::returnPressed, this, [this] { search(); });
+  connect(searchResults_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toInt()); });
+  sidePanes_->addTab(searchPane, "Search Results");
+  return sidePanes_;
+}
+
+QAction* PreviewWindow::action(const QString& hint) const {
+  for (QAction* a : actions_)
+    if (a->toolTip() == hint) return a;
+  return nullptr;
+}
+
+void PreviewWindow::showDocument() {
+  titleStatus_->setText(document_.title);
+  thumbnails_->clear();
+  const double thumbnailScale = kThumbnailWidth / document_.pageWidth;
+  for (int p = 0; p < int(document_.pages.size()); ++p)
+    thumbnails_->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(pageImage(document_, p, thumbnailScale))),
+                                             QString::number(p + 1)));
+  searchResults_->clear();
+  page_ = 0;
+  renderPage();
+}
+
+void PreviewWindow::showPage(int page) {
+  page_ = std::clamp(page, 0, qMax(0, int(document_.pages.size()) - 1));
+  renderPage();
+}
+
+void PreviewWindow::setZoom(PreviewZoom zoom) {
+  zoom_ = zoom;
+  const char* hint = zoom == PreviewZoom::WholePage ? "Zoom to fit" : zoom == PreviewZoom::PageWidth ? "Zoom to width" : "100% Size";
+  action(hint)->setChecked(true);
+  renderPage();
+}
+
+void PreviewWindow::renderPage() {
+  const QSize room = scroll_->viewport()->size() - QSize(2 * kPageGap, 2 * kPageGap);
+  const double widthScale = room.width() / document_.pageWidth;
+  switch (zoom_) {
+    case PreviewZoom::WholePage:
+      pixelsPerMm_ = std::min(widthScale, room.height() / document_.pageHeight);
+      break;
+    case PreviewZoom::PageWidth:
+      pixelsPerMm_ = widthScale;
+      break;
+    case PreviewZoom::Actual:
+      pixelsPerMm_ = logicalDpiX() / 25.4;
+      break;
+  }
+  pixelsPerMm_ = std::max(pixelsPerMm_, 0.5);
+  const int count = int(document_.pages.size());
+  pageStatus_->setText(QString("Pag. %1 of %2").arg(count ? page_ + 1 : 0).arg(count));
+  if (count == 0) {
+    pageView_->clear();
+    return;
+  }
+  pageView_->setPixmap(QPixmap::fromImage(pageImage(document_, page_, pixelsPerMm_)));
+  pageView_->adjustSize();
+  if (thumbnails_->currentRow() != page_) {
+    const QSignalBlocker blocker(thumbnails_);
+    thumbnails_->setCurrentRow(page_);
+  }
+}
+
+void PreviewWindow::search() {
+  searchResults_->clear();
+  for (int page : document_.pagesContaining(searchText_->text())) {
+    auto* item = new QListWidgetItem("Pag. " + QString::number(page + 1), searchResults_);
+    item->setData(Qt::UserRole, page);
+  }
+  if (searchResults_->count() > 0) showPage(searchResults_->item(0)->data(Qt::UserRole).toInt());
+}
+
+void PreviewWindow::setupPrinter() {
+  QPrintDialog dialog(&printer_, this);
+  dialog.setObjectName("PrinterSetup");
+  ui::interaction().runDialog(dialog);
+}
+
+void PreviewWindow::print() {
+  paintDocument(document_, printer_);
+}
+
+void PreviewWindow::save() {
+  const QString path = ui::interaction().saveFileName("Salveaza raportul", QString(),
+                                                      "Raport Varnela (*.vrp);;PDF (*.pdf)", "vrp");
+  if (path.isEmpty()) return;
+  if (path.endsWith(".pdf", Qt::CaseInsensitive))
+    writePdf(document_, path);
+  else
+    savePages(document_, path);
+}
+
+void PreviewWindow::load() {
+  const QString path = ui::interaction().openFileName("Incarca raportul", QString(), "Raport Varnela (*.vrp)");
+  if (path.isEmpty()) return;
+  document_ = loadPages(path);
+  setWindowTitle(document_.title.isEmpty() ? QString() : "Vizualizare : " + document_.title);
+  showDocument();
+}
+
+void PreviewWindow::scrollBy(int steps) {
+  QScrollBar* bar = scroll_->verticalScrollBar();
+  const int last = int(document_.pages.size()) - 1;
+  if (steps > 0 && bar->value() >= bar->maximum() && page_ < last) {
+    showPage(page_ + 1);
+    bar->setValue(bar->minimum());
+  } else if (steps < 0 && bar->value() <= bar->minimum() && page_ > 0) {
+    showPage(page_ - 1);
+    bar->setValue(bar->maximum());
+  } else {
+    bar->setValue(bar->value() + steps * bar->singleStep());
+  }
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent* event) {
+  const bool control = event->modifiers() & Qt::ControlModifier;
+  const int last = int(document_.pages.size()) - 1;
+  switch (event->key()) {
+    case Qt::Key_PageUp:
+      showPage(control ? 0 : page_ - 1);
+      break;
+    case Qt::Key_PageDown:
+      showPage(control ? last : page_ + 1);
+      break;
+    case Qt::Key_Home:
+      showPage(0);
+      break;
+    case Qt::Key_End:
+      showPage(last);
+      break;
+    case Qt::Key_Up:
+      scrollBy(-1);
+      break;
+    case Qt::Key_Down:
+      scrollBy(1);
+      break;
+    default:
+      QDialog::keyPressEvent(event);  // Esc closes
+      return;
+  }
+  event->accept();
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (zoom_ != PreviewZoom::Actual) renderPage();
+}
+
+}  // namespace reports

@@ -1,0 +1,74 @@
+// Painting pages.
+#include "reports/renderer.h"
+
+#include <QFile>
+#include <QPdfWriter>
+#include <stdexcept>
+
+#include "reports/fonts.h"
+
+namespace reports {
+
+namespace {
+
+Qt::Alignment alignmentOf(Align align) {
+  switch (align) {
+    case Align::Right:
+      return Qt::AlignRight;
+    case Align::Centre:
+      return Qt::AlignHCenter;
+    case Align::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+}  // namespace
+
+void paintPage(QPainter& painter, const Page& page) {
+  const double dotsPerMm = painter.device()->logicalDpiX() / 25.4;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  for (const PlacedLine& line : page.lines) {
+    QPen pen(Qt::black);
+    pen.setWidthF(line.width * 0.2 * dotsPerMm);  // width 1 is a 0.2 mm rule
+    painter.setPen(pen);
+    painter.drawLine(QPointF(line.x1, line.y1) * dotsPerMm, QPointF(line.x2, line.y2) * dotsPerMm);
+  }
+  painter.setPen(Qt::black);
+  for (const PlacedText& text : page.texts) {
+    painter.setFont(qtFont(text.font));
+    const QRectF box(text.x * dotsPerMm, text.y * dotsPerMm, text.width * dotsPerMm, text.height * dotsPerMm);
+    painter.drawText(box, int(alignmentOf(text.align) | Qt::AlignTop | Qt::TextDontClip), text.text);
+  }
+  painter.restore();
+}
+
+void paintDocument(const Document& document, QPagedPaintDevice& device) {
+  const bool landscape = document.pageWidth > document.pageHeight;
+  device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                   QMarginsF(0, 0, 0, 0)));
+  QPainter painter;
+  if (!painter.begin(&device)) throw std::runtime_error("Cannot start painting the report pages");
+  for (size_t i = 0; i < document.pages.size(); ++i) {
+    if (i > 0) device.newPage();
+    paintPage(painter, document.pages[i]);
+  }
+  painter.end();
+}
+
+void writePdf(const Document& document, const QString& path) {
+  QPdfWriter writer(path);
+  writer.setResolution(600);
+  writer.setTitle(document.title);
+  writer.setCreator("Varnela 2.25");
+  try {
+    paintDocument(document, writer);
+  } catch (const std::exception&) {
+    throw std::runtime_error(("Cannot write the PDF file: " + path).toStdString());
+  }
+  if (!QFile::exists(path)) throw std::runtime_error(("Cannot write the PDF file: " + path).toStdString());
+}
+
+}  // namespace reports

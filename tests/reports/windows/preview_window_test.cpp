@@ -1,0 +1,210 @@
+// The preview window driven offscreen: paging by buttons and keys, zoom,
+// search, the printer, saving and loading, closing.
+#include <QFile>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "report_fixtures.h"
+#include "reports/generator.h"
+#include "reports/listari.h"
+#include "reports/page_file.h"
+#include "reports/preview_window.h"
+#include "reports/report_preview.h"
+#include "ui/scripted_interaction.h"
+
+namespace reports {
+namespace {
+
+class PreviewWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    store::sql::ResultSet rows = testing::manyReceiptLines(100);  // three pages
+    window = std::make_unique<PreviewWindow>(generate(listari.layout("ReceptiiPRN"), rows), PreviewZoom::WholePage, true);
+    window->show();
+  }
+  void TearDown() override {
+    EXPECT_TRUE(script.finished()) << script.failures().join("; ").toStdString() << " pending: "
+                                   << script.pending().join(", ").toStdString();
+  }
+  void trigger(const char* hint) {
+    QAction* action = window->action(hint);
+    ASSERT_TRUE(action) << hint;
+    action->trigger();
+  }
+
+  ui::ScriptedInteraction script;
+  QTemporaryDir folder;
+  TLISTARI listari;
+  std::unique_ptr<PreviewWindow> window;
+};
+
+TEST_F(PreviewWindowTest, CaptionToolbarAndStatusAsTheUserSeesThem) {
+  EXPECT_EQ(window->windowTitle(), "Vizualizare : Listare Nota de receptie");
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+  for (const char* hint : {"Zoom to fit", "Zoom to width", "100% Size", "Prima pagina", "Pagina precedenta",
+                           "Pagina urmatoare", "Ultima pagina", "Setare imprimanta", "Print", "Salveaza raportul",
+                           "Incarca raportul"})
+    EXPECT_TRUE(window->action(hint)) << hint;
+  auto* close = window->findChild<QPushButton*>("CloseButton");
+  ASSERT_TRUE(close);
+  EXPECT_EQ(close->text(), "&Inchide");
+  EXPECT_EQ(close->toolTip(), "Inchide");
+  EXPECT_EQ(window->pageStatus()->text(), "Pag. 1 of 3");
+  EXPECT_EQ(window->titleStatus()->text(), "Listare Nota de receptie");
+  EXPECT_EQ(window->thumbnails()->count(), 3);
+  EXPECT_TRUE(window->sidePanes()->isVisibleTo(window.get()));
+  EXPECT_EQ(window->sidePanes()->tabText(0), "ThumbNails");
+  EXPECT_EQ(window->sidePanes()->tabText(1), "Search Results");
+}
+
+TEST_F(PreviewWindowTest, ButtonsAndKeysTurnThePages) {
+  struct Step {
+    std::function<void()> act;
+    int page;
+  };
+  const Step steps[] = {
+      {[&] { trigger("Pagina urmatoare"); }, 1},
+      {[&] { trigger("Ultima pagina"); }, 2},
+      {[&] { trigger("Pagina urmatoare"); }, 2},  // stays on the last page
+      {[&] { trigger("Prima pagina"); }, 0},
+      {[&] { trigger("Pagina precedenta"); }, 0},
+      {[&] { QTest::keyClick(window.get(), Qt::Key_PageDown); }, 1},
+      {[&] { QTest::keyClick(window.get(), Qt::Key_PageUp); }, 0},
+      {[&] { QTest::keyClick(window.get(), Qt::Key_End); }, 2},
+      {[&] { QTest::keyClick(window.get(), Qt::Key_Home); }, 0},
+      {[&] { QTest::keyClick(window.get(), Qt::Key_PageDown, Qt::ControlModifier); }, 2},
+      {[&] { QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier); }, 0},
+      {[&] { window->thumbnails()->setCurrentRow(1); }, 1},
+  };
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    steps[i].act();
+    EXPECT_EQ(window->currentPage(), steps[i].page) << "step " << i;
+  }
+  EXPECT_EQ(window->pageStatus()->text(), "Pag. 2 of 3");
+}
+
+TEST_F(PreviewWindowTest, ArrowsScrollAndTurnThePagePastTheBottom) {
+  trigger("Zoom to width");
+  ASSERT_GT(window->pageView()->height(), 0);
+  // The page is taller than the view at page width: the arrows scroll it first.
+  QTest::keyClick(window.get(), Qt::Key_Down);
+  EXPECT_EQ(window->currentPage(), 0);
+  for (int i = 0; i < 500 && window->currentPage() == 0; ++i) QTest::keyClick(window.get(), Qt::Key_Down);
+  EXPECT_EQ(window->currentPage(), 1);
+  QTest::keyClick(window.get(), Qt::Key_Up);
+  EXPECT_EQ(window->currentPage(), 0);
+}
+
+TEST_F(PreviewWindowTest, ZoomChoicesSizeThePage) {
+  trigger("Zoom to fit");
+  const double fit = window->pixelsPerMm();
+  trigger("Zoom to width");
+  const double width = window->pixelsPerMm();
+  trigger("100% Size");
+  EXPECT_EQ(window->zoom(), PreviewZoom::Actual);
+  EXPECT_NEAR(window->pixelsPerMm(), window->logicalDpiX() / 25.4, 1e-9);
+  EXPECT_LT(fit, width);  // the view is wider than an A4 page is tall, proportionally
+  EXPECT_TRUE(window->action("100% Size")->isChecked());
+  EXPECT_FALSE(window->action("Zoom to fit")->isChecked());
+  EXPECT_EQ(window->pageView()->pixmap().width(), qRound(210 * window->pixelsPerMm()));
+}
+
+TEST_F(PreviewWindowTest, SearchListsThePagesHoldingTheText) {
+  window->searchText()->setText("produs 9");
+  QTest::keyClick(window->searchText(), Qt::Key_Return);
+  // PRODUS 9 stands on page 1, 90 to 93 on page 2, 94 to 99 on page 3.
+  ASSERT_EQ(window->searchResults()->count(), 3);
+  EXPECT_EQ(window->searchResults()->item(0)->text(), "Pag. 1");
+  EXPECT_EQ(window->searchResults()->item(2)->text(), "Pag. 3");
+  emit window->searchResults()->itemActivated(window->searchResults()->item(1));
+  EXPECT_EQ(window->currentPage(), 1);
+  window->searchText()->setText("NIMIC");
+  QTest::keyClick(window->searchText(), Qt::Key_Return);
+  EXPECT_EQ(window->searchResults()->count(), 0);
+  EXPECT_EQ(window->currentPage(), 1);
+}
+
+TEST_F(PreviewWindowTest, SaveAndLoadOwnFormatAndSaveAsPdf) {
+  const QString saved = folder.filePath("nota.vrp"), pdf = folder.filePath("nota.pdf");
+  script.answerSaveFile(saved);
+  trigger("Salveaza raportul");
+  EXPECT_EQ(loadPages(saved), window->document());
+  script.answerSaveFile(pdf);
+  trigger("Salveaza raportul");
+  QFile pdfFile(pdf);
+  ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdfFile.read(5) == "%PDF-");
+
+  // Loading replaces the pages shown.
+  store::sql::ResultSet one = testing::manyReceiptLines(1);
+  savePages(generate(listari.layout("ReceptiiPRN"), one), saved);
+  trigger("Ultima pagina");
+  script.answerOpenFile(saved);
+  trigger("Incarca raportul");
+  EXPECT_EQ(window->document().pages.size(), 1u);
+  EXPECT_EQ(window->currentPage(), 0);
+  EXPECT_EQ(window->pageStatus()->text(), "Pag. 1 of 1");
+  EXPECT_EQ(window->thumbnails()->count(), 1);
+}
+
+TEST_F(PreviewWindowTest, LoadingAnotherFileShowsTheErrorAndKeepsThePages) {
+  const QString other = folder.filePath("other.vrp");
+  QFile file(other);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("nope");
+  file.close();
+  script.answerOpenFile(other);
+  script.expectErrorBox();
+  trigger("Incarca raportul");
+  EXPECT_EQ(script.shown().back().text, "Not a saved report: " + other);
+  EXPECT_EQ(window->document().pages.size(), 3u);
+}
+
+TEST_F(PreviewWindowTest, PrinterChosenInSetupPrintsEveryPage) {
+  const QString output = folder.filePath("printed.pdf");
+  script.answerDialog([&](QDialog& dialog) {
+    auto* setup = qobject_cast<QPrintDialog*>(&dialog);
+    if (!setup) return false;
+    setup->printer()->setOutputFormat(QPrinter::PdfFormat);
+    setup->printer()->setOutputFileName(output);
+    return true;
+  });
+  trigger("Setare imprimanta");
+  trigger("Print");
+  QProcess info;
+  info.start("pdfinfo", {output});
+  ASSERT_TRUE(info.waitForFinished(30000));
+  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages: +3\\n")));
+}
+
+TEST_F(PreviewWindowTest, EscAndTheCloseButtonClose) {
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
+  window->show();
+  window->findChild<QPushButton*>("CloseButton")->click();
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST(ReportPreviewTest, PreviewOfALayoutOpensAtItsZoomWithoutSidePanes) {
+  ui::ScriptedInteraction script;
+  TLISTARI listari;
+  store::sql::ResultSet card = testing::threeMovements();
+  int pages = 0;
+  script.answerPreview([&](QDialog& dialog) {
+    auto& preview = dynamic_cast<PreviewWindow&>(dialog);
+    pages = int(preview.document().pages.size());
+    EXPECT_EQ(preview.zoom(), PreviewZoom::Actual);
+    EXPECT_FALSE(preview.sidePanes()->isVisibleTo(&preview));
+  });
+  previewReport(listari.layout("LFisaProd"), card);
+  EXPECT_EQ(pages, 1);
+  EXPECT_TRUE(script.finished());
+}
+
+}  // namespace
+}  // namespace reports
