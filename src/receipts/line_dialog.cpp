@@ -98,7 +98,7 @@ LineDialog::LineDialog(QWidget* parent) : QDialog(parent) {
 
 LineDialog::~LineDialog() = default;
 
-void LineDialog::attach(Statements& sx, int64_t vatRate, const std::optional<QString>& lineIdcap) {
+void LineDialog::attach(app::Statements& sx, int64_t vatRate, const std::optional<QString>& lineIdcap) {
   sx_ = &sx;
   vatRate_ = vatRate;
   lineIdcap_ = lineIdcap;
