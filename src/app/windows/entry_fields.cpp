@@ -1,9 +1,9 @@
-// Entry field set-up for the receipt dialogs.
-#include "receipts/entry_fields.h"
+// Entry field set-up for the working windows' dialogs.
+#include "app/windows/entry_fields.h"
 
 #include <QValidator>
 
-namespace receipts {
+namespace app {
 
 namespace {
 
@@ -37,4 +37,4 @@ QDateEdit* makeDatePicker(const char* name) {
   return picker;
 }
 
-}  // namespace receipts
+}  // namespace app

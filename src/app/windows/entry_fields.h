@@ -1,11 +1,11 @@
-// Small set-up helpers shared by the receipt dialogs' entry fields.
+// Small set-up helpers shared by the dialogs' entry fields.
 #pragma once
 
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QString>
 
-namespace receipts {
+namespace app {
 
 // A line edit named `name` holding at most `limit` characters.
 QLineEdit* makeEdit(const char* name, int limit);
@@ -16,4 +16,4 @@ void typeUpperCase(QLineEdit* edit);
 // A date picker showing dd.MM.yyyy with a calendar, set to today.
 QDateEdit* makeDatePicker(const char* name);
 
-}  // namespace receipts
+}  // namespace app
