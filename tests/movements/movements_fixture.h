@@ -3,40 +3,26 @@
 // stock card over them with the statement texts it sends.
 #pragma once
 
-#include <QDir>
 #include <QStringList>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 
-#include "app/settings.h"
 #include "app/statement_text.h"
 #include "movements/stock_card.h"
-#include "store/database.h"
-#include "store/query.h"
-#include "store/schema.h"
+#include "support/data_folder_fixture.h"
 
 namespace movements::testing {
 
-class MovementsFixture : public ::testing::Test {
+class MovementsFixture : public test_support::DataFolderFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(home.isValid());
-    qputenv("VARNELA_HOME", home.path().toUtf8());
-    QDir().mkpath(app::dataFolder());
-    database = std::make_unique<store::Database>(app::dataFolder());
-    store::Query sx(*database);
-    store::CreazaBaze(sx, app::dataFolder());
+    DataFolderFixture::SetUp();
     card = std::make_unique<StockCard>(*database);
     card->sx().setObserver([this](const QString& text) { sent << text; });
   }
   void TearDown() override {
     card.reset();
-    database.reset();
-    qunsetenv("VARNELA_HOME");
+    DataFolderFixture::TearDown();
   }
-
-  QString data() const { return app::dataFolder(); }
 
   // One ledger row; `idcap` 1 or more for a receipt entry.
   void ledger(int idgest, const QString& date, const QString& unit, const QString& product, const QString& in,
@@ -60,19 +46,7 @@ class MovementsFixture : public ::testing::Test {
     q.execSQL();
   }
 
-  // Every ledger row as "COLUMN=value" texts of the named columns, by IDGEST.
-  QStringList ledgerRows(const QStringList& columns) {
-    store::Query q(*database);
-    q.add("SELECT " + columns.join(",") + " FROM \"" + data() + "/Gestiuni.dbf\" ORDER BY IDGEST");
-    q.open();
-    QStringList out;
-    for (q.rows().first(); !q.rows().eof(); q.rows().next()) {
-      QStringList row;
-      for (const QString& column : columns) row << column + "=" + q.rows().asText(column.toStdString());
-      out << row.join(" ");
-    }
-    return out;
-  }
+  QStringList ledgerRows(const QStringList& columns) { return rows("Gestiuni.dbf", columns, "IDGEST"); }
 
   QStringList takeSent() {
     QStringList taken = sent;
@@ -80,8 +54,6 @@ class MovementsFixture : public ::testing::Test {
     return taken;
   }
 
-  QTemporaryDir home;
-  std::unique_ptr<store::Database> database;
   std::unique_ptr<StockCard> card;
   QStringList sent;
 };
