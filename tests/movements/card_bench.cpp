@@ -1,5 +1,6 @@
-// Times the stock card rebuild on a generated ledger: the product with the
-// most movements in its unit, warm (the ledger's image already cached).
+// Times the stock card rebuild on a generated ledger: the card with the most
+// movements whose running stock fits the card's columns, warm (the ledger's
+// image already cached).
 // Usage: movements_card_bench [--rows N]   (1,000,000 by default)
 #include <QCoreApplication>
 #include <QDir>
@@ -28,24 +29,34 @@ int main(int argc, char** argv) {
   busiest.add("SELECT GESTIUNE,PRODUS,COUNT(*) AS N FROM \"" + app::dataFolder() + "/Gestiuni.dbf\"");
   busiest.add("GROUP BY GESTIUNE,PRODUS ORDER BY N DESC");
   busiest.open();
-  busiest.rows().first();
-  const QString unit = busiest.rows().asText("GESTIUNE"), product = busiest.rows().asText("PRODUS");
-
   movements::StockCard card(database);
-  card.open();
-  card.filterUnit(unit);
-  card.selectCard(unit, product);  // warms the cache
+  QString unit, product;
+  for (busiest.rows().first(); !busiest.rows().eof() && product.isEmpty(); busiest.rows().next()) {
+    try {
+      card.open();  // also clears the re-entry guard a failed rebuild leaves set
+      card.selectCard(busiest.rows().asText("GESTIUNE"), busiest.rows().asText("PRODUS"));
+      unit = busiest.rows().asText("GESTIUNE");
+      product = busiest.rows().asText("PRODUS");
+    } catch (const std::exception&) {
+      // A running stock beyond 99999.99 does not fit the card; try the next card.
+    }
+  }
   constexpr int kRuns = 20;
   QElapsedTimer timer;
   timer.start();
-  // Alternating with an empty card makes every run reopen F1, as typing does.
+  // Alternating with an empty card makes every selection reopen F1, as typing does.
   for (int run = 0; run < kRuns; ++run) {
     card.selectCard(unit, QString());
     card.selectCard(unit, product);
   }
-  std::printf("%lld ledger rows; card of %s in %s: %zu rows, %.2f ms per rebuild (warm)\n",
-              static_cast<long long>(rows), qPrintable(product), qPrintable(unit), card.rows().size(),
-              static_cast<double>(timer.nsecsElapsed()) / 1e6 / kRuns);
+  const double perSelection = static_cast<double>(timer.nsecsElapsed()) / 1e6 / (2 * kRuns);
+  timer.restart();
+  for (int run = 0; run < kRuns; ++run) card.CreazaFisa();
+  const double perRebuild = static_cast<double>(timer.nsecsElapsed()) / 1e6 / kRuns;
+  std::printf("%lld ledger rows; card of %s in %s: %zu rows; %.2f ms per selection (F1 reopened and card "
+              "rebuilt), of which %.2f ms the card rebuild (warm)\n",
+              static_cast<long long>(rows), qPrintable(product), qPrintable(unit), card.rows().size(), perSelection,
+              perRebuild);
   card.close();
   return 0;
 }
