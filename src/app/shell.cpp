@@ -32,9 +32,14 @@ Shell::Shell() {
   receiptLine_ = std::make_unique<receipts::LineDialog>();
   receiptNotes_->attachDialogs(*receiptHeader_, *receiptLine_);
   receiptNotes_->attachPrintout(*listari_, [this] { return admin_->institution(); });
+  movements_ = std::make_unique<movements::MovementsWindow>([this]() -> store::Database& { return database(); });
+  exitDialog_ = std::make_unique<movements::ExitDialog>();
+  targetChooser_ = std::make_unique<movements::TargetChooser>();
+  movements_->attachDialogs(*exitDialog_, *targetChooser_);
   main_->attachAdmin(*admin_);
   main_->setOpener("ToolButton4", [this] { ui::interaction().runDialog(*backup_); });
   main_->setOpener("ToolButton12", [this] { receiptNotes_->ArataNote(); });
+  main_->setOpener("ToolButton6", [this] { movements_->ArataBonuri(); });
   splash_->setStartup([this] { Timer1Timer(); });
 }
 

@@ -16,6 +16,9 @@
 #include "admin/password_prompt.h"
 #include "app/windows/progress_counter.h"
 #include "app/windows/splash.h"
+#include "movements/exit_dialog.h"
+#include "movements/movements_window.h"
+#include "movements/target_chooser.h"
 #include "receipts/header_dialog.h"
 #include "receipts/line_dialog.h"
 #include "receipts/receipt_notes_window.h"
@@ -44,6 +47,9 @@ class Shell {
   receipts::ReceiptNotesWindow& receiptNotes() { return *receiptNotes_; }
   receipts::HeaderDialog& receiptHeader() { return *receiptHeader_; }
   receipts::LineDialog& receiptLine() { return *receiptLine_; }
+  movements::MovementsWindow& movements() { return *movements_; }
+  movements::ExitDialog& exitDialog() { return *exitDialog_; }
+  movements::TargetChooser& targetChooser() { return *targetChooser_; }
 
   // Opens the Data folder (rolling back an interrupted transaction).
   void openStore();
@@ -67,6 +73,9 @@ class Shell {
   std::unique_ptr<receipts::ReceiptNotesWindow> receiptNotes_;
   std::unique_ptr<receipts::HeaderDialog> receiptHeader_;
   std::unique_ptr<receipts::LineDialog> receiptLine_;
+  std::unique_ptr<movements::MovementsWindow> movements_;
+  std::unique_ptr<movements::ExitDialog> exitDialog_;
+  std::unique_ptr<movements::TargetChooser> targetChooser_;
   std::unique_ptr<store::Database> database_;
   std::unique_ptr<store::Query> sx_;
   std::unique_ptr<store::TableObject> sursa_;

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/windows/input_helpers.h"
-#include "receipts/entry_fields.h"
+#include "app/windows/entry_fields.h"
 #include "ui/interaction.h"
 
 namespace receipts {
@@ -15,21 +15,21 @@ namespace receipts {
 HeaderDialog::HeaderDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TForm36");
   setModal(true);
-  edit1_ = makeEdit("Edit1", 8);
+  edit1_ = app::makeEdit("Edit1", 8);
   app::FaNumeric(edit1_);
-  dateTimePicker1_ = makeDatePicker("DateTimePicker1");
-  edit2_ = makeEdit("Edit2", 50);
-  edit3_ = makeEdit("Edit3", 12);
-  dateTimePicker2_ = makeDatePicker("DateTimePicker2");
-  edit9_ = makeEdit("Edit9", 4);
+  dateTimePicker1_ = app::makeDatePicker("DateTimePicker1");
+  edit2_ = app::makeEdit("Edit2", 50);
+  edit3_ = app::makeEdit("Edit3", 12);
+  dateTimePicker2_ = app::makeDatePicker("DateTimePicker2");
+  edit9_ = app::makeEdit("Edit9", 4);
   app::MakeNumberEntry(edit9_);
-  edit4_ = makeEdit("Edit4", 50);
-  edit5_ = makeEdit("Edit5", 5);
-  edit6_ = makeEdit("Edit6", 10);
-  edit7_ = makeEdit("Edit7", 24);
-  edit8_ = makeEdit("Edit8", 24);
-  edit13_ = makeEdit("Edit13", 24);
-  for (QLineEdit* upper : {edit2_, edit3_, edit4_, edit5_, edit6_, edit7_, edit8_, edit13_}) typeUpperCase(upper);
+  edit4_ = app::makeEdit("Edit4", 50);
+  edit5_ = app::makeEdit("Edit5", 5);
+  edit6_ = app::makeEdit("Edit6", 10);
+  edit7_ = app::makeEdit("Edit7", 24);
+  edit8_ = app::makeEdit("Edit8", 24);
+  edit13_ = app::makeEdit("Edit13", 24);
+  for (QLineEdit* upper : {edit2_, edit3_, edit4_, edit5_, edit6_, edit7_, edit8_, edit13_}) app::typeUpperCase(upper);
 
   auto* layout = new QVBoxLayout(this);
   auto* heading = new QLabel("NOTA DE RECEPTIE");
@@ -61,7 +61,7 @@ HeaderDialog::HeaderDialog(QWidget* parent) : QDialog(parent) {
   form->addRow("RECEPTIONER", edit8_);
   form->addRow("GESTIONAR", edit13_);
   layout->addLayout(form);
-  std::tie(bitBtn1_, bitBtn2_) = addSaveCancelRow(layout, "Memoreaza datele.", "Renunt la modificari.");
+  std::tie(bitBtn1_, bitBtn2_) = app::addSaveCancelRow(layout, "Memoreaza datele.", "Renunt la modificari.");
   connect(bitBtn1_, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
   connect(bitBtn2_, &QPushButton::clicked, this, &QDialog::reject);
 }

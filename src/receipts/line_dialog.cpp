@@ -9,7 +9,7 @@
 #include "app/number_entry.h"
 #include "app/windows/input_helpers.h"
 #include "app/windows/load_combo.h"
-#include "receipts/entry_fields.h"
+#include "app/windows/entry_fields.h"
 #include "receipts/line_arithmetic.h"
 #include "store/decimal.h"
 #include "ui/interaction.h"
@@ -25,14 +25,14 @@ LineDialog::LineDialog(QWidget* parent) : QDialog(parent) {
   comboBox3_->setInsertPolicy(QComboBox::NoInsert);
   comboBox3_->setCompleter(nullptr);  // the type-ahead over U1 replaces the box's own completion
   comboBox3_->lineEdit()->setMaxLength(32);
-  typeUpperCase(comboBox3_->lineEdit());
+  app::typeUpperCase(comboBox3_->lineEdit());
   comboBox3_->lineEdit()->installEventFilter(this);
-  edit1_ = makeEdit("Edit1", 3);
-  typeUpperCase(edit1_);
-  edit3_ = makeEdit("Edit3", 6);
-  edit4_ = makeEdit("Edit4", 6);
-  edit5_ = makeEdit("Edit5", 8);
-  edit6_ = makeEdit("Edit6", 8);
+  edit1_ = app::makeEdit("Edit1", 3);
+  app::typeUpperCase(edit1_);
+  edit3_ = app::makeEdit("Edit3", 6);
+  edit4_ = app::makeEdit("Edit4", 6);
+  edit5_ = app::makeEdit("Edit5", 8);
+  edit6_ = app::makeEdit("Edit6", 8);
   for (QLineEdit* number : {edit3_, edit4_, edit5_, edit6_}) app::MakeNumberEntry(number);
   app::FaNumeric(edit6_);
   label14_ = new QLabel("0.00");
@@ -46,8 +46,8 @@ LineDialog::LineDialog(QWidget* parent) : QDialog(parent) {
   comboBox2_->setEditable(true);
   comboBox2_->setInsertPolicy(QComboBox::NoInsert);
   comboBox2_->lineEdit()->setMaxLength(32);
-  typeUpperCase(comboBox2_->lineEdit());
-  edit2_ = makeEdit("Edit2", 150);
+  app::typeUpperCase(comboBox2_->lineEdit());
+  edit2_ = app::makeEdit("Edit2", 150);
 
   auto* layout = new QVBoxLayout(this);
   auto* heading = new QLabel("DETALII PRODUS");
@@ -72,7 +72,7 @@ LineDialog::LineDialog(QWidget* parent) : QDialog(parent) {
   form->addRow("GESTIUNEA", comboBox2_);
   form->addRow("OBSERVATII", edit2_);
   layout->addLayout(form);
-  std::tie(bitBtn1_, bitBtn2_) = addSaveCancelRow(layout, "Memoreaza modificarile.", "Renunta la modificari.");
+  std::tie(bitBtn1_, bitBtn2_) = app::addSaveCancelRow(layout, "Memoreaza modificarile.", "Renunta la modificari.");
 
   connect(bitBtn1_, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
   connect(bitBtn2_, &QPushButton::clicked, this, &QDialog::reject);
@@ -86,7 +86,7 @@ LineDialog::LineDialog(QWidget* parent) : QDialog(parent) {
 
 LineDialog::~LineDialog() = default;
 
-void LineDialog::attach(Statements& sx, int64_t vatRate, const std::optional<QString>& lineIdcap) {
+void LineDialog::attach(app::Statements& sx, int64_t vatRate, const std::optional<QString>& lineIdcap) {
   sx_ = &sx;
   vatRate_ = vatRate;
   lineIdcap_ = lineIdcap;

@@ -18,7 +18,7 @@
 
 #include "receipts/line_entry.h"
 #include "receipts/product_names.h"
-#include "receipts/statements.h"
+#include "app/statements.h"
 
 namespace receipts {
 
@@ -31,7 +31,7 @@ class LineDialog : public QDialog {
   ~LineDialog() override;
 
   // REQUIRES: called before StergeFormular and Adauga; `sx` outlives the use.
-  void attach(Statements& sx, int64_t vatRate, const std::optional<QString>& lineIdcap);
+  void attach(app::Statements& sx, int64_t vatRate, const std::optional<QString>& lineIdcap);
 
   void StergeFormular();
   bool Adauga(const QString& caption);
@@ -67,7 +67,7 @@ class LineDialog : public QDialog {
   void offerProduct(const std::optional<QString>& name, bool asText);
   void ComboBox3Change(const QString& text);
 
-  Statements* sx_ = nullptr;
+  app::Statements* sx_ = nullptr;
   int64_t vatRate_ = 0;
   std::optional<QString> lineIdcap_;
   std::unique_ptr<ProductNames> u1_;

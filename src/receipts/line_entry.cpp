@@ -2,7 +2,7 @@
 #include "receipts/line_entry.h"
 
 #include "app/number_entry.h"
-#include "receipts/statement_text.h"
+#include "app/statement_text.h"
 #include "store/decimal.h"
 
 namespace receipts {
@@ -36,21 +36,21 @@ QString UnitConflict::question() const {
          noteDate.toString("dd.MM.yyyy") + ".\r\nDoriti sa schimbati unitatea de masura peste tot?";
 }
 
-std::optional<UnitConflict> findUnitConflict(Statements& sx, const QString& product, const QString& unit,
+std::optional<UnitConflict> findUnitConflict(app::Statements& sx, const QString& product, const QString& unit,
                                              const std::optional<QString>& excludedIdcap) {
-  QStringList lines = {"SELECT *", "FROM " + sx.table("Note.dbf"), "WHERE PRODUS=" + quoted(product)};
+  QStringList lines = {"SELECT *", "FROM " + sx.table("Note.dbf"), "WHERE PRODUS=" + app::quoted(product)};
   if (excludedIdcap) lines << "AND IDCAP<>" + *excludedIdcap;
-  lines << "AND UM<>" + quoted(unit);
+  lines << "AND UM<>" + app::quoted(unit);
   store::sql::ResultSet& rows = sx.select(lines);
   if (rows.isEmpty()) return std::nullopt;
   rows.first();
   return UnitConflict{rows.asText("UM"), rows.asText("NRNOTA"), rows.asDate("DATANOTA").value_or(QDate())};
 }
 
-void changeUnitEverywhere(Statements& sx, const QString& product, const QString& unit) {
+void changeUnitEverywhere(app::Statements& sx, const QString& product, const QString& unit) {
   sx.asOneAction([&] {
-    sx.execute({"UPDATE " + sx.table("Note.dbf"), "SET UM=" + quoted(unit), "WHERE PRODUS=" + quoted(product)});
-    sx.execute({"UPDATE " + sx.table("Gestiuni.dbf"), "SET UM=" + quoted(unit), "WHERE PRODUS=" + quoted(product)});
+    sx.execute({"UPDATE " + sx.table("Note.dbf"), "SET UM=" + app::quoted(unit), "WHERE PRODUS=" + app::quoted(product)});
+    sx.execute({"UPDATE " + sx.table("Gestiuni.dbf"), "SET UM=" + app::quoted(unit), "WHERE PRODUS=" + app::quoted(product)});
   });
 }
 

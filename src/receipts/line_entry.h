@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "receipts/statements.h"
+#include "app/statements.h"
 
 namespace receipts {
 
@@ -52,11 +52,11 @@ struct UnitConflict {
 
 // Looks for the product saved with a unit other than `unit`; lines of the
 // note `excludedIdcap` are left out when it is given (a line being changed).
-std::optional<UnitConflict> findUnitConflict(Statements& sx, const QString& product, const QString& unit,
+std::optional<UnitConflict> findUnitConflict(app::Statements& sx, const QString& product, const QString& unit,
                                              const std::optional<QString>& excludedIdcap);
 
 // Gives every line and every ledger row of the product the unit `unit`, as
 // one action.
-void changeUnitEverywhere(Statements& sx, const QString& product, const QString& unit);
+void changeUnitEverywhere(app::Statements& sx, const QString& product, const QString& unit);
 
 }  // namespace receipts

@@ -3,7 +3,7 @@
 
 namespace receipts {
 
-void ProductNames::open(Statements& sx) {
+void ProductNames::open(app::Statements& sx) {
   sx.open(u1_, {"SELECT DISTINCT PRODUS", "FROM " + sx.table("Note.dbf"), "ORDER BY PRODUS"});
 }
 

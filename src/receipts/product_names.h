@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "receipts/statements.h"
+#include "app/statements.h"
 #include "store/query.h"
 
 namespace receipts {
@@ -14,7 +14,7 @@ class ProductNames {
   explicit ProductNames(store::Database& database) : u1_(database) {}
 
   // Opens U1, the distinct product names of Note, through `sx`.
-  void open(Statements& sx);
+  void open(app::Statements& sx);
   void close() { u1_.close(); }
   bool isOpen() const { return u1_.isOpen(); }
 

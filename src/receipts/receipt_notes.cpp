@@ -4,7 +4,7 @@
 #include "app/counters.h"
 #include "receipts/grid_rows.h"
 #include "receipts/line_arithmetic.h"
-#include "receipts/statement_text.h"
+#include "app/statement_text.h"
 #include "store/decimal.h"
 
 namespace receipts {
@@ -12,8 +12,8 @@ namespace receipts {
 namespace {
 
 LineAmounts amountsOf(const LineEntry& line, int64_t rate) {
-  return computeLine(rate, amountOf(line.quantityInvoice, "the quantity by invoice"),
-                     amountOf(line.quantityReceived, "the quantity received"), amountOf(line.price, "the price"));
+  return computeLine(rate, app::amountOf(line.quantityInvoice, "the quantity by invoice"),
+                     app::amountOf(line.quantityReceived, "the quantity received"), app::amountOf(line.price, "the price"));
 }
 
 }  // namespace
@@ -84,30 +84,30 @@ void ReceiptNotes::addNote(const NoteHeader& h) {
     sx_.execute({"INSERT INTO " + sx_.table("CAPNOTE.dbf"),
                  "(NRNOTA,DATANOTA,IDCAP,FURNIZOR,NRFACT,DATAFACT,DELEGAT,BISERIA,BINR,BIPOL,RECEPTIO,V1,TVA,",
                  " GESTIONAR )",
-                 "VALUES (" + h.number + "," + quoted(h.noteDate.toString("dd.MM.yyyy")) + "," + idcap + "," +
-                     quoted(h.supplier) + "," + quoted(h.invoiceNumber) + ",",
-                 quoted(h.invoiceDate.toString("dd.MM.yyyy")) + "," + quoted(h.delegate) + "," + quoted(h.idSeries) +
-                     "," + quoted(h.idNumber) + "," + quoted(h.policeOffice) + "," + quoted(h.receptioner) + ",0," +
+                 "VALUES (" + h.number + "," + app::quoted(h.noteDate.toString("dd.MM.yyyy")) + "," + idcap + "," +
+                     app::quoted(h.supplier) + "," + app::quoted(h.invoiceNumber) + ",",
+                 app::quoted(h.invoiceDate.toString("dd.MM.yyyy")) + "," + app::quoted(h.delegate) + "," + app::quoted(h.idSeries) +
+                     "," + app::quoted(h.idNumber) + "," + app::quoted(h.policeOffice) + "," + app::quoted(h.receptioner) + ",0," +
                      h.vatRate + ",",
-                 quoted(h.custodian) + " )"});
+                 app::quoted(h.custodian) + " )"});
   });
   reopen(idcap, QString());
 }
 
 void ReceiptNotes::changeNote(const NoteHeader& h) {
   const QString idcap = noteText("IDCAP");
-  const QString noteDate = quoted(h.noteDate.toString("dd.MM.yyyy"));
+  const QString noteDate = app::quoted(h.noteDate.toString("dd.MM.yyyy"));
   act([&] {
     sx_.execute({"UPDATE " + sx_.table("CAPNOTE.dbf"), "SET NRNOTA=" + h.number + ",", "DATANOTA=" + noteDate + ",",
-                 "FURNIZOR=" + quoted(h.supplier) + ",", "NRFACT=" + quoted(h.invoiceNumber) + ",",
-                 "DATAFACT=" + quoted(h.invoiceDate.toString("dd.MM.yyyy")) + ",", "DELEGAT=" + quoted(h.delegate) + ",",
-                 "BISERIA=" + quoted(h.idSeries) + ",", "BINR=" + quoted(h.idNumber) + ",",
-                 "BIPOL=" + quoted(h.policeOffice) + ",", "RECEPTIO=" + quoted(h.receptioner) + ",",
-                 "TVA=" + h.vatRate + ",", "GESTIONAR=" + quoted(h.custodian), "WHERE IDCAP=" + idcap});
+                 "FURNIZOR=" + app::quoted(h.supplier) + ",", "NRFACT=" + app::quoted(h.invoiceNumber) + ",",
+                 "DATAFACT=" + app::quoted(h.invoiceDate.toString("dd.MM.yyyy")) + ",", "DELEGAT=" + app::quoted(h.delegate) + ",",
+                 "BISERIA=" + app::quoted(h.idSeries) + ",", "BINR=" + app::quoted(h.idNumber) + ",",
+                 "BIPOL=" + app::quoted(h.policeOffice) + ",", "RECEPTIO=" + app::quoted(h.receptioner) + ",",
+                 "TVA=" + h.vatRate + ",", "GESTIONAR=" + app::quoted(h.custodian), "WHERE IDCAP=" + idcap});
     sx_.execute({"UPDATE " + sx_.table("Note.dbf"), "SET NRNOTA=" + h.number + ",", "DATANOTA=" + noteDate,
                  "WHERE IDCAP=" + idcap});
     sx_.execute({"UPDATE " + sx_.table("Gestiuni.dbf"),
-                 "SET DOCJUS=" + quoted(abbreviation_() + " Nr." + h.number) + ",", "DATA=" + noteDate,
+                 "SET DOCJUS=" + app::quoted(abbreviation_() + " Nr." + h.number) + ",", "DATA=" + noteDate,
                  "WHERE IDCAP=" + idcap});
   });
   reopen(idcap, QString());
@@ -125,27 +125,27 @@ void ReceiptNotes::deleteNote() {
 void ReceiptNotes::addLine(const LineEntry& line) {
   const QString idcap = noteText("IDCAP");
   const QString number = noteText("NRNOTA");
-  const QString noteDate = quoted(noteText("DATANOTA"));
+  const QString noteDate = app::quoted(noteText("DATANOTA"));
   const int64_t rate = C1().asNumber("TVA");
   QString idnota;
   act([&] {
     idnota = app::CodNou("IDNOTA");
     const LineAmounts amounts = amountsOf(line, rate);
-    const QString total = amountText(amounts.total);
+    const QString total = app::amountText(amounts.total);
     sx_.execute({"INSERT INTO " + sx_.table("NOTE.dbf"),
                  "(IDCAP,NRNOTA,DATANOTA,IDNOTA,PRODUS,UM,C2,C3,C4,C5,C6,C7,TIP,NRINV,GESTIUNE,OBS)", "VALUES (",
-                 idcap + ",", number + ",", noteDate + ",", idnota + ",", quoted(line.product) + ",",
-                 quoted(line.unit) + ",",
-                 amountText(amounts.quantityInvoice) + "," + amountText(amounts.quantityReceived) + ",",
-                 line.price + ",", amountText(amounts.valueCut) + ",", amountText(amounts.vat) + ",", total + ",",
-                 quoted(line.type) + ",", line.inventoryNumber + ",", quoted(line.stockUnit) + ",",
-                 quoted(line.remarks) + ")"});
+                 idcap + ",", number + ",", noteDate + ",", idnota + ",", app::quoted(line.product) + ",",
+                 app::quoted(line.unit) + ",",
+                 app::amountText(amounts.quantityInvoice) + "," + app::amountText(amounts.quantityReceived) + ",",
+                 line.price + ",", app::amountText(amounts.valueCut) + ",", app::amountText(amounts.vat) + ",", total + ",",
+                 app::quoted(line.type) + ",", line.inventoryNumber + ",", app::quoted(line.stockUnit) + ",",
+                 app::quoted(line.remarks) + ")"});
     const QString idgest = app::CodNou("IDGEST");
     sx_.execute({"INSERT INTO " + sx_.table("Gestiuni.dbf"), "(IDGEST, IDNOTA, IDCAP, DATA, PRODUS, DOCJUS,",
                  "CANTIN, VALIN, CANTOUT, VALOUT, GESTIUNE,UM )", "VALUES (", idgest + ",", idnota + ",",
-                 idcap + ",", noteDate + ",", quoted(line.product) + ",", quoted("N.I.R. nr." + number) + ",",
-                 line.quantityReceived + ",", total + ",", "0,0,", quoted(line.stockUnit) + ",",
-                 quoted(line.unit) + " )"});
+                 idcap + ",", noteDate + ",", app::quoted(line.product) + ",", app::quoted("N.I.R. nr." + number) + ",",
+                 line.quantityReceived + ",", total + ",", "0,0,", app::quoted(line.stockUnit) + ",",
+                 app::quoted(line.unit) + " )"});
     CalculeazaVx(idcap);
   });
   reopen(idcap, idnota);
@@ -158,19 +158,19 @@ void ReceiptNotes::changeLine(const LineEntry& line) {
   const int64_t rate = C1().asNumber("TVA");
   act([&] {
     const LineAmounts amounts = amountsOf(line, rate);
-    const QString received = amountText(amounts.quantityReceived);
-    const QString total = amountText(amounts.total);
-    sx_.execute({"UPDATE " + sx_.table("NOTE.dbf"), "SET PRODUS =" + quoted(line.product) + ",",
-                 "UM=" + quoted(line.unit) + ",", "C2=" + amountText(amounts.quantityInvoice) + ",C3=" + received + ",",
-                 "C4=" + line.price + ",", "C5=" + amountText(amounts.valueCut) + ",",
-                 "C6=" + amountText(amounts.vat) + ",", "C7=" + total + ",", "TIP=" + quoted(line.type) + ",",
-                 "NRINV=" + quoted(line.inventoryNumber) + ",", "OBS=" + quoted(line.remarks) + ",",
-                 "GESTIUNE=" + quoted(line.stockUnit), "WHERE IDNOTA=" + idnota});
-    sx_.execute({"UPDATE " + sx_.table("GESTIUNI.dbf"), "SET PRODUS=" + quoted(line.product) + ",",
-                 "CANTIN=" + received + ",", "VALIN =" + total + ",", "GESTIUNE=" + quoted(line.stockUnit) + ",",
-                 "UM=" + quoted(line.unit), "WHERE IDNOTA=" + idnota});
-    sx_.execute({"UPDATE " + sx_.table("GESTIUNI.dbf"), "SET PRODUS=" + quoted(line.product) + ",",
-                 "UM=" + quoted(line.unit), "WHERE PRODUS=" + quoted(oldProduct)});
+    const QString received = app::amountText(amounts.quantityReceived);
+    const QString total = app::amountText(amounts.total);
+    sx_.execute({"UPDATE " + sx_.table("NOTE.dbf"), "SET PRODUS =" + app::quoted(line.product) + ",",
+                 "UM=" + app::quoted(line.unit) + ",", "C2=" + app::amountText(amounts.quantityInvoice) + ",C3=" + received + ",",
+                 "C4=" + line.price + ",", "C5=" + app::amountText(amounts.valueCut) + ",",
+                 "C6=" + app::amountText(amounts.vat) + ",", "C7=" + total + ",", "TIP=" + app::quoted(line.type) + ",",
+                 "NRINV=" + app::quoted(line.inventoryNumber) + ",", "OBS=" + app::quoted(line.remarks) + ",",
+                 "GESTIUNE=" + app::quoted(line.stockUnit), "WHERE IDNOTA=" + idnota});
+    sx_.execute({"UPDATE " + sx_.table("GESTIUNI.dbf"), "SET PRODUS=" + app::quoted(line.product) + ",",
+                 "CANTIN=" + received + ",", "VALIN =" + total + ",", "GESTIUNE=" + app::quoted(line.stockUnit) + ",",
+                 "UM=" + app::quoted(line.unit), "WHERE IDNOTA=" + idnota});
+    sx_.execute({"UPDATE " + sx_.table("GESTIUNI.dbf"), "SET PRODUS=" + app::quoted(line.product) + ",",
+                 "UM=" + app::quoted(line.unit), "WHERE PRODUS=" + app::quoted(oldProduct)});
     CalculeazaVx(idcap);
   });
   reopen(idcap, idnota);
@@ -210,7 +210,7 @@ std::optional<QString> ReceiptNotes::correctionProblem(const QString& typed) {
 void ReceiptNotes::correctTotal(const QString& value) {
   const QString idcap = noteText("IDCAP");
   const QString idnota = lineText("IDNOTA");
-  const QString amount = amountText(amountOf(value, "the corrected total"));
+  const QString amount = app::amountText(app::amountOf(value, "the corrected total"));
   act([&] {
     sx_.execute({"UPDATE " + sx_.table("Note.dbf"), "SET C7=" + amount, "WHERE IDNOTA=" + idnota});
     sx_.execute({"UPDATE " + sx_.table("Gestiuni.dbf"), "SET VALIN=" + amount, "WHERE IDNOTA=" + idnota});

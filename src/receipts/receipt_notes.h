@@ -6,7 +6,7 @@
 // transaction, then reopens C1 and R1 and makes the note (and line) it
 // touched current again. An action that fails changes nothing, reopens the
 // data sets on the note that was current and throws the engine's message
-// with kNothingSaved appended.
+// with app::kNothingSaved appended.
 #pragma once
 
 #include <QString>
@@ -14,7 +14,7 @@
 
 #include "receipts/line_entry.h"
 #include "receipts/note_header.h"
-#include "receipts/statements.h"
+#include "app/statements.h"
 #include "store/database.h"
 #include "store/query.h"
 
@@ -27,7 +27,7 @@ class ReceiptNotes {
   ReceiptNotes(const ReceiptNotes&) = delete;
   ReceiptNotes& operator=(const ReceiptNotes&) = delete;
 
-  Statements& sx() { return sx_; }
+  app::Statements& sx() { return sx_; }
 
   // Opens R1, then C1 on its first note.
   void open();
@@ -78,7 +78,7 @@ class ReceiptNotes {
   QString lineText(const char* column) { return R1().asText(column); }
   QStringList lineValuesUpdate(const LineEntry& line, const QString& idnota);
 
-  Statements sx_;
+  app::Statements sx_;
   std::function<QString()> abbreviation_;
   store::Query c1_, r1_;
 };

@@ -213,7 +213,7 @@ TEST_F(ReceiptNotesWindowTest, FailedActionSaysNothingWasSaved) {
     });
     script.expectErrorBox();
     window->BitBtn2Click();
-    EXPECT_TRUE(script.shown().back().text.endsWith(kNothingSaved)) << script.shown().back().text.toStdString();
+    EXPECT_TRUE(script.shown().back().text.endsWith(app::kNothingSaved)) << script.shown().back().text.toStdString();
     EXPECT_EQ(window->notesGrid()->item(0, 0)->text(), "12");
     EXPECT_EQ(window->linesGrid()->rowCount(), 1);
   });

@@ -1,10 +1,10 @@
 // Quoting values and writing amounts.
-#include "receipts/statement_text.h"
+#include "app/statement_text.h"
 
 #include "store/decimal.h"
 #include "store/error.h"
 
-namespace receipts {
+namespace app {
 
 QString quoted(const QString& value) {
   QString doubled = value;
@@ -22,4 +22,4 @@ int64_t amountOf(const QString& text, const QString& what) {
   return *amount;
 }
 
-}  // namespace receipts
+}  // namespace app

@@ -1,9 +1,9 @@
-// Entry field set-up for the receipt dialogs.
-#include "receipts/entry_fields.h"
+// Entry field set-up for the working windows' dialogs.
+#include "app/windows/entry_fields.h"
 
 #include <QValidator>
 
-namespace receipts {
+namespace app {
 
 namespace {
 
@@ -55,4 +55,4 @@ std::pair<QPushButton*, QPushButton*> addSaveCancelRow(QBoxLayout* layout, const
   return {save, cancel};
 }
 
-}  // namespace receipts
+}  // namespace app

@@ -1,4 +1,4 @@
-// The work query Sx of the receipt windows: every change statement and every
+// The work query Sx of a working window: every change statement and every
 // one-off SELECT goes through here, and each user action runs as one store
 // transaction.
 //
@@ -14,7 +14,7 @@
 #include "store/database.h"
 #include "store/query.h"
 
-namespace receipts {
+namespace app {
 
 // Appended to the engine's message when an action was rolled back.
 inline constexpr char kNothingSaved[] = "Nimic din aceasta operatie nu a fost salvat.";
@@ -52,4 +52,4 @@ class Statements {
   std::function<void(const QString&)> observer_;
 };
 
-}  // namespace receipts
+}  // namespace app

@@ -1,4 +1,4 @@
-// Small set-up helpers shared by the receipt dialogs' entry fields.
+// Small set-up helpers shared by the dialogs' entry fields.
 #pragma once
 
 #include <QBoxLayout>
@@ -8,7 +8,7 @@
 #include <QString>
 #include <utility>
 
-namespace receipts {
+namespace app {
 
 // A line edit named `name` holding at most `limit` characters.
 QLineEdit* makeEdit(const char* name, int limit);
@@ -24,4 +24,4 @@ QDateEdit* makeDatePicker(const char* name);
 std::pair<QPushButton*, QPushButton*> addSaveCancelRow(QBoxLayout* layout, const QString& saveHint,
                                                        const QString& cancelHint);
 
-}  // namespace receipts
+}  // namespace app

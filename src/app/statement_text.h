@@ -1,10 +1,10 @@
-// Pieces of the statement texts the receipt windows build.
+// Pieces of the statement texts the working windows build.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 
-namespace receipts {
+namespace app {
 
 // `value` between double quotes, each double quote inside doubled, so that a
 // supplier such as ABC "NORD" SRL reaches the table as typed.
@@ -17,4 +17,4 @@ QString amountText(int64_t tenThousandths);
 // when the text is not a number.
 int64_t amountOf(const QString& text, const QString& what);
 
-}  // namespace receipts
+}  // namespace app

@@ -1,10 +1,10 @@
 // Sending statements and grouping an action's statements into one transaction.
-#include "receipts/statements.h"
+#include "app/statements.h"
 
-#include "receipts/statement_text.h"
+#include "app/statement_text.h"
 #include "store/error.h"
 
-namespace receipts {
+namespace app {
 
 Statements::Statements(store::Database& database) : database_(database), sx_(database) {}
 
@@ -46,4 +46,4 @@ void Statements::asOneAction(const std::function<void()>& action) {
   }
 }
 
-}  // namespace receipts
+}  // namespace app

@@ -1,0 +1,128 @@
+// The statements of the movements window's four actions.
+#include "movements/movement_actions.h"
+
+#include "app/counters.h"
+#include "app/statement_text.h"
+#include "store/decimal.h"
+
+namespace movements {
+
+namespace {
+
+int64_t dividedRounded(int64_t value, int64_t quantity) {
+  const __int128 numerator = static_cast<__int128>(value) * store::decimal::kScale;
+  __int128 quotient = numerator / quantity;
+  const __int128 remainder = numerator % quantity;
+  const __int128 twice = (remainder < 0 ? -remainder : remainder) * 2;
+  const __int128 divisor = quantity < 0 ? -quantity : quantity;
+  if (twice > divisor || (twice == divisor && quotient % 2 != 0)) quotient += (numerator < 0) != (quantity < 0) ? -1 : 1;
+  return static_cast<int64_t>(quotient);
+}
+
+QString dateText(const QDate& date) { return app::quoted(date.toString("dd.MM.yyyy")); }
+
+// The column lines of the consumption's INSERT and of the transfer legs'.
+const QStringList kConsumptionColumns = {"(IDGEST, IDCAP,IDNOTA,DATA, PRODUS, DOCJUS,EXPLIC,",
+                                         "CANTIN,VALIN,CANTOUT,VALOUT,", "GESTIUNE,UM )"};
+const QStringList kTransferColumns = {"(IDGEST, IDCAP,IDNOTA,DATA, PRODUS, DOCJUS,EXPLIC,",
+                                      "CANTIN,VALIN,CANTOUT,VALOUT,GESTIUNE,UM )"};
+
+// The INSERT of one ledger row written by these actions (IDCAP = IDNOTA = -1).
+QStringList ledgerInsert(app::Statements& sx, const QStringList& columns, const QString& id, const ExitEntry& entry,
+                         const QString& product, const QString& explanation, const QStringList& amounts,
+                         const QString& unit, const QString& unitOfMeasure) {
+  return QStringList{"INSERT INTO " + sx.table("Gestiuni.dbf")} + columns +
+         QStringList{"VALUES (", id + ",-1,-1,", dateText(entry.date) + ",", app::quoted(product) + ",",
+                     app::quoted(entry.documentText()) + ",", app::quoted(explanation) + ","} +
+         amounts + QStringList{app::quoted(unit) + ",", app::quoted(unitOfMeasure) + " )"};
+}
+
+QStringList exitAmounts(const ExitEntry& entry) { return {"0,0,", entry.quantity + ",", entry.value + ","}; }
+QStringList entryAmounts(const ExitEntry& entry) { return {entry.quantity + ",", entry.value + ",", "0,0,"}; }
+
+void refresh(StockCard& card) {
+  card.reopenProducts();
+  card.reopenLedger();
+  card.selectCard(card.unit(), card.product());
+}
+
+}  // namespace
+
+CardStock stockOf(app::Statements& sx, const QString& unit, const QString& product) {
+  store::sql::ResultSet& sums =
+      sx.select({"SELECT SUM(CANTIN) AS CI,", "SUM (CANTOUT) AS CO,", "SUM (VALIN) AS VI,", "SUM (VALOUT) AS VO",
+                 "FROM " + sx.table("Gestiuni.dbf"),
+                 "WHERE PRODUS=" + app::quoted(product) + " AND GESTIUNE=" + app::quoted(unit)});
+  sums.first();
+  CardStock stock;
+  stock.quantity = sums.asNumber("CI") - sums.asNumber("CO");
+  stock.value = sums.asNumber("VI") - sums.asNumber("VO");
+  stock.price = stock.quantity == 0 ? 0 : dividedRounded(stock.value, stock.quantity);
+  return stock;
+}
+
+int64_t stockAt(app::Statements& sx, const QString& unit, const QString& product, const QDate& date) {
+  store::sql::ResultSet& sum =
+      sx.select({"SELECT SUM(CANTIN)-SUM(CANTOUT) AS STOC", "FROM " + sx.table("Gestiuni.dbf"),
+                 "WHERE GESTIUNE=" + app::quoted(unit) + " AND PRODUS=" + app::quoted(product) +
+                     " AND DATA<=" + dateText(date)});
+  if (sum.isEmpty()) return 0;
+  sum.first();
+  return sum.asNumber("STOC");
+}
+
+void postConsumption(StockCard& card, const ExitEntry& entry) {
+  app::Statements& sx = card.sx();
+  const QString unitOfMeasure = card.rows().back().unitOfMeasure;
+  sx.asOneAction([&] {
+    const QString id = app::CodNou("IDGEST");
+    sx.execute(ledgerInsert(sx, kConsumptionColumns, id, entry, card.product(), entry.explanation, exitAmounts(entry), card.unit(),
+                            unitOfMeasure));
+  });
+  refresh(card);
+}
+
+void postTransfer(StockCard& card, const ExitEntry& entry) {
+  app::Statements& sx = card.sx();
+  const CardRow& last = card.rows().back();
+  const QString product = last.product;
+  const QString unitOfMeasure = card.currentRow().unitOfMeasure;
+  sx.asOneAction([&] {
+    const QString exitId = app::CodNou("IDGEST");
+    sx.execute(ledgerInsert(sx, kTransferColumns, exitId, entry, product, entry.exitExplanation(), exitAmounts(entry), card.unit(),
+                            unitOfMeasure));
+    const QString entryId = app::CodNou("IDGEST");
+    sx.execute(ledgerInsert(sx, kTransferColumns, entryId, entry, product, entry.entryExplanation(card.unit()), entryAmounts(entry),
+                            entry.target, unitOfMeasure));
+  });
+  refresh(card);
+}
+
+bool isReceiptEntry(const CardRow& row) {
+  return store::decimal::parse(row.idcap.toStdString()).value_or(0) >= store::decimal::kScale;
+}
+
+void deleteMovement(StockCard& card) {
+  app::Statements& sx = card.sx();
+  const CardRow row = card.currentRow();
+  sx.asOneAction([&] {
+    sx.execute({"DELETE FROM " + sx.table("Gestiuni.dbf"), "WHERE PRODUS=" + app::quoted(row.product),
+                "AND DOCJUS=" + app::quoted(row.document), "AND DATA=" + dateText(row.date)});
+  });
+  card.reopenLedger();
+  card.selectCard(card.unit(), card.product());
+}
+
+void moveCard(StockCard& card, const QString& target) {
+  app::Statements& sx = card.sx();
+  const QString product = card.currentRow().product;
+  sx.asOneAction([&] {
+    for (const char* file : {"Note.dbf", "Gestiuni.dbf"})
+      sx.execute({"UPDATE " + sx.table(file), "SET GESTIUNE=" + app::quoted(target),
+                  "WHERE GESTIUNE=" + app::quoted(card.unit()), "AND PRODUS=" + app::quoted(product)});
+  });
+  card.reopenProducts();
+  card.reopenLedger();
+}
+
+}  // namespace movements

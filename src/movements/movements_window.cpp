@@ -1,0 +1,279 @@
+// The movements window: layout, the card's grid and the handlers.
+#include "movements/movements_window.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "app/statement_text.h"
+#include "app/windows/entry_fields.h"
+#include "app/windows/input_helpers.h"
+#include "app/windows/load_combo.h"
+#include "movements/movement_actions.h"
+#include "store/decimal.h"
+#include "ui/interaction.h"
+
+namespace movements {
+
+namespace {
+
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+
+QString money(int64_t tenThousandths) { return QString::fromStdString(store::decimal::format(tenThousandths, 2)); }
+
+QList<QStringList> gridRows(const std::vector<CardRow>& rows) {
+  QList<QStringList> out;
+  out.reserve(static_cast<qsizetype>(rows.size()));
+  for (const CardRow& r : rows)
+    out << QStringList{r.document,           r.date.toString("dd.MM.yyyy"), money(r.initialQuantity),
+                       money(r.initialValue), money(r.quantityIn),          money(r.valueIn),
+                       money(r.quantityOut),  money(r.valueOut),            money(r.finalQuantity),
+                       money(r.finalValue),   r.explanation};
+  return out;
+}
+
+}  // namespace
+
+MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWidget* parent)
+    : QDialog(parent), database_(std::move(database)) {
+  setObjectName("TForm32");
+  setWindowTitle("MISCARI");
+  setModal(true);
+  resize(1000, 600);
+  auto* layout = new QVBoxLayout(this);
+  auto* heading = new QLabel("FISE. MISCARI.");
+  heading->setAlignment(Qt::AlignCenter);
+  QFont bold = heading->font();
+  bold.setBold(true);
+  heading->setFont(bold);
+  layout->addWidget(heading);
+
+  comboBox1_ = new QComboBox;
+  comboBox1_->setObjectName("ComboBox1");
+  comboBox2_ = new QComboBox;
+  comboBox2_->setObjectName("ComboBox2");
+  comboBox2_->setEditable(true);
+  comboBox2_->setInsertPolicy(QComboBox::NoInsert);
+  comboBox2_->setCompleter(nullptr);  // the type-ahead over B1 replaces the box's own completion
+  comboBox2_->lineEdit()->setMaxLength(50);
+  app::typeUpperCase(comboBox2_->lineEdit());
+  comboBox2_->lineEdit()->installEventFilter(this);
+  auto* choice = new QHBoxLayout;
+  choice->addWidget(new QLabel("GESTIUNEA"));
+  choice->addWidget(comboBox1_, 1);
+  choice->addWidget(new QLabel("PRODUSUL"));
+  choice->addWidget(comboBox2_, 2);
+  layout->addLayout(choice);
+
+  label1_ = new QLabel("FISA PRODUSULUI :");
+  label1_->setObjectName("Label1");
+  layout->addWidget(label1_);
+  smdbGrid1_ = new ui::DataGrid;
+  smdbGrid1_->setObjectName("SMDBGrid1");
+  smdbGrid1_->setColumns({{"DOCUMENT JUSTIFICATIV"},
+                          {"DIN DATA", Qt::AlignCenter},
+                          {"CANT.", kRight},
+                          {"VAL.", kRight},
+                          {"CANT.", kRight},
+                          {"VAL.", kRight},
+                          {"CANT.", kRight},
+                          {"VAL.", kRight},
+                          {"CANT.", kRight},
+                          {"VAL.", kRight},
+                          {"EXPLICATIE"}});
+  smdbGrid1_->setBands({{2, 2, "STOC INITIAL"}, {4, 2, "INTRARI"}, {6, 2, "IESIRI"}, {8, 2, "STOC FINAL"}});
+  layout->addWidget(smdbGrid1_, 1);
+
+  auto* buttons = new QHBoxLayout;
+  // "Listeaza Fisa" prints through the report engine, which is not there yet.
+  for (QPushButton* button :
+       {addButton("G3", "Listeaza Fisa", "Listeaza Fisa Produsului de mai sus."),
+        addButton("ConvexBtn5", "Muta Fisa", "Muta fisa selectata la alta gestiune."),
+        addButton("ConvexBtn1", "Bon de consum", "Scoate o cantitate din produsul selectat, pe Bon de Consum."),
+        addButton("ConvexBtn2", "Nota de transfer", "Transfer din produsul selectat in alta gestiune."),
+        addButton("ConvexBtn4", "Sterge linia", "Sterge ultima operatiune.")})
+    buttons->addWidget(button);
+  buttons->addStretch();
+  buttons->addWidget(addButton("ConvexBtn3", "Inchide", "Inchide Fise.Miscari."));
+  layout->addLayout(buttons);
+  auto* status = new QStatusBar;
+  status->showMessage("ESC - Iesire");
+  layout->addWidget(status);
+
+  connect(comboBox1_, &QComboBox::currentIndexChanged, this, [this] {
+    if (card_) ui::guarded([this] { ComboBox1Change(); });
+  });
+  connect(comboBox2_, &QComboBox::editTextChanged, this, [this] {
+    if (card_) ui::guarded([this] { ComboBox2Change(); });
+  });
+  connect(smdbGrid1_, &ui::DataGrid::rowChosen, this, [this](int row) {
+    if (card_) card_->setCurrent(row);
+  });
+  connect(button("ConvexBtn1"), &QPushButton::clicked, this, [this] { ConvexBtn1Click(); });
+  connect(button("ConvexBtn2"), &QPushButton::clicked, this, [this] { ConvexBtn2Click(); });
+  connect(button("ConvexBtn4"), &QPushButton::clicked, this, [this] { ConvexBtn4Click(); });
+  connect(button("ConvexBtn5"), &QPushButton::clicked, this, [this] { ConvexBtn5Click(); });
+  connect(button("ConvexBtn3"), &QPushButton::clicked, this, &QDialog::reject);
+}
+
+MovementsWindow::~MovementsWindow() = default;
+
+void MovementsWindow::attachDialogs(ExitDialog& exitDialog, TargetChooser& chooser) {
+  exitDialog_ = &exitDialog;
+  chooser_ = &chooser;
+}
+
+QPushButton* MovementsWindow::addButton(const char* name, const QString& caption, const QString& hint) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QPushButton* MovementsWindow::button(const QString& name) const { return findChild<QPushButton*>(name); }
+
+void MovementsWindow::ArataBonuri() {
+  ui::guarded([this] {
+    card_ = std::make_unique<StockCard>(database_());
+    card_->setEventPump([] { QCoreApplication::processEvents(); });
+    card_->open();
+    comboBox2_->clear();
+    comboBox2_->addItem(" ");
+    listItem_ = " ";
+    comboBox1_->clear();
+    store::Query list(card_->sx().database());
+    app::LoadCombo(list, comboBox1_, card_->sx().database().dataFolder() + "\\Gestiuni.dbf", QString(), "GESTIUNE");
+    ComboBox1Change();
+    comboBox2_->setEditText(QString());
+    SelectFisa();
+    ui::interaction().runDialog(*this);
+  });
+  ui::guarded([this] {
+    if (card_) card_->close();
+  });
+  card_.reset();
+  smdbGrid1_->setRows({}, -1);
+}
+
+void MovementsWindow::ComboBox1Change() {
+  card_->filterUnit(comboBox1_->currentText());
+  SelectFisa();
+}
+
+void MovementsWindow::ComboBox2Change() {
+  store::sql::ResultSet& products = card_->B1();
+  if (!products.isEmpty()) {
+    const QString typed = comboBox2_->currentText().trimmed();
+    if (typed.isEmpty()) {
+      products.first();
+      listItem_ = products.asText("PRODUS");
+    } else {
+      listItem_ = products.locate("PRODUS", typed, true) ? products.asText("PRODUS") : QStringLiteral(" ");
+    }
+  }
+  QCoreApplication::processEvents();
+  SelectFisa();
+}
+
+bool MovementsWindow::ComboBox2KeyDown(int key) {
+  if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+  store::sql::ResultSet& products = card_->B1();
+  if (products.isEmpty()) return true;
+  const bool up = key == Qt::Key_Up;
+  const bool atEdge = up ? products.recordNumber() <= 1 : products.recordNumber() >= products.recordCount();
+  if (!atEdge && comboBox2_->currentText() == products.asText("PRODUS")) up ? products.prior() : products.next();
+  listItem_ = products.asText("PRODUS");
+  comboBox2_->setEditText(listItem_);
+  SelectFisa();
+  return true;
+}
+
+bool MovementsWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (card_ && watched == comboBox2_->lineEdit() && event->type() == QEvent::KeyPress) {
+    bool handled = false;
+    ui::guarded([&] { handled = ComboBox2KeyDown(static_cast<QKeyEvent*>(event)->key()); });
+    return handled;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void MovementsWindow::SelectFisa() {
+  label1_->setText("PRODUSUL : " + comboBox2_->currentText());
+  card_->selectCard(comboBox1_->currentText(), comboBox2_->currentText());
+  showCard();
+}
+
+void MovementsWindow::showCard() {
+  if (!card_) return;
+  smdbGrid1_->setRows(gridRows(card_->rows()), card_->current());
+}
+
+void MovementsWindow::act(const std::function<void()>& handler) {
+  ui::guarded(handler);
+  showCard();
+}
+
+std::optional<CardStock> MovementsWindow::stockForExit(const QString& refusal, QPushButton* button) {
+  const CardStock stock = stockOf(card_->sx(), card_->unit(), card_->product());
+  if (stock.quantity <= 0) {
+    app::HError(refusal + money(stock.quantity) + ".", button);
+    return std::nullopt;
+  }
+  exitDialog_->setStock(stock.quantity, stock.price, stock.value);
+  return stock;
+}
+
+void MovementsWindow::ConvexBtn1Click() {
+  act([this] {
+    if (card_->cardEmpty()) return app::HError("Alegeti mai intai un produs!", comboBox2_);
+    exitDialog_->attach(card_->sx());
+    exitDialog_->setCard(card_->unit(), card_->product(), card_->rows().back().unitOfMeasure);
+    exitDialog_->CurataCampurile();
+    if (!stockForExit("Nu aveti ce da pe consum! Stocul este ", button("ConvexBtn1"))) return;
+    if (!exitDialog_->Adaugare()) return;
+    postConsumption(*card_, exitDialog_->entry());
+  });
+}
+
+void MovementsWindow::ConvexBtn2Click() {
+  act([this] {
+    if (card_->cardEmpty()) return app::HError("Alegeti mai intai un produs!", comboBox2_);
+    exitDialog_->attach(card_->sx());
+    exitDialog_->setCard(card_->unit(), card_->rows().back().product, card_->rows().back().unitOfMeasure);
+    exitDialog_->CurataCampurileTransfer();
+    if (!stockForExit("Nu aveti ce transfera! Stocul este ", button("ConvexBtn2"))) return;
+    if (!exitDialog_->AdaugareTransfer()) return;
+    postTransfer(*card_, exitDialog_->entry());
+  });
+}
+
+void MovementsWindow::ConvexBtn4Click() {
+  act([this] {
+    if (card_->cardEmpty() || card_->current() < 0) return app::HError("Nu aveti ce sterge !", button("ConvexBtn4"));
+    if (isReceiptEntry(card_->currentRow()))
+      return app::HError("Operatiunea aceasta se sterge din Nota de Receptie!", button("ConvexBtn4"));
+    const QString question = "Doriti sa stergeti " + card_->currentRow().document + "?";
+    if (ui::interaction().message(question, "Confirmation", 1) != "DA") return;
+    deleteMovement(*card_);
+  });
+}
+
+void MovementsWindow::ConvexBtn5Click() {
+  act([this] {
+    if (card_->cardEmpty()) return app::HError("Alegeti mai intai un produs!", comboBox2_);
+    if (comboBox1_->count() <= 1) return app::HError("Nu aveti decat o gestiune!", comboBox1_);
+    chooser_->list()->clear();
+    store::Query list(card_->sx().database());
+    app::LoadCombo(list, chooser_->list(), card_->sx().database().dataFolder() + "\\Note.dbf",
+                   "GESTIUNE<>" + app::quoted(card_->unit()), "GESTIUNE");
+    if (!chooser_->Alege()) return;
+    moveCard(*card_, chooser_->list()->currentText());
+    ComboBox2Change();
+  });
+}
+
+}  // namespace movements

@@ -1,0 +1,47 @@
+// The target unit chooser.
+#include "movements/target_chooser.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/interaction.h"
+
+namespace movements {
+
+TargetChooser::TargetChooser(QWidget* parent) : QDialog(parent) {
+  setObjectName("TGesSelect");
+  setWindowTitle("Transfer Fisa");
+  setModal(true);
+  comboBox1_ = new QComboBox;
+  comboBox1_->setObjectName("ComboBox1");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel("Transfera in gestiunea"));
+  layout->addWidget(comboBox1_);
+  auto* move = new QPushButton("TRANSFERA FISA");
+  move->setObjectName("BitBtn1");
+  auto* cancel = new QPushButton("RENUNT");
+  cancel->setObjectName("BitBtn2");
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {move, cancel}) {
+    button->setAutoDefault(false);
+    buttons->addWidget(button);
+  }
+  layout->addLayout(buttons);
+  connect(move, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool TargetChooser::Alege() {
+  accepted_ = false;
+  ui::interaction().runDialog(*this);
+  return accepted_;
+}
+
+void TargetChooser::BitBtn1Click() {
+  accepted_ = true;
+  accept();
+}
+
+}  // namespace movements

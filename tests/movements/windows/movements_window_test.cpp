@@ -1,0 +1,284 @@
+// The movements window through its handlers, with scripted dialogs.
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/counters.h"
+#include "app/shell.h"
+#include "movements/exit_dialog.h"
+#include "movements/movements_window.h"
+#include "movements/target_chooser.h"
+#include "movements_fixture.h"
+#include "ui/balloon.h"
+#include "ui/scripted_interaction.h"
+
+namespace movements::testing {
+namespace {
+
+class MovementsWindowTest : public MovementsFixture {
+ protected:
+  void SetUp() override {
+    MovementsFixture::SetUp();
+    window = std::make_unique<MovementsWindow>([this]() -> store::Database& { return *database; });
+    window->attachDialogs(exitDialog, chooser);
+  }
+  void TearDown() override {
+    EXPECT_TRUE(script.finished()) << script.failures().join("; ").toStdString() << " pending: "
+                                   << script.pending().join(", ").toStdString();
+    window.reset();
+    MovementsFixture::TearDown();
+  }
+  // Queues `answers` for the dialogs and questions the steps will meet,
+  // then opens the window and runs `steps` while it is shown.
+  void open(const std::function<void()>& steps, const std::function<void()>& answers = [] {}) {
+    script.answerDialog([steps](QDialog&) {
+      steps();
+      return false;
+    });
+    answers();
+    window->ArataBonuri();
+  }
+  void type(const QString& text) { window->productBox()->setEditText(text); }
+  // The entry dialog answered: `quantity` typed, then `value` when given, then MEMOREAZA.
+  void answerExit(const QString& quantity, const QString& value = QString(), const QString& target = QString()) {
+    script.answerDialog([=, this](QDialog&) {
+      exitDialog.quantityEdit()->setText(quantity);
+      exitDialog.Edit2Change();
+      if (!value.isNull()) exitDialog.valueEdit()->setText(value);
+      if (!target.isNull()) exitDialog.targetBox()->setCurrentText(target);
+      exitDialog.B11Click();
+      return exitDialog.result() == QDialog::Accepted;
+    });
+  }
+  static QString balloon() { return ui::Balloon::current() ? ui::Balloon::current()->message() : QString(); }
+  QStringList shownProducts() {
+    QStringList out;
+    for (const CardRow& row : window->card().rows()) out << row.product + "@" + row.unit;
+    return out;
+  }
+
+  ui::ScriptedInteraction script;
+  ExitDialog exitDialog;
+  TargetChooser chooser;
+  std::unique_ptr<MovementsWindow> window;
+};
+
+TEST_F(MovementsWindowTest, ArrowKeysWalkFromAPrefixThroughTheUnitsProducts) {
+  ledger(1, "01.03.2006", "A", "CEAPA", "2", "2", "0", "0");
+  ledger(2, "01.03.2006", "A", "CEAI", "1", "1", "0", "0");
+  ledger(3, "01.03.2006", "A", "ZAHAR", "1", "1", "0", "0");
+  open([&] {
+    EXPECT_EQ(window->unitBox()->currentText(), "A");
+    type("CE");
+    EXPECT_TRUE(window->card().cardEmpty());
+    QLineEdit* edit = window->productBox()->lineEdit();
+    QTest::keyClick(edit, Qt::Key_Down);
+    EXPECT_EQ(window->productBox()->currentText(), "CEAI");
+    EXPECT_EQ(shownProducts(), QStringList{"CEAI@A"});
+    EXPECT_EQ(window->productLabel()->text(), "PRODUSUL : CEAI");
+    QTest::keyClick(edit, Qt::Key_Down);
+    EXPECT_EQ(shownProducts(), QStringList{"CEAPA@A"});
+    QTest::keyClick(edit, Qt::Key_Up);
+    EXPECT_EQ(shownProducts(), QStringList{"CEAI@A"});
+    QTest::keyClick(edit, Qt::Key_Up);  // at the first product it stays
+    EXPECT_EQ(window->productBox()->currentText(), "CEAI");
+  });
+}
+
+TEST_F(MovementsWindowTest, SwitchingUnitsKeepsTheProductAndTheGridShowsTheBands) {
+  ledger(1, "01.03.2006", "A", "CEAI", "10", "25", "0", "0");
+  ledger(2, "01.03.2006", "B", "CEAI", "0", "0", "3", "6");
+  open([&] {
+    type("CEAI");
+    window->unitBox()->setCurrentText("B");
+    EXPECT_EQ(shownProducts(), QStringList{"CEAI@B"});
+    ui::DataGrid* grid = window->grid();
+    ASSERT_EQ(grid->rowCount(), 1);
+    EXPECT_EQ(grid->item(0, 9)->text(), "-6.00");
+    EXPECT_EQ(grid->bandTitle(8), "STOC FINAL");
+    EXPECT_EQ(grid->bandTitle(2), "STOC INITIAL");
+  });
+}
+
+TEST_F(MovementsWindowTest, ConsumptionThroughTheDialogPostsAndAdvancesTheNumber) {
+  ledger(1, "01.03.2006", "A", "CEAI", "10", "25", "0", "0", 1);
+  open([&] {
+    type("CEAI");
+    window->ConvexBtn1Click();
+    EXPECT_EQ(exitDialog.valueEdit()->text(), "10.00");
+    EXPECT_EQ(exitDialog.windowTitle(), "Bon de Consum");
+    EXPECT_EQ(window->grid()->rowCount(), 2);
+    EXPECT_EQ(window->grid()->item(1, 8)->text(), "6.00");
+    EXPECT_EQ(window->grid()->item(1, 9)->text(), "15.00");
+  }, [&] {
+    answerExit("4");
+  });
+  EXPECT_EQ(ledgerRows({"DOCJUS", "CANTOUT", "VALOUT"}).at(1), "DOCJUS=Bon Consum nr.1 CANTOUT=4 VALOUT=10");
+  EXPECT_EQ(app::CodExistent("BonConsum"), "2");
+}
+
+TEST_F(MovementsWindowTest, WholeStockNeedsTheWholeValue) {
+  ledger(1, "01.03.2006", "A", "CEAI", "3", "10", "0", "0", 1);
+  open([&] {
+    type("CEAI");
+    window->ConvexBtn1Click();
+    EXPECT_TRUE(window->card().rows().back().finalValue == 0);
+  }, [&] {
+    script.answerDialog([&](QDialog&) {
+      EXPECT_EQ(exitDialog.display("Label16")->text(), "3.33");
+      exitDialog.quantityEdit()->setText("3");
+      exitDialog.Edit2Change();
+      EXPECT_EQ(exitDialog.valueEdit()->text(), "9.99");
+      exitDialog.B11Click();
+      EXPECT_EQ(balloon(), "Valoare incorecta!");
+      EXPECT_NE(exitDialog.result(), QDialog::Accepted);
+      exitDialog.valueEdit()->setText("10.00");
+      exitDialog.B11Click();
+      return exitDialog.result() == QDialog::Accepted;
+    });
+  });
+}
+
+TEST_F(MovementsWindowTest, OldDateAsksAndNoMeansNotSaved) {
+  ledger(1, "01.01.2000", "A", "CEAI", "10", "25", "0", "0", 1);
+  open([&] {
+    type("CEAI");
+    window->ConvexBtn1Click();
+    window->ConvexBtn1Click();
+  }, [&] {
+    script.answerDialog([&](QDialog&) {
+      exitDialog.datePicker()->setDate(QDate::currentDate().addDays(-31));
+      exitDialog.quantityEdit()->setText("1");
+      exitDialog.Edit2Change();
+      exitDialog.B11Click();  // 31 days back: no question
+      EXPECT_EQ(exitDialog.result(), QDialog::Accepted);
+      return false;
+    });
+    script.answerDialog([&](QDialog&) {
+      exitDialog.datePicker()->setDate(QDate::currentDate().addDays(-32));
+      exitDialog.quantityEdit()->setText("1");
+      exitDialog.Edit2Change();
+      exitDialog.B11Click();
+      return false;
+    });
+    script.answerMessage("NU");
+  });
+  ASSERT_EQ(script.shown().size(), 4u);
+  EXPECT_EQ(script.shown()[3].what, "message");
+  EXPECT_EQ(script.shown()[3].text, "Data e cam veche!\r\nContinuam totusi ?");
+  EXPECT_EQ(ledgerRows({"IDGEST"}).size(), 2);  // the exit dated 31 days back only
+}
+
+TEST_F(MovementsWindowTest, NoStockRefusesBothExits) {
+  ledger(1, "01.03.2006", "A", "CEAI", "1", "1", "0", "0", 1);
+  ledger(2, "02.03.2006", "A", "CEAI", "0", "0", "1", "1");
+  open([&] {
+    type("CEAI");
+    window->ConvexBtn1Click();
+    EXPECT_EQ(balloon(), "Nu aveti ce da pe consum! Stocul este 0.00.");
+    window->ConvexBtn2Click();
+    EXPECT_EQ(balloon(), "Nu aveti ce transfera! Stocul este 0.00.");
+    type("");
+    window->ConvexBtn1Click();
+    EXPECT_EQ(balloon(), "Alegeti mai intai un produs!");
+    window->ConvexBtn4Click();
+    EXPECT_EQ(balloon(), "Nu aveti ce sterge !");
+  });
+}
+
+TEST_F(MovementsWindowTest, TransferThenDeleteFromTheTargetAndReceiptEntriesStay) {
+  ledger(1, "01.03.2006", "A", "CEAI", "10", "25", "0", "0", 1);
+  ledger(2, "01.03.2006", "B", "CAFEA", "1", "1", "0", "0", 2);
+  receiptLine(1, "A", "CEAI");
+  receiptLine(2, "B", "CAFEA");
+  app::SetCod("IDGEST", "10");
+  open([&] {
+    type("CEAI");
+    window->grid()->selectRow(0);
+    window->ConvexBtn4Click();
+    EXPECT_EQ(balloon(), "Operatiunea aceasta se sterge din Nota de Receptie!");
+    window->ConvexBtn2Click();
+    EXPECT_EQ(exitDialog.windowTitle(), "Bon de Transfer");
+    EXPECT_EQ(ledgerRows({"IDGEST", "GESTIUNE", "EXPLIC"}).at(3), "IDGEST=11 GESTIUNE=B EXPLIC=Transfer de la A.");
+    window->unitBox()->setCurrentText("B");
+    EXPECT_EQ(shownProducts(), QStringList{"CEAI@B"});
+    window->ConvexBtn4Click();
+    EXPECT_TRUE(window->card().cardEmpty());
+  }, [&] {
+    answerExit("6", "15.00", "B");
+    script.answerMessage("DA");
+  });
+  EXPECT_EQ(script.shown().back().text, "Doriti sa stergeti Nota de Transfer nr.1?");
+  EXPECT_EQ(ledgerRows({"IDGEST"}), (QStringList{"IDGEST=1", "IDGEST=2"}));
+}
+
+TEST_F(MovementsWindowTest, MutaFisaMovesTheCardToTheChosenUnit) {
+  ledger(1, "01.03.2006", "A", "CEAI", "10", "25", "0", "0", 1);
+  ledger(2, "01.03.2006", "B", "CAFEA", "1", "1", "0", "0", 2);
+  receiptLine(1, "A", "CEAI");
+  receiptLine(2, "B", "CAFEA");
+  open([&] {
+    type("CEAI");
+    window->ConvexBtn5Click();
+    EXPECT_TRUE(window->card().cardEmpty());
+    window->unitBox()->setCurrentText("B");
+    EXPECT_EQ(shownProducts(), QStringList{"CEAI@B"});
+  }, [&] {
+    script.answerDialog([&](QDialog&) {
+      EXPECT_EQ(chooser.list()->count(), 1);
+      chooser.BitBtn1Click();
+      return true;
+    });
+  });
+}
+
+TEST_F(MovementsWindowTest, OnlyOneUnitRefusesTheMove) {
+  ledger(1, "01.03.2006", "A", "CEAI", "10", "25", "0", "0", 1);
+  open([&] {
+    type("CEAI");
+    window->ConvexBtn5Click();
+    EXPECT_EQ(balloon(), "Nu aveti decat o gestiune!");
+  });
+}
+
+TEST_F(MovementsWindowTest, AFailedTransferSaysNothingWasSaved) {
+  ledger(1, "01.03.2006", "A", "CEAI", "10", "25", "0", "0", 1);
+  receiptLine(1, "B", "CAFEA");
+  app::SetCod("IDGEST", "2147483646");
+  open([&] {
+    type("CEAI");
+    window->ConvexBtn2Click();
+    EXPECT_EQ(window->grid()->rowCount(), 1);
+  }, [&] {
+    answerExit("1", QString(), "B");
+    script.expectErrorBox();
+  });
+  EXPECT_TRUE(script.shown().back().text.endsWith(app::kNothingSaved));
+  EXPECT_EQ(ledgerRows({"IDGEST"}), QStringList{"IDGEST=1"});
+}
+
+TEST(ShellMovementsTest, FiseMiscariOpensTheMovementsWindow) {
+  QTemporaryDir home;
+  qputenv("VARNELA_HOME", home.path().toUtf8());
+  ui::ScriptedInteraction script;
+  {
+    app::Shell shell;
+    shell.openStore();
+    store::Query sx(shell.database());
+    store::CreazaBaze(sx, app::dataFolder());
+    shell.admin().setUnlocked(true);
+    QString caption;
+    script.answerDialog([&](QDialog& dialog) {
+      caption = dialog.windowTitle();
+      return false;
+    });
+    shell.mainWindow().button("ToolButton6")->click();
+    EXPECT_EQ(caption, "MISCARI");
+    EXPECT_FALSE(QFile::exists(app::programFolder() + "/GesT.dbf"));
+  }
+  EXPECT_TRUE(script.finished()) << script.failures().join("; ").toStdString();
+  qunsetenv("VARNELA_HOME");
+}
+
+}  // namespace
+}  // namespace movements::testing
