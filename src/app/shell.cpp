@@ -36,6 +36,7 @@ Shell::Shell() {
   exitDialog_ = std::make_unique<movements::ExitDialog>();
   targetChooser_ = std::make_unique<movements::TargetChooser>();
   movements_->attachDialogs(*exitDialog_, *targetChooser_);
+  movements_->attachPrintout(*listari_, [this] { return admin_->institution(); });
   main_->attachAdmin(*admin_);
   main_->setOpener("ToolButton4", [this] { ui::interaction().runDialog(*backup_); });
   main_->setOpener("ToolButton12", [this] { receiptNotes_->ArataNote(); });

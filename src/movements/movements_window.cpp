@@ -13,6 +13,7 @@
 #include "app/windows/input_helpers.h"
 #include "app/windows/load_combo.h"
 #include "movements/movement_actions.h"
+#include "reports/report_preview.h"
 #include "store/decimal.h"
 #include "ui/interaction.h"
 
@@ -88,7 +89,6 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
   layout->addWidget(smdbGrid1_, 1);
 
   auto* buttons = new QHBoxLayout;
-  // "Listeaza Fisa" prints through the report engine, which is not there yet.
   for (QPushButton* button :
        {addButton("G3", "Listeaza Fisa", "Listeaza Fisa Produsului de mai sus."),
         addButton("ConvexBtn5", "Muta Fisa", "Muta fisa selectata la alta gestiune."),
@@ -116,6 +116,7 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
   connect(button("ConvexBtn2"), &QPushButton::clicked, this, [this] { ConvexBtn2Click(); });
   connect(button("ConvexBtn4"), &QPushButton::clicked, this, [this] { ConvexBtn4Click(); });
   connect(button("ConvexBtn5"), &QPushButton::clicked, this, [this] { ConvexBtn5Click(); });
+  connect(button("G3"), &QPushButton::clicked, this, [this] { ui::guarded([this] { G3Click(); }); });
   connect(button("ConvexBtn3"), &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -124,6 +125,28 @@ MovementsWindow::~MovementsWindow() = default;
 void MovementsWindow::attachDialogs(ExitDialog& exitDialog, TargetChooser& chooser) {
   exitDialog_ = &exitDialog;
   chooser_ = &chooser;
+}
+
+void MovementsWindow::attachPrintout(reports::TLISTARI& listari, std::function<QString()> institution) {
+  listari_ = &listari;
+  institution_ = std::move(institution);
+}
+
+void MovementsWindow::G3Click() {
+  if (!card_ || card_->cardEmpty()) {
+    app::HError("Alegeti mai intai un produs!", button("G3"));
+    return;
+  }
+  const QString layout = "LFisaProd";
+  listari_->setCaption(layout, "QRLabel18", institution_());
+  listari_->setCaption(layout, "QRLabel12", "Gestiunea : " + comboBox1_->currentText());
+  listari_->setCaption(layout, "QRLabel19", QDate::currentDate().toString("dd.MM.yyyy"));
+  listari_->setCaption(layout, "QRLabel21", "Produsul : " + comboBox2_->currentText());
+  // The card's rows as they stand in GesT.dbf, in their file order.
+  store::Query tx(database_());
+  tx.add("SELECT * FROM " + app::quoted(card_->cardFile()));
+  tx.open();
+  reports::previewReport(listari_->layout(layout), tx.rows());
 }
 
 QPushButton* MovementsWindow::addButton(const char* name, const QString& caption, const QString& hint) {

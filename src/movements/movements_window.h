@@ -22,6 +22,7 @@
 #include "movements/movement_actions.h"
 #include "movements/stock_card.h"
 #include "movements/target_chooser.h"
+#include "reports/listari.h"
 #include "ui/data_grid.h"
 
 namespace movements {
@@ -34,6 +35,8 @@ class MovementsWindow : public QDialog {
   // The entry dialog and the chooser, created after this window.
   // REQUIRES: called before ArataBonuri.
   void attachDialogs(ExitDialog& exitDialog, TargetChooser& chooser);
+  // The layouts "Listeaza Fisa" prints with, and the institution name it puts on them.
+  void attachPrintout(reports::TLISTARI& listari, std::function<QString()> institution);
 
   void ArataBonuri();
   void SelectFisa();
@@ -45,6 +48,7 @@ class MovementsWindow : public QDialog {
   void ConvexBtn2Click();  // transfer note
   void ConvexBtn4Click();  // delete the selected movement
   void ConvexBtn5Click();  // move the card
+  void G3Click();          // print the card
 
   // REQUIRES: the window is open (between ArataBonuri's start and end).
   StockCard& card() { return *card_; }
@@ -67,6 +71,8 @@ class MovementsWindow : public QDialog {
   std::optional<CardStock> stockForExit(const QString& refusal, QPushButton* button);
 
   std::function<store::Database&()> database_;
+  reports::TLISTARI* listari_ = nullptr;
+  std::function<QString()> institution_;
   ExitDialog* exitDialog_ = nullptr;
   TargetChooser* chooser_ = nullptr;
   std::unique_ptr<StockCard> card_;

@@ -9,6 +9,8 @@
 #include "movements/movements_window.h"
 #include "movements/target_chooser.h"
 #include "movements_fixture.h"
+#include "reports/listari.h"
+#include "reports/preview_window.h"
 #include "ui/balloon.h"
 #include "ui/scripted_interaction.h"
 
@@ -98,6 +100,33 @@ TEST_F(MovementsWindowTest, SwitchingUnitsKeepsTheProductAndTheGridShowsTheBands
     EXPECT_EQ(grid->bandTitle(8), "STOC FINAL");
     EXPECT_EQ(grid->bandTitle(2), "STOC INITIAL");
   });
+}
+
+// "Listeaza Fisa" without a card gives its balloon; with one it fills the four
+// captions and previews the card's rows with their stocks and totals.
+TEST_F(MovementsWindowTest, ListeazaFisaPrintsTheCard) {
+  reports::TLISTARI listari;
+  window->attachPrintout(listari, [] { return QString("SCOALA NR. 1"); });
+  ledger(1, "01.03.2006", "A", "CEAI", "10", "25", "0", "0", 1);
+  ledger(2, "02.03.2006", "A", "CEAI", "0", "0", "4", "10");
+  ledger(3, "03.03.2006", "A", "CEAI", "0", "0", "6", "15");
+  QStringList printed;
+  open([&] {
+    window->button("G3")->click();
+    EXPECT_EQ(balloon(), "Alegeti mai intai un produs!");
+    type("CEAI");
+    window->button("G3")->click();
+  }, [&] {
+    script.answerPreview([&](QDialog& dialog) {
+      printed = dynamic_cast<reports::PreviewWindow&>(dialog).document().texts(0);
+    });
+  });
+  EXPECT_EQ(listari.caption("LFisaProd", "QRLabel18"), "SCOALA NR. 1");
+  EXPECT_EQ(listari.caption("LFisaProd", "QRLabel12"), "Gestiunea : A");
+  EXPECT_EQ(listari.caption("LFisaProd", "QRLabel19"), QDate::currentDate().toString("dd.MM.yyyy"));
+  EXPECT_EQ(listari.caption("LFisaProd", "QRLabel21"), "Produsul : CEAI");
+  for (const char* text : {"01.03.2006", "10.00", "6.00", "0.00", "25.00", "15.00", "Produsul : CEAI"})
+    EXPECT_TRUE(printed.contains(text)) << text << " in " << printed.join(" | ").toStdString();
 }
 
 TEST_F(MovementsWindowTest, ConsumptionThroughTheDialogPostsAndAdvancesTheNumber) {
