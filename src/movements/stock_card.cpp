@@ -69,6 +69,13 @@ void StockCard::selectCard(const QString& unit, const QString& product) {
 
 void StockCard::CreazaFisa() {
   if (rebuilds_++ != 0) return;
+  // The guard is released however the rebuild ends: a failed one (a stock
+  // too large for the card's columns, a file that cannot be written) must
+  // not leave the card frozen until the window is opened again.
+  struct Release {
+    int& counter;
+    ~Release() { counter = 0; }
+  } release{rebuilds_};
   rows_.clear();
   current_ = -1;
   const QString file = cardFile();
@@ -115,7 +122,6 @@ void StockCard::CreazaFisa() {
   if (!records.empty()) sx_.database().insertRows(file, records);
   current_ = rows_.empty() ? -1 : static_cast<int>(rows_.size()) - 1;
   if (pump_) pump_();
-  rebuilds_ = 0;
 }
 
 }  // namespace movements

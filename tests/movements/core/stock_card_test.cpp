@@ -1,6 +1,7 @@
 // The stock card: its rows, running stock, order and the GesT.dbf it writes.
 #include <QFile>
 
+#include "store/error.h"
 #include "movements_fixture.h"
 #include "store/decimal.h"
 #include "store/sql/result_set.h"
@@ -108,6 +109,19 @@ TEST_F(StockCardTest, RebuildAskedForDuringARebuildDoesNothing) {
   card->selectCard("A", "CEAI");
   EXPECT_EQ(takeSent().filter("CREATE TABLE").size(), 1);
   EXPECT_FALSE(card->rebuilding());
+  EXPECT_EQ(card->rows().size(), 1u);
+}
+
+// A stock too large for the card's columns fails the rebuild with a clear
+// error; the card can still be rebuilt afterwards.
+TEST_F(StockCardTest, FailedRebuildReleasesTheGuard) {
+  ledger(1, "01.03.2006", "A", "CEAI", "6000000", "1", "0", "0");
+  ledger(2, "02.03.2006", "A", "CEAI", "6000000", "1", "0", "0");
+  ledger(3, "01.03.2006", "A", "PIX", "1", "1", "0", "0");
+  card->open();
+  EXPECT_THROW(card->selectCard("A", "CEAI"), store::StoreError);
+  EXPECT_FALSE(card->rebuilding());
+  card->selectCard("A", "PIX");
   EXPECT_EQ(card->rows().size(), 1u);
 }
 
