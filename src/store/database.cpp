@@ -59,10 +59,10 @@ dbase::DbfTable* Database::cachedTable(const QString& path) {
 const dbase::TableImage& Database::image(const QString& path) { return table(path).image(); }
 
 template <typename Change>
-void Database::inTransaction(Change&& change) {
+void Database::inTransaction(const QString& path, Change&& change) {
   bool own = !journal_.active();
   int64_t savepoint = own ? 0 : journal_.savepoint();
-  if (own) journal_.begin();
+  if (own) journal_.begin(QFileInfo(path).absolutePath() == dataFolder_);
   try {
     change();
   } catch (...) {
@@ -119,28 +119,28 @@ void Database::release(const QString& path, bool exclusive) {
 void Database::createTable(const QString& path, const dbase::FieldList& fields) {
   QString resolved = resolvePath(path);
   if (QFileInfo::exists(resolved)) throw StoreError("table already exists: " + shown(resolved));
-  inTransaction([&] { dbase::DbfTable::create(journal_, resolved, fields); });
+  inTransaction(resolved, [&] { dbase::DbfTable::create(journal_, resolved, fields); });
   tables_.erase(resolved);
 }
 
 void Database::createIndex(const std::string& tag, const QString& path, const std::string& column) {
   dbase::DbfTable& target = table(path);
-  inTransaction([&] { target.createIndex(journal_, tag, column); });
+  inTransaction(target.path(), [&] { target.createIndex(journal_, tag, column); });
 }
 
 void Database::insertRows(const QString& path, const std::vector<std::vector<Value>>& rows) {
   dbase::DbfTable& target = table(path);
-  inTransaction([&] { target.insertRows(journal_, rows); });
+  inTransaction(target.path(), [&] { target.insertRows(journal_, rows); });
 }
 
 void Database::updateRows(const QString& path, const std::vector<dbase::RowChange>& changes) {
   dbase::DbfTable& target = table(path);
-  inTransaction([&] { target.updateRows(journal_, changes); });
+  inTransaction(target.path(), [&] { target.updateRows(journal_, changes); });
 }
 
 void Database::deleteRows(const QString& path, const std::vector<uint32_t>& rows) {
   dbase::DbfTable& target = table(path);
-  inTransaction([&] { target.deleteRows(journal_, rows); });
+  inTransaction(target.path(), [&] { target.deleteRows(journal_, rows); });
 }
 
 }  // namespace store

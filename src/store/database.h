@@ -69,8 +69,11 @@ class Database : public sql::Catalog {
 
  private:
   // Runs `change` inside the open transaction, or inside one of its own.
+  // Runs `change` to the file `path` inside the open transaction, or inside
+  // one of its own; that one waits for the disk only for files in the Data
+  // folder (the program's scratch tables are made anew on every use).
   template <typename Change>
-  void inTransaction(Change&& change);
+  void inTransaction(const QString& path, Change&& change);
 
   QString dataFolder_;
   bool recovered_ = false;

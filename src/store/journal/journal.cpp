@@ -191,6 +191,7 @@ struct Journal::State {
   std::set<std::tuple<QString, int64_t, int64_t>> rangesSaved;
   std::set<QString> changedFiles;
   std::set<QString> derivedFiles;  // kept across transactions
+  bool durable = true;
   int backups = 0;
 
   void append(char kind, const QString& file, const std::string& payload) {
@@ -226,10 +227,15 @@ struct Journal::State {
     forgetSaved();
     changedFiles.clear();
     backups = 0;
+    durable = true;
   }
 
   void sync() {
     if (!dirty) return;
+    if (!durable) {
+      dirty = false;
+      return;
+    }
     if (::fdatasync(fd) != 0) throw StoreError(systemError("cannot sync", path));
     dirty = false;
   }
@@ -264,28 +270,31 @@ bool Journal::recover(const QString& directory) {
 
 bool Journal::active() const { return state_->fd >= 0; }
 
-void Journal::begin() {
+void Journal::begin(bool durable) {
   State& s = *state_;
+  s.durable = durable;
   s.fd = ::open(QFile::encodeName(s.path).constData(), O_RDWR | O_CREAT | O_TRUNC, 0644);
   if (s.fd < 0) throw StoreError(systemError("cannot create the journal", s.path));
   writeAll(s.fd, kMagic, kMagicLength, 0, s.path);
   s.size = static_cast<int64_t>(kMagicLength);
   s.dirty = true;
   s.sync();
-  syncDirectoryOf(s.path);
+  if (s.durable) syncDirectoryOf(s.path);
 }
 
 void Journal::commit() {
   State& s = *state_;
-  for (const QString& file : s.changedFiles)
-    if (!s.derivedFiles.count(file)) syncFile(file);
-  for (const QString& file : s.created) syncDirectoryOf(file);
+  if (s.durable) {
+    for (const QString& file : s.changedFiles)
+      if (!s.derivedFiles.count(file)) syncFile(file);
+    for (const QString& file : s.created) syncDirectoryOf(file);
+  }
   ::close(s.fd);
   s.fd = -1;
   std::vector<Record> records = readRecords(s.path);
   if (::unlink(QFile::encodeName(s.path).constData()) != 0)
     throw StoreError(systemError("cannot remove the journal", s.path));
-  syncDirectoryOf(s.path);
+  if (s.durable) syncDirectoryOf(s.path);
   removeBackups(records);
   s.endTransaction();
 }

@@ -36,7 +36,10 @@ class Journal {
   static bool recover(const QString& directory);
 
   bool active() const;
-  void begin();     // REQUIRES: !active()
+  // A transaction that is not `durable` is undone the same way while the
+  // process runs, but nothing waits for the disk: for scratch tables that
+  // are made anew on every use.
+  void begin(bool durable = true);  // REQUIRES: !active()
   void commit();    // REQUIRES: active()
   void rollback();  // REQUIRES: active()
 
