@@ -2,8 +2,6 @@
 #include "store/index_rebuild.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "store/error.h"
@@ -19,15 +17,7 @@ void RemoveIndex(Database& database, const QString& tablePath) {
     return;
   }
   database.forget(path);
-  QFile table(path);
-  if (!table.open(QIODevice::ReadWrite)) return;
-  constexpr qint64 kIndexFlagOffset = 28;
-  if (!table.seek(kIndexFlagOffset) || table.write("\0", 1) != 1)
-    throw StoreError("cannot clear the index flag of " + QDir::toNativeSeparators(path).toStdString() + ": " +
-                     table.errorString().toStdString());
-  table.close();
-  QFile::remove(Database::resolvePath(tablePath.left(tablePath.size() - 4) + ".mdx"));
-  QCoreApplication::processEvents();
+  if (dbase::DbfTable::detachProductionIndex(path)) QCoreApplication::processEvents();
 }
 
 bool CreazaIndex(Query& sx, const QString& tablePath, const QString& column) {

@@ -307,13 +307,23 @@ void DbfTable::createIndex(journal::Journal& journal, const std::string& tag, co
   noteOwnWrite(today);
 }
 
+bool DbfTable::detachProductionIndex(const QString& tablePath) {
+  QFile file(tablePath);
+  if (!file.open(QIODevice::ReadWrite)) return false;
+  if (!file.seek(layout::kMdxFlagAt) || file.write("\0", 1) != 1)
+    fail(QFileInfo(tablePath).fileName(), "cannot clear the index flag: " + file.errorString().toStdString());
+  file.close();
+  const QFileInfo info(tablePath);
+  const QDir folder = info.dir();
+  // Files copied from DOS may be named "GESTIUNI.MDX"; name filters ignore case.
+  for (const QString& index : folder.entryList({info.completeBaseName() + ".mdx"}, QDir::Files))
+    QFile::remove(folder.filePath(index));
+  return true;
+}
+
 void DbfTable::detachProductionIndex() {
   mdx_.reset();
-  QFile file(path_);
-  if (!file.open(QIODevice::ReadWrite) || !file.seek(layout::kMdxFlagAt) || file.write("\0", 1) != 1)
-    fail(fileName(), "cannot clear the index flag: " + file.errorString().toStdString());
-  file.close();
-  QFile::remove(productionIndexPath());
+  if (!detachProductionIndex(path_)) fail(fileName(), "cannot open the table to clear its index flag");
   image_->header.mdxFlag = 0;
   stamp_.reset();
   if (auto now = DiskStamp::ofFile(path_)) stamp_ = std::make_unique<DiskStamp>(*now);

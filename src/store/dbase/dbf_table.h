@@ -73,6 +73,9 @@ class DbfTable {
   // Clears byte 28 and deletes the production .mdx, keeping the image (the
   // records do not change). Part of the index rebuild, outside transactions.
   void detachProductionIndex();
+  // The same byte work on a table that is not loaded: false, and nothing
+  // done, when the file cannot be opened for writing; a failed write throws.
+  static bool detachProductionIndex(const QString& tablePath);
 
   // Drops deleted records and rebuilds the tag of every flagged field,
   // writing new files renamed over the old ones; keeps bytes 28 and 29. Does
