@@ -1,0 +1,32 @@
+// The frame the six report windows share: the caption "Rapoarte", the bold
+// heading, the body each window fills, the named buttons and the status bar
+// "ESC - Iesire". Esc closes the window (a modal dialog's own key).
+#pragma once
+
+#include <QDialog>
+#include <QPushButton>
+#include <QString>
+#include <QVBoxLayout>
+
+namespace reports {
+
+class ReportWindow : public QDialog {
+  Q_OBJECT
+ public:
+  ReportWindow(const char* objectName, const QString& heading, QWidget* parent = nullptr);
+
+  // The button called `name`; nullptr when there is none.
+  QPushButton* button(const QString& name) const;
+
+ protected:
+  // The body between the heading and the status bar.
+  QVBoxLayout* body() const { return body_; }
+  // A push button named `name`, not a default button (Enter stays with the
+  // grid and the lists).
+  QPushButton* addButton(const char* name, const QString& caption, const QString& hint);
+
+ private:
+  QVBoxLayout* body_;
+};
+
+}  // namespace reports
