@@ -42,8 +42,13 @@ QString QtInteraction::saveFileName(const QString& caption, const QString& folde
 
 bool QtInteraction::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
-void QtInteraction::preview(QDialog& previewWindow) {
+void QtInteraction::preview(QDialog& previewWindow, const std::function<void()>& prepare) {
   previewWindow.setWindowState(previewWindow.windowState() | Qt::WindowMaximized);
+  // Shown modal before the pages exist, so the user sees the generation's
+  // progress; exec() then keeps it modal until it is closed.
+  previewWindow.setWindowModality(Qt::ApplicationModal);
+  previewWindow.show();
+  prepare();
   previewWindow.exec();
 }
 

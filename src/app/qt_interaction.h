@@ -23,7 +23,7 @@ class QtInteraction : public ui::Interaction {
   QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
                        const QString& defaultSuffix) override;
   bool runDialog(QDialog& dialog) override;
-  void preview(QDialog& previewWindow) override;
+  void preview(QDialog& previewWindow, const std::function<void()>& prepare) override;
   void beep() override;
 
  private:

@@ -46,7 +46,8 @@ QStringList wrapped(const QString& text, const Font& font, double maxWidth) {
 
 class Generator {
  public:
-  Generator(const Layout& layout, ResultSet& rows) : layout_(layout), rows_(rows) {
+  Generator(const Layout& layout, ResultSet& rows, const Progress& progress)
+      : layout_(layout), rows_(rows), progress_(progress) {
     document_.title = layout.title;
     document_.pageWidth = layout.pageWidth();
     document_.pageHeight = layout.pageHeight();
@@ -62,6 +63,8 @@ class Generator {
     const Band* groupHeader = layout_.band(BandKind::GroupHeader);
     QString previousGroup;
     bool any = false;
+    const int total = rows_.recordCount();
+    report(0);
     for (rows_.first(); !rows_.eof(); rows_.next()) {
       if (grouped && groupHeader && !groupHeader->groupField.isEmpty()) {
         const QString group = rows_.asText(groupHeader->groupField.toStdString());
@@ -75,14 +78,23 @@ class Generator {
       ++recordNumber_;
       print(grouped ? BandKind::SubDetail : BandKind::Detail);
       feedSums();
+      if (total > 0) report(static_cast<int>(int64_t(recordNumber_) * 100 / total));
     }
     if (grouped && any) print(BandKind::GroupFooter);
     print(BandKind::Summary);
     printFooter();
+    report(100);
     return std::move(document_);
   }
 
  private:
+  // Tells the listener each new whole percentage once.
+  void report(int percent) {
+    if (!progress_ || percent == reported_) return;
+    reported_ = percent;
+    progress_(percent);
+  }
+
   void startPage() {
     document_.pages.emplace_back();
     y_ = layout_.margins.top;
@@ -218,6 +230,8 @@ class Generator {
 
   const Layout& layout_;
   ResultSet& rows_;
+  const Progress& progress_;
+  int reported_ = -1;
   Document document_;
   double footerTop_ = 0;
   double y_ = 0;
@@ -241,9 +255,9 @@ class CursorKeeper {
 
 }  // namespace
 
-Document generate(const Layout& layout, store::sql::ResultSet& rows) {
+Document generate(const Layout& layout, store::sql::ResultSet& rows, const Progress& progress) {
   CursorKeeper keeper(rows);
-  return Generator(layout, rows).run();
+  return Generator(layout, rows, progress).run();
 }
 
 }  // namespace reports

@@ -10,14 +10,21 @@
 // and restart after printing when they reset.
 #pragma once
 
+#include <functional>
+
 #include "reports/layout.h"
 #include "reports/page_model.h"
 #include "store/sql/result_set.h"
 
 namespace reports {
 
+// Called while pages are generated with the share of the records walked so
+// far, a whole percentage from 0 to 100.
+using Progress = std::function<void(int percent)>;
+
 // Walks `rows` from its first visible record and leaves its cursor where it
-// was. REQUIRES: a QGuiApplication exists (text is measured).
-Document generate(const Layout& layout, store::sql::ResultSet& rows);
+// was; `progress`, when given, hears 0 first and 100 last. REQUIRES: a
+// QGuiApplication exists (text is measured).
+Document generate(const Layout& layout, store::sql::ResultSet& rows, const Progress& progress = {});
 
 }  // namespace reports

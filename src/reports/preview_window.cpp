@@ -2,6 +2,7 @@
 #include "reports/preview_window.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
@@ -41,10 +42,8 @@ QImage pageImage(const Document& document, int page, double pixelsPerMm) {
 }  // namespace
 
 PreviewWindow::PreviewWindow(Document document, PreviewZoom zoom, bool sidePanes, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::WindowStaysOnTopHint), document_(std::move(document)), zoom_(zoom),
-      printer_(QPrinter::HighResolution) {
+    : QDialog(parent, Qt::Window | Qt::WindowStaysOnTopHint), zoom_(zoom), printer_(QPrinter::HighResolution) {
   setObjectName("PreviewWindow");
-  setWindowTitle(document_.title.isEmpty() ? QString() : "Vizualizare : " + document_.title);
   printer_.setPageSize(QPageSize(QPageSize::A4));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -63,13 +62,16 @@ PreviewWindow::PreviewWindow(Document document, PreviewZoom zoom, bool sidePanes
   layout->addWidget(splitter, 1);
 
   auto* status = new QStatusBar(this);
+  progressStatus_ = new QLabel(status);
+  progressStatus_->setObjectName("ProgressStatus");
+  status->addWidget(progressStatus_);
   pageStatus_ = new QLabel(status);
   titleStatus_ = new QLabel(status);
   status->addWidget(pageStatus_);
   status->addWidget(titleStatus_, 1);
   layout->addWidget(status);
   resize(900, 700);
-  showDocument();
+  setDocument(std::move(document));
 }
 
 QAction* PreviewWindow::addTool(const QString& hint, QStyle::StandardPixmap icon, const std::function<void()>& handler) {
@@ -155,6 +157,25 @@ void PreviewWindow::showDocument() {
   renderPage();
 }
 
+void PreviewWindow::showProgress(int percent) {
+  if (percent <= 0 || percent >= 100) {
+    shownProgress_ = 0;
+    progressStatus_->clear();
+  } else if (percent - shownProgress_ >= 5) {
+    shownProgress_ = percent;
+    progressStatus_->setText(QString::number(percent) + "%");
+  } else {
+    return;
+  }
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void PreviewWindow::setDocument(Document document) {
+  document_ = std::move(document);
+  setWindowTitle(document_.title.isEmpty() ? QString() : "Vizualizare : " + document_.title);
+  showDocument();
+}
+
 void PreviewWindow::showPage(int page) {
   page_ = std::clamp(page, 0, qMax(0, int(document_.pages.size()) - 1));
   renderPage();
@@ -228,9 +249,7 @@ void PreviewWindow::save() {
 void PreviewWindow::load() {
   const QString path = ui::interaction().openFileName("Incarca raportul", QString(), "Raport Varnela (*.vrp)");
   if (path.isEmpty()) return;
-  document_ = loadPages(path);
-  setWindowTitle(document_.title.isEmpty() ? QString() : "Vizualizare : " + document_.title);
-  showDocument();
+  setDocument(loadPages(path));
 }
 
 void PreviewWindow::scrollBy(int steps) {

@@ -33,6 +33,7 @@ class PreviewWindow : public QDialog {
 
   // The toolbar action with this hint; nullptr when there is none.
   QAction* action(const QString& hint) const;
+  QLabel* progressStatus() const { return progressStatus_; }
   QLabel* pageStatus() const { return pageStatus_; }
   QLabel* titleStatus() const { return titleStatus_; }
   QLabel* pageView() const { return pageView_; }
@@ -40,6 +41,12 @@ class PreviewWindow : public QDialog {
   QListWidget* thumbnails() const { return thumbnails_; }
   QLineEdit* searchText() const { return searchText_; }
   QListWidget* searchResults() const { return searchResults_; }
+
+  // The generation's progress in the status bar: "n%" in steps of at least
+  // 5, nothing at 0 and 100. Lets the window repaint (user input waits).
+  void showProgress(int percent);
+  // The pages to show, once generated; shows the first.
+  void setDocument(Document document);
 
   void showPage(int page);  // clamped to the pages there are
   void setZoom(PreviewZoom zoom);
@@ -70,6 +77,8 @@ class PreviewWindow : public QDialog {
   QPrinter printer_;
   QScrollArea* scroll_ = nullptr;
   QLabel* pageView_ = nullptr;
+  QLabel* progressStatus_ = nullptr;
+  int shownProgress_ = 0;
   QLabel* pageStatus_ = nullptr;
   QLabel* titleStatus_ = nullptr;
   QTabWidget* sidePanes_ = nullptr;

@@ -8,8 +8,14 @@
 namespace reports {
 
 void previewReport(const Layout& layout, store::sql::ResultSet& rows) {
-  PreviewWindow window(generate(layout, rows), layout.zoom, layout.sidePanes);
-  ui::interaction().preview(window);
+  Document pending;
+  pending.title = layout.title;
+  pending.pageWidth = layout.pageWidth();
+  pending.pageHeight = layout.pageHeight();
+  PreviewWindow window(std::move(pending), layout.zoom, layout.sidePanes);
+  ui::interaction().preview(window, [&] {
+    window.setDocument(generate(layout, rows, [&](int percent) { window.showProgress(percent); }));
+  });
 }
 
 }  // namespace reports

@@ -6,9 +6,9 @@
 
 namespace reports {
 
-// Generates the layout's pages from `rows` as they stand (its cursor is put
-// back), shows them in a preview window through the interaction, and returns
-// when the preview closes.
+// Opens the preview window through the interaction, generates the layout's
+// pages from `rows` as they stand (its cursor is put back) while the status
+// bar shows the progress, and returns when the preview closes.
 void previewReport(const Layout& layout, store::sql::ResultSet& rows);
 
 }  // namespace reports

@@ -38,9 +38,10 @@ class Interaction {
   // Runs a prepared dialog modally; true when it was accepted.
   virtual bool runDialog(QDialog& dialog) = 0;
 
-  // Shows a report's print preview maximized and modally; returns when the
-  // user closes it.
-  virtual void preview(QDialog& previewWindow) = 0;
+  // Shows a report's print preview maximized and modally, runs `prepare` (which
+  // generates the pages while the window shows its progress), and returns
+  // when the user closes it.
+  virtual void preview(QDialog& previewWindow, const std::function<void()>& prepare) = 0;
 
   virtual void beep() = 0;
 };

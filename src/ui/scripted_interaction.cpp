@@ -82,7 +82,8 @@ bool ScriptedInteraction::runDialog(QDialog& dialog) {
   return accepted;
 }
 
-void ScriptedInteraction::preview(QDialog& previewWindow) {
+void ScriptedInteraction::preview(QDialog& previewWindow, const std::function<void()>& prepare) {
+  prepare();
   shown_.push_back({"preview", previewWindow.objectName(), previewWindow.windowTitle()});
   if (auto answer = take("preview", previewWindow.objectName()); answer && answer->fill) answer->fill(previewWindow);
 }

@@ -54,7 +54,7 @@ class ScriptedInteraction : public Interaction {
   QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
                        const QString& defaultSuffix) override;
   bool runDialog(QDialog& dialog) override;
-  void preview(QDialog& previewWindow) override;
+  void preview(QDialog& previewWindow, const std::function<void()>& prepare) override;
   void beep() override { ++beeps_; }
 
  private:

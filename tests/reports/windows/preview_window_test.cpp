@@ -206,5 +206,29 @@ TEST(ReportPreviewTest, PreviewOfALayoutOpensAtItsZoomWithoutSidePanes) {
   EXPECT_TRUE(script.finished());
 }
 
+TEST_F(PreviewWindowTest, GenerationProgressShowsInStepsOfAtLeastFiveAndClearsAtTheEnds) {
+  struct Step {
+    int percent;
+    const char* shown;
+  };
+  const Step steps[] = {{0, ""},     {3, ""},      {7, "7%"}, {9, "7%"}, {12, "12%"}, {60, "60%"},
+                        {64, "60%"}, {100, ""},    {4, ""},   {5, "5%"}, {0, ""}};
+  for (const Step& step : steps) {
+    window->showProgress(step.percent);
+    EXPECT_EQ(window->progressStatus()->text(), step.shown) << step.percent;
+  }
+}
+
+TEST_F(PreviewWindowTest, PreviewOfALayoutGeneratesItsPagesOnceTheWindowIsUp) {
+  store::sql::ResultSet rows = testing::manyReceiptLines(100);
+  QStringList seen;
+  script.answerPreview([&](QDialog& dialog) {
+    auto& preview = dynamic_cast<PreviewWindow&>(dialog);
+    seen << preview.pageStatus()->text() << preview.progressStatus()->text() << preview.windowTitle();
+  });
+  previewReport(listari.layout("ReceptiiPRN"), rows);
+  EXPECT_EQ(seen, QStringList({"Pag. 1 of 3", "", "Vizualizare : Listare Nota de receptie"}));
+}
+
 }  // namespace
 }  // namespace reports
