@@ -97,6 +97,26 @@ LedgerSize generateLedger(const QString& dataFolder, int64_t ledgerRows, uint64_
   int64_t idgest = 1, idnota = 1, idcap = 1, voucher = 1, transfer = 1;
   std::uniform_int_distribution<int> percent(0, 99);
   std::uniform_int_distribution<int64_t> quantity(1, 100), price(5000, 5000000);  // 0.50 .. 500.00
+  std::uniform_int_distribution<int64_t> share(10, 100);  // the part of the stock an exit takes, in %
+  // The stock of every unit and product, so that exits never take more than
+  // there is: a storeroom's stock stays within a few receipts' worth.
+  struct Stock {
+    int64_t quantity = 0, value = 0;
+  };
+  std::vector<Stock> stocks(units.size() * products.size());
+  auto stockOf = [&](int unit, int product) -> Stock& { return stocks[size_t(unit) * products.size() + size_t(product)]; };
+  // Takes a share of the stock out at its average price; false when there is none.
+  auto takeOut = [&](int unit, int product, int64_t& q, int64_t& value) {
+    Stock& stock = stockOf(unit, product);
+    if (stock.quantity < 100 || stock.value <= 0) return false;
+    q = std::max<int64_t>(100, store::decimal::roundTo(stock.quantity * share(random) / 100, 2));
+    value = q == stock.quantity ? stock.value
+                                : store::decimal::roundTo(static_cast<int64_t>(static_cast<__int128>(stock.value) * q /
+                                                                               stock.quantity), 2);
+    stock.quantity -= q;
+    stock.value -= value;
+    return true;
+  };
 
   auto ledgerRow = [&](int32_t day, int product, int unit, const QString& docjus, const QString& explic,
                        int64_t cantin, int64_t valin, int64_t cantout, int64_t valout, int64_t cap, int64_t nota) {
@@ -124,6 +144,8 @@ LedgerSize generateLedger(const QString& dataFolder, int64_t ledgerRows, uint64_
         int64_t value = store::decimal::roundTo(quantity(random) * price(random) / 10, 2);
         if (discount) value = -value / 20;
         noteTotal += value;
+        stockOf(unit, p).quantity += q;
+        stockOf(unit, p).value += value;
         lines.add({whole(idnota), whole(idcap), whole(noteNumber), Value::date(day), text(products[p]),
                    text(productMeasure[p]), number(q), number(q), number(price(random)), number(value),
                    number(0), number(value), text(discount ? "DISCOUNT" : "CONSUMABIL"), text(""),
@@ -139,14 +161,16 @@ LedgerSize generateLedger(const QString& dataFolder, int64_t ledgerRows, uint64_
                    text("VASILE GHEORGHE"), number(noteTotal)});
       ++size.headerRows;
       ++idcap;
-    } else if (kind < 95) {  // 71 % of draws
-      int64_t q = quantity(random) * store::decimal::kScale / 4;
-      ledgerRow(day, product, unit, "Bon consum nr." + QString::number(voucher++), "CONSUM", 0, 0, q,
-                store::decimal::roundTo(q / 100 * price(random) / 100, 2), -1, -1);
+    } else if (kind < 95) {  // 71 % of draws; a draw finding no stock is drawn again
+      int64_t q = 0, value = 0;
+      if (!takeOut(unit, product, q, value)) continue;
+      ledgerRow(day, product, unit, "Bon consum nr." + QString::number(voucher++), "CONSUM", 0, 0, q, value, -1, -1);
     } else {
       int target = (unit + 1 + static_cast<int>(random() % (units.size() - 1))) % static_cast<int>(units.size());
-      int64_t q = quantity(random) * store::decimal::kScale / 4;
-      int64_t value = store::decimal::roundTo(q / 100 * price(random) / 100, 2);
+      int64_t q = 0, value = 0;
+      if (!takeOut(unit, product, q, value)) continue;
+      stockOf(target, product).quantity += q;
+      stockOf(target, product).value += value;
       QString doc = "Transfer nr." + QString::number(transfer++);
       ledgerRow(day, product, unit, doc, "Transfer in " + units[target], 0, 0, q, value, -1, -1);
       ledgerRow(day, product, target, doc, "Transfer din " + units[unit], q, value, 0, 0, -1, -1);

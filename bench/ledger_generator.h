@@ -1,9 +1,10 @@
 // A deterministic generator of a realistic ledger for benchmarks.
 //
 // About 20 stock-keeping units and 5,000 products with skewed popularity,
-// 15 years of working days; 60 % receipt entries (with their Note and
+// 15 years of working days; about 60 % receipt entries (with their Note and
 // CapNote rows), 35 % consumption exits, 5 % transfer pairs, and about 1 %
-// discount lines with negative values. The same seed gives the same files.
+// discount lines with negative values. Exits take a share of the stock at its
+// average price, never more than there is. The same seed gives the same files.
 #pragma once
 
 #include <QString>
