@@ -46,6 +46,8 @@ TEST_F(CentralizerWindowTest, ChangingTheMonthRebuildsAndListeazaPrintsIt) {
 
     const QStringList texts = printed("ConvexBtn2");
     EXPECT_EQ(previewCaption(), "Vizualizare : LISTA DEBITELOR");
+    EXPECT_EQ(previewZoom, PreviewZoom::Actual);
+    EXPECT_FALSE(previewPanes);
     EXPECT_EQ(listari.caption("LNIR", "QRLabel37"), kInstitution);
     EXPECT_EQ(listari.caption("LNIR", "QRLabel38"), QDate::currentDate().toString("dd.MM.yyyy"));
     EXPECT_EQ(listari.caption("LNIR", "QRLabel48"), "LUNA 03.2024");

@@ -93,6 +93,8 @@ TEST_F(EntriesExitsWindowTest, ListeazaPrintsTheHeadingLinesAndTheWindowsTotals)
     chooseMarch();
     QStringList texts = printed("ConvexBtn2");
     EXPECT_EQ(previewCaption(), "Vizualizare : LISTA DEBITELOR");
+    EXPECT_EQ(previewZoom, PreviewZoom::PageWidth);
+    EXPECT_TRUE(previewPanes);
     EXPECT_EQ(caption("QRLabel13"), kInstitution);
     EXPECT_EQ(caption("QRLabel14"), QDate::currentDate().toString("dd.MM.yyyy"));
     EXPECT_EQ(caption("QRLabel15"), "intrari - iesiri in perioada 01.03.2024 - 31.03.2024");

@@ -71,6 +71,8 @@ TEST_F(InventoryWindowTest, ListeazaFillsTheCaptionsAndPrintsTheListing) {
     const QString today = QDate::currentDate().toString("dd.MM.yyyy");
     QStringList texts = printed("LIST26");
     EXPECT_EQ(previewCaption(), "Vizualizare : I N V E N T A R,");
+    EXPECT_EQ(previewZoom, PreviewZoom::PageWidth);
+    EXPECT_TRUE(previewPanes);
     EXPECT_EQ(caption("Institutie"), kInstitution);
     EXPECT_TRUE(QRegularExpression("^" + QRegularExpression::escape(today) + "  \\d\\d\\.\\d\\d$")
                     .match(caption("Data10"))

@@ -42,9 +42,16 @@ class ReportWindowFixture : public ListingFixture {
   }
 
   // Clicks the button `name` expecting a preview; its first page's texts.
+  // The zoom it opened at and whether it showed its side panes stay in
+  // previewZoom and previewPanes.
   QStringList printed(const char* name) {
     QStringList texts;
-    script.answerPreview([&](QDialog& dialog) { texts = dynamic_cast<PreviewWindow&>(dialog).document().texts(0); });
+    script.answerPreview([&](QDialog& dialog) {
+      auto& preview = dynamic_cast<PreviewWindow&>(dialog);
+      texts = preview.document().texts(0);
+      previewZoom = preview.zoom();
+      previewPanes = !preview.sidePanes()->isHidden();
+    });
     window->button(name)->click();
     return texts;
   }
@@ -73,6 +80,8 @@ class ReportWindowFixture : public ListingFixture {
 
   ui::ScriptedInteraction script;
   TLISTARI listari;
+  PreviewZoom previewZoom = PreviewZoom::WholePage;
+  bool previewPanes = false;
   std::unique_ptr<Window> window;
 };
 
