@@ -57,7 +57,8 @@ Band detailBand() {
   };
   const std::pair<const char*, double> amounts[] = {
       {"CANTIN", 163.5}, {"CANTOUT", 182.6}, {"VALIN", 201.6}, {"VALOUT", 220.7}};
-  for (const auto& [field, right] : amounts) fields.push_back(rightEdgeAt(fieldText(field, arial(9), "0.00"), right, 0));
+  for (const auto& [field, right] : amounts)
+    fields.push_back(rightEdgeAt(fieldText(field, arial(9), "0.00"), right, 0));
   fields.push_back(at(fieldText("GESTIUNE", arial(9)), 224.4, 0));
   return numberedDetail(std::move(fields));
 }

@@ -12,7 +12,8 @@ Band heavyRuledBand(BandKind kind, double height) {
 Band numberedColumnHeader(double height, double top, const std::vector<std::pair<QString, double>>& captions) {
   Band band = heavyRuledBand(BandKind::ColumnHeader, height);
   band.elements.push_back(rightEdgeAt(staticText({}, "Nr.crt.", arial(10)), 12.4, top));
-  for (const auto& [caption, left] : captions) band.elements.push_back(at(staticText({}, caption, arial(10)), left, top));
+  for (const auto& [caption, left] : captions)
+    band.elements.push_back(at(staticText({}, caption, arial(10)), left, top));
   return band;
 }
 

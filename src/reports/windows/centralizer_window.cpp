@@ -33,8 +33,10 @@ CentralizerWindow::CentralizerWindow(std::function<store::Database&()> database,
   body()->addWidget(label1_);
   smdbGrid1_ = new ui::DataGrid;
   smdbGrid1_->setObjectName("SMDBGrid1");
-  smdbGrid1_->setColumns(
-      {{"DATA", Qt::AlignCenter}, {"GESTIUNE"}, {"DOCUMENT JUSTIFICATIV"}, {"VALOARE", Qt::AlignRight | Qt::AlignVCenter}});
+  smdbGrid1_->setColumns({{"DATA", Qt::AlignCenter},
+                          {"GESTIUNE"},
+                          {"DOCUMENT JUSTIFICATIV"},
+                          {"VALOARE", Qt::AlignRight | Qt::AlignVCenter}});
   body()->addWidget(smdbGrid1_, 1);
 
   data1_ = app::makeDatePicker("Data1");

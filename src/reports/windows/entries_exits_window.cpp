@@ -99,7 +99,8 @@ EntriesExitsWindow::EntriesExitsWindow(std::function<store::Database&()> databas
   };
   connect(data1_, &QDateEdit::dateChanged, this, change);
   connect(data2_, &QDateEdit::dateChanged, this, change);
-  for (QComboBox* list : {comboBox1_, comboBox2_, comboBox3_}) connect(list, &QComboBox::currentIndexChanged, this, change);
+  for (QComboBox* list : {comboBox1_, comboBox2_, comboBox3_})
+    connect(list, &QComboBox::currentIndexChanged, this, change);
   connect(button("ConvexBtn2"), &QPushButton::clicked, this, [this] { ui::guarded([this] { ConvexBtn2Click(); }); });
 }
 

@@ -51,7 +51,8 @@ TEST_F(EntriesExitsPagesTest, HeadingColumnsMovementsAndTotalsInPlace) {
                         {{"SCOALA NR. 1", Edge::Left, kLeft, kTop},
                          {"05.04.2024", Edge::Right, kRight, kTop},
                          {"RAPORT,", Edge::Centre, kLeft + 133.5, kTop + 12.2},
-                         {"intrari - iesiri in perioada 01.03.2024 - 31.03.2024", Edge::Centre, kLeft + 133.5, kTop + 18.5},
+                         {"intrari - iesiri in perioada 01.03.2024 - 31.03.2024", Edge::Centre, kLeft + 133.5,
+                          kTop + 18.5},
                          {"  Produsul: CAIET", Edge::Centre, kLeft + 133.5, kTop + 25.4},
                          {"     CANTITATE     ", Edge::Left, kLeft + 152.4, upper},
                          {"      VALOARE      ", Edge::Right, kLeft + 219.9, upper},
@@ -81,7 +82,8 @@ TEST_F(EntriesExitsPagesTest, HeadingColumnsMovementsAndTotalsInPlace) {
 
 TEST_F(EntriesExitsPagesTest, SecondPageNumberedWithTheTotalsOfEveryLine) {
   std::vector<Movement> list;
-  for (int i = 0; i < 40; ++i) list.push_back({1 + i % 28, "NIR " + std::to_string(i + 1), "CAIET", "1", "2", "0", "0"});
+  for (int i = 0; i < 40; ++i)
+    list.push_back({1 + i % 28, "NIR " + std::to_string(i + 1), "CAIET", "1", "2", "0", "0"});
   const Document pages = generateOver(movements(list));
   ASSERT_EQ(pages.pages.size(), 2u);
   EXPECT_TRUE(testing::findText(pages, 1, "Pag.2"));

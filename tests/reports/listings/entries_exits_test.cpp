@@ -52,8 +52,10 @@ TEST_F(EntriesExitsTest, StatementsForEachFilterThenTheTotalsCopy) {
   };
   const Case cases[] = {
       {march(), "AND VALIN>=0\n"},
-      {march(Operation::Entries, "SALA \"MARE\""), "AND GESTIUNE=\"SALA \"\"MARE\"\"\"\nAND VALIN>=0\nAND VALIN>=0.01\n"},
-      {march(Operation::Exits, {}, "CAIET \"A4\""), "AND PRODUS=\"CAIET \"\"A4\"\"\"\nAND VALIN>=0\nAND VALOUT>=0.01\n"},
+      {march(Operation::Entries, "SALA \"MARE\""),
+       "AND GESTIUNE=\"SALA \"\"MARE\"\"\"\nAND VALIN>=0\nAND VALIN>=0.01\n"},
+      {march(Operation::Exits, {}, "CAIET \"A4\""),
+       "AND PRODUS=\"CAIET \"\"A4\"\"\"\nAND VALIN>=0\nAND VALOUT>=0.01\n"},
       {march(Operation::Any, "SALA", "CAIET"), "AND GESTIUNE=\"SALA\"\nAND PRODUS=\"CAIET\"\nAND VALIN>=0\n"},
   };
   for (const Case& c : cases) {
@@ -104,7 +106,8 @@ TEST_F(EntriesExitsTest, PeriodStartsOneMonthBack) {
       {QDate(2024, 5, 31), QDate(2024, 4, 30)},
       {QDate(2024, 1, 15), QDate(2023, 12, 15)},
   };
-  for (const auto& [today, start] : cases) EXPECT_EQ(listings::periodStart(today), start) << today.toString().toStdString();
+  for (const auto& [today, start] : cases)
+    EXPECT_EQ(listings::periodStart(today), start) << today.toString().toStdString();
 }
 
 TEST_F(EntriesExitsTest, UnitAndProductLine) {

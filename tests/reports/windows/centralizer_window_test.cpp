@@ -41,7 +41,8 @@ TEST_F(CentralizerWindowTest, ChangingTheMonthRebuildsAndListeazaPrintsIt) {
     window->monthPicker()->setDate(QDate(2024, 3, 17));
     EXPECT_EQ(window->monthLabel()->text(), monthText(QDate(2024, 3, 1)));
     EXPECT_EQ(window->grid()->horizontalHeaderItem(2)->text(), "DOCUMENT JUSTIFICATIV");
-    EXPECT_EQ(gridRows(window->grid()), (QStringList{"01.03.2024|MAGAZIE|NIR 2|1234.50", "31.03.2024|SALA|NIR 4|8.00"}));
+    EXPECT_EQ(gridRows(window->grid()),
+              (QStringList{"01.03.2024|MAGAZIE|NIR 2|1234.50", "31.03.2024|SALA|NIR 4|8.00"}));
     EXPECT_EQ(window->totalLabel()->text(), "1242.50");
 
     const QStringList texts = printed("ConvexBtn2");
