@@ -1,12 +1,16 @@
 // The layout container.
 #include "reports/listari.h"
 
+#include "reports/centralizer_layout.h"
+#include "reports/entries_exits_layout.h"
+#include "reports/inventory_layout.h"
 #include "reports/receipt_layout.h"
 #include "reports/stock_card_layout.h"
 
 namespace reports {
 
-TLISTARI::TLISTARI() : layouts_{receiptNoteLayout(), stockCardLayout()} {}
+TLISTARI::TLISTARI()
+    : layouts_{inventoryLayout(), entriesExitsLayout(), centralizerLayout(), receiptNoteLayout(), stockCardLayout()} {}
 
 Layout& TLISTARI::layout(const QString& name) {
   for (Layout& l : layouts_)

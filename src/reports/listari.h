@@ -2,7 +2,9 @@
 //
 // The windows set a layout's run-time captions, title and enabled elements
 // here before each preview; a caption stays until it is set again. Holds the
-// receipt note (ReceptiiPRN) and the stock card (LFisaProd).
+// inventory (Invent26), the entries and exits (LInOut), the receipts
+// centralizer (LNIR), the receipt note (ReceptiiPRN) and the stock card
+// (LFisaProd).
 #pragma once
 
 #include <QString>
