@@ -1,12 +1,19 @@
 // The layout container.
 #include "reports/listari.h"
 
+#include "reports/cumulative_layout.h"
+#include "reports/inventory_objects_layout.h"
+#include "reports/monthly_layout.h"
 #include "reports/receipt_layout.h"
 #include "reports/stock_card_layout.h"
 
 namespace reports {
 
-TLISTARI::TLISTARI() : layouts_{receiptNoteLayout(), stockCardLayout()} {}
+TLISTARI::TLISTARI()
+    : layouts_{receiptNoteLayout(), stockCardLayout(),
+               monthlyLayout(),
+               cumulativeLayout(),
+               inventoryObjectsLayout()} {}
 
 Layout& TLISTARI::layout(const QString& name) {
   for (Layout& l : layouts_)

@@ -3,6 +3,8 @@
 // The windows set a layout's run-time captions, title and enabled elements
 // here before each preview; a caption stays until it is set again. Holds the
 // receipt note (ReceptiiPRN) and the stock card (LFisaProd).
+// Also the monthly report (LRapLunVar), the cumulative value report (LRVC)
+// and the inventory objects list (LMJF).
 #pragma once
 
 #include <QString>
