@@ -56,12 +56,6 @@ Band summaryBand() {
   return band;
 }
 
-Band pageFooterBand() {
-  Band band = makeBand(BandKind::PageFooter, 6.1);
-  band.elements = {bandRight(systemData(SystemValue::PageNumber, "Pag.", arial(9)), 0)};
-  return band;
-}
-
 }  // namespace
 
 Layout cumulativeLayout() {
@@ -71,7 +65,8 @@ Layout cumulativeLayout() {
   layout.margins = {10, 10, 20, 10};
   layout.zoom = PreviewZoom::PageWidth;
   layout.sidePanes = true;
-  layout.bands = {titleBand(), columnHeaderBand(), unitBand(), summaryBand(), pageFooterBand()};
+  layout.bands = {titleBand(), columnHeaderBand(), unitBand(), summaryBand(),
+                  pageNumberFooter(6.1, "Pag.", arial(9))};
   return layout;
 }
 

@@ -52,12 +52,6 @@ Band summaryBand() {
   return band;
 }
 
-Band pageFooterBand() {
-  Band band = makeBand(BandKind::PageFooter, 6.1);
-  band.elements = {bandRight(systemData(SystemValue::PageNumber, "Pag.", arial(9)), 0)};
-  return band;
-}
-
 }  // namespace
 
 Layout inventoryObjectsLayout() {
@@ -67,7 +61,8 @@ Layout inventoryObjectsLayout() {
   layout.margins = {10, 10, 15, 10};
   layout.zoom = PreviewZoom::Actual;
   layout.sidePanes = false;
-  layout.bands = {titleBand(), columnHeaderBand(), objectBand(), summaryBand(), pageFooterBand()};
+  layout.bands = {titleBand(), columnHeaderBand(), objectBand(), summaryBand(),
+                  pageNumberFooter(6.1, "Pag.", arial(9))};
   return layout;
 }
 

@@ -88,12 +88,6 @@ Band summaryBand() {
   return band;
 }
 
-Band pageFooterBand() {
-  Band band = makeBand(BandKind::PageFooter, 6.3);
-  band.elements = {bandRight(systemData(SystemValue::PageNumber, "pag. ", arial(10)), 0)};
-  return band;
-}
-
 }  // namespace
 
 Layout monthlyLayout() {
@@ -102,7 +96,8 @@ Layout monthlyLayout() {
   layout.margins = {10, 15, 16, 6};
   layout.zoom = PreviewZoom::Actual;
   layout.sidePanes = false;
-  layout.bands = {titleBand(), unitHeaderBand(), productBand(), unitFooterBand(), summaryBand(), pageFooterBand()};
+  layout.bands = {titleBand(), unitHeaderBand(), productBand(), unitFooterBand(), summaryBand(),
+                  pageNumberFooter(6.3, "pag. ", arial(10))};
   return layout;
 }
 

@@ -2,7 +2,6 @@
 #include "reports/windows/cumulative_report_window.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QScopeGuard>
 
 #include "reports/report_preview.h"
@@ -22,14 +21,8 @@ CumulativeReportWindow::CumulativeReportWindow(std::function<store::Database&()>
   auto* fields = new QFormLayout;
   fields->addRow("Luna", data1_);
   body()->addLayout(fields);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(addButton("ConvexBtn2", "LISTEAZA", "Listeaza raportul."));
-  buttons->addWidget(addButton("ConvexBtn1", "IESIRE", "Inchide fereastra."));
-  body()->addLayout(buttons);
+  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { accept(); });
   setFixedSize(sizeHint());
-  connect(button("ConvexBtn2"), &QPushButton::clicked, this, [this] { ui::guarded([this] { ConvexBtn2Click(); }); });
-  connect(button("ConvexBtn1"), &QPushButton::clicked, this, &QDialog::accept);
 }
 
 CumulativeReportWindow::~CumulativeReportWindow() = default;

@@ -2,7 +2,6 @@
 #include "reports/windows/inventory_objects_window.h"
 
 #include <QDate>
-#include <QHBoxLayout>
 
 #include "reports/report_preview.h"
 #include "store/decimal.h"
@@ -44,13 +43,7 @@ InventoryObjectsWindow::InventoryObjectsWindow(std::function<store::Database&()>
                           {"VALOARE", right},
                           {"TIPUL"}});
   body()->addWidget(smdbGrid1_, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(addButton("ConvexBtn2", "LISTEAZA", "Listeaza raportul."));
-  buttons->addWidget(addButton("ConvexBtn1", "IESIRE", "Inchide fereastra."));
-  body()->addLayout(buttons);
-  connect(button("ConvexBtn2"), &QPushButton::clicked, this, [this] { ui::guarded([this] { ConvexBtn2Click(); }); });
-  connect(button("ConvexBtn1"), &QPushButton::clicked, this, &QDialog::accept);
+  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { accept(); });
 }
 
 InventoryObjectsWindow::~InventoryObjectsWindow() = default;

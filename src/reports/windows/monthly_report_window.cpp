@@ -2,7 +2,6 @@
 #include "reports/windows/monthly_report_window.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QScopeGuard>
 
 #include "app/windows/input_helpers.h"
@@ -40,14 +39,8 @@ MonthlyReportWindow::MonthlyReportWindow(std::function<store::Database&()> datab
   fields->addRow("Anul", anul1_);
   fields->addRow("Contul", comboBox1_);
   body()->addLayout(fields);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(addButton("ConvexBtn2", "LISTEAZA", "Listeaza raportul."));
-  buttons->addWidget(addButton("ConvexBtn1", "IESIRE", "Inchide fereastra."));
-  body()->addLayout(buttons);
+  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { ConvexBtn1Click(); });
   setFixedSize(sizeHint());
-  connect(button("ConvexBtn2"), &QPushButton::clicked, this, [this] { ui::guarded([this] { ConvexBtn2Click(); }); });
-  connect(button("ConvexBtn1"), &QPushButton::clicked, this, &MonthlyReportWindow::ConvexBtn1Click);
   FormCreate();
 }
 

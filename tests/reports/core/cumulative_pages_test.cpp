@@ -2,10 +2,8 @@
 // the totals and the page numbers.
 #include <gtest/gtest.h>
 
-#include "page_columns.h"
+#include "layout_pages.h"
 #include "report_fixtures.h"
-#include "reports/generator.h"
-#include "reports/listari.h"
 
 namespace reports {
 namespace {
@@ -26,15 +24,12 @@ store::sql::ResultSet unitValues(int count) {
   return store::sql::ResultSet({"GESTIUNE", "VINI", "VI", "VO", "VFIN"}, std::move(rows));
 }
 
-class CumulativePagesTest : public ::testing::Test {
+class CumulativePagesTest : public testing::LayoutPagesTest {
  protected:
-  void SetUp() override {
-    listari.setCaption("LRVC", "QRLabel64", "SCOALA NR. 1");
-    listari.setCaption("LRVC", "QRLabel65", "05.04.2024");
-    listari.setCaption("LRVC", "QRLabel69", "Luna 03.2024");
-  }
-  Document generateOver(store::sql::ResultSet rows) { return generate(listari.layout("LRVC"), rows); }
-  TLISTARI listari;
+  CumulativePagesTest()
+      : LayoutPagesTest("LRVC",
+                        {{"QRLabel64", "SCOALA NR. 1"},
+                         {"QRLabel65", "05.04.2024"}, {"QRLabel69", "Luna 03.2024"}}) {}
 };
 
 TEST_F(CumulativePagesTest, NumberedUnitsWithTheirValuesAndTotals) {

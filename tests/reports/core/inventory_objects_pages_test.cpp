@@ -3,10 +3,8 @@
 // empty listing.
 #include <gtest/gtest.h>
 
-#include "page_columns.h"
+#include "layout_pages.h"
 #include "report_fixtures.h"
-#include "reports/generator.h"
-#include "reports/listari.h"
 
 namespace reports {
 namespace {
@@ -27,14 +25,11 @@ store::sql::ResultSet objects(int count) {
   return store::sql::ResultSet({"GESTIUNE", "PRODUS", "UM", "CF", "VF", "TIPUL"}, std::move(rows));
 }
 
-class InventoryObjectsPagesTest : public ::testing::Test {
+class InventoryObjectsPagesTest : public testing::LayoutPagesTest {
  protected:
-  void SetUp() override {
-    listari.setCaption("LMJF", "QRLabel83", "SCOALA NR. 1");
-    listari.setCaption("LMJF", "QRLabel85", "Stocuri la 05.04.2024");
-  }
-  Document generateOver(store::sql::ResultSet rows) { return generate(listari.layout("LMJF"), rows); }
-  TLISTARI listari;
+  InventoryObjectsPagesTest()
+      : LayoutPagesTest("LMJF",
+                        {{"QRLabel83", "SCOALA NR. 1"}, {"QRLabel85", "Stocuri la 05.04.2024"}}) {}
 };
 
 TEST_F(InventoryObjectsPagesTest, ObjectsWithTheirStockAndTheValueTotal) {

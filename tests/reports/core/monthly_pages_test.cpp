@@ -3,10 +3,8 @@
 // over all units and the page numbers.
 #include <gtest/gtest.h>
 
-#include "page_columns.h"
+#include "layout_pages.h"
 #include "report_fixtures.h"
-#include "reports/generator.h"
-#include "reports/listari.h"
 
 namespace reports {
 namespace {
@@ -32,15 +30,12 @@ store::sql::ResultSet monthRows(const std::vector<Product>& products) {
                                std::move(rows));
 }
 
-class MonthlyPagesTest : public ::testing::Test {
+class MonthlyPagesTest : public testing::LayoutPagesTest {
  protected:
-  void SetUp() override {
-    listari.setCaption("LRapLunVar", "QRLabel39", "SCOALA NR. 1");
-    listari.setCaption("LRapLunVar", "OraR", "05.04.2024");
-    listari.setCaption("LRapLunVar", "DataLC", "luna Martie.2024");
-  }
-  Document generateOver(store::sql::ResultSet rows) { return generate(listari.layout("LRapLunVar"), rows); }
-  TLISTARI listari;
+  MonthlyPagesTest()
+      : LayoutPagesTest("LRapLunVar",
+                        {{"QRLabel39", "SCOALA NR. 1"},
+                         {"OraR", "05.04.2024"}, {"DataLC", "luna Martie.2024"}}) {}
 };
 
 TEST_F(MonthlyPagesTest, UnitTotalsRestartWhileTheGrandTotalsCoverEveryUnit) {
