@@ -116,6 +116,7 @@ TEST_F(MonthlyReportWindowTest, FailedComputationGivesTheWindowBackAndShowsTheEr
         << script.shown().back().text.toStdString();
     EXPECT_FALSE(counter.isVisible());
     EXPECT_TRUE(window->isEnabled());
+    EXPECT_NE(window->cursor().shape(), Qt::WaitCursor);
     EXPECT_EQ(counter.caption()->text(), "Creez raportul...");
     EXPECT_FALSE(scratchExists("R1.dbf"));
     EXPECT_FALSE(scratchExists("R2.dbf"));
