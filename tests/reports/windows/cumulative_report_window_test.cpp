@@ -44,5 +44,19 @@ TEST_F(CumulativeReportWindowTest, PrintsTheChosenMonthPerUnit) {
             });
 }
 
+TEST_F(CumulativeReportWindowTest, FailedComputationShowsTheErrorAndLeavesNoTables) {
+  addLedger({{QDate(2024, 2, 1), "A", "P", "BUC", "1", "6000000"}, {QDate(2024, 3, 2), "A", "P", "BUC", "1", "6000000"}});
+  whileOpen([this] { window->ArataRapValCum(); },
+            [this] {
+              window->monthBox()->setDate(QDate(2024, 3, 1));
+              script.expectErrorBox();
+              window->button("ConvexBtn2")->click();
+              EXPECT_NE(script.shown().back().text.indexOf("RVC2.dbf: column VFIN: 12000000 does not fit"), -1)
+                  << script.shown().back().text.toStdString();
+              EXPECT_FALSE(scratchExists("RVC.dbf"));
+              EXPECT_FALSE(scratchExists("RVC2.dbf"));
+            });
+}
+
 }  // namespace
 }  // namespace reports::testing

@@ -59,5 +59,14 @@ TEST_F(InventoryObjectsWindowTest, EmptyListingStillPrintsItsFrame) {
   EXPECT_FALSE(scratchExists("Obi.dbf"));
 }
 
+TEST_F(InventoryObjectsWindowTest, StockTooLargeForItsColumnIsAnErrorInsteadOfTheWindow) {
+  addLedger({{QDate(2024, 2, 1), "A", "P", "BUC", "1", "6000000"}, {QDate(2024, 2, 2), "A", "P", "BUC", "1", "6000000"}});
+  script.expectErrorBox();
+  window->ArataObInv();
+  EXPECT_NE(script.shown().back().text.indexOf("Obi.dbf: column VF: 12000000 does not fit"), -1)
+      << script.shown().back().text.toStdString();
+  EXPECT_FALSE(scratchExists("Obi.dbf"));
+}
+
 }  // namespace
 }  // namespace reports::testing
