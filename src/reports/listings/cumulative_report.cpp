@@ -10,8 +10,6 @@ namespace reports {
 
 namespace {
 
-const store::Value kZero = store::Value::number(0);
-
 ScratchTable movementsTable(store::Database& database) { return ScratchTable(database, scratchPath("RVC.dbf")); }
 ScratchTable resultTable(store::Database& database) { return ScratchTable(database, scratchPath("RVC2.dbf")); }
 
@@ -34,13 +32,13 @@ store::sql::ResultSet& CumulativeReport::compute(const QDate& day) {
     rvc.appendFrom(sx_.select({"SELECT GESTIUNE, CAST(SUM(VALIN)-SUM(VALOUT) AS FLOAT) AS V1", "FROM " + ledger,
                                "WHERE DATA<" + first, "GROUP BY GESTIUNE", "ORDER BY GESTIUNE"}),
                    [](const store::sql::ResultSet& row) {
-                     return std::vector<store::Value>{row.value("GESTIUNE"), storedAmount(row, "V1"), kZero, kZero};
+                     return std::vector<store::Value>{row.value("GESTIUNE"), storedAmount(row, "V1"), kNoAmount, kNoAmount};
                    });
     rvc.appendFrom(sx_.select({"SELECT GESTIUNE, CAST(SUM(VALIN) AS FLOAT) AS V1,CAST(SUM(VALOUT) AS FLOAT) AS V2",
                                "FROM " + ledger, "WHERE DATA>=" + first, "AND DATA<" + next, "GROUP BY GESTIUNE",
                                "ORDER BY GESTIUNE"}),
                    [](const store::sql::ResultSet& row) {
-                     return std::vector<store::Value>{row.value("GESTIUNE"), kZero, storedAmount(row, "V1"),
+                     return std::vector<store::Value>{row.value("GESTIUNE"), kNoAmount, storedAmount(row, "V1"),
                                                       storedAmount(row, "V2")};
                    });
     sx_.execute({"CREATE TABLE " + rvc2.name(), "(GESTIUNE CHAR(32),", " VINI DECIMAL(8,2),", " VI   DECIMAL(8,2),",

@@ -10,12 +10,6 @@
 
 namespace reports {
 
-namespace {
-
-const store::Value kZero = store::Value::number(0);
-
-}  // namespace
-
 MonthlyReport::MonthlyReport(store::Database& database) : sx_(database), r1_(database) {}
 
 QString MonthlyReport::defaultResultPath() { return scratchPath("R2.dbf"); }
@@ -45,7 +39,7 @@ void MonthlyReport::FaRaportLuna(const QString& resultPath, const QDate& firstDa
                               "FROM " + ledger, "WHERE DATA<" + first, "GROUP BY GESTIUNE, PRODUS"}),
                   [](const store::sql::ResultSet& row) {
                     return std::vector<store::Value>{row.value("GESTIUNE"), row.value("PRODUS"), storedAmount(row, "TC"),
-                                                     kZero, kZero, storedAmount(row, "TV"), kZero, kZero};
+                                                     kNoAmount, kNoAmount, storedAmount(row, "TV"), kNoAmount, kNoAmount};
                   });
     reached(30);
 
@@ -54,8 +48,8 @@ void MonthlyReport::FaRaportLuna(const QString& resultPath, const QDate& firstDa
                     "FROM " + ledger, "WHERE DATA>=" + first, "AND DATA<" + next, "GROUP BY GESTIUNE, PRODUS"});
     reached(60);
     r1.appendFrom(movements, [](const store::sql::ResultSet& row) {
-      return std::vector<store::Value>{row.value("GESTIUNE"),   row.value("PRODUS"),     kZero,
-                                       storedAmount(row, "T1"), storedAmount(row, "T2"), kZero,
+      return std::vector<store::Value>{row.value("GESTIUNE"),   row.value("PRODUS"),     kNoAmount,
+                                       storedAmount(row, "T1"), storedAmount(row, "T2"), kNoAmount,
                                        storedAmount(row, "T3"), storedAmount(row, "T4")};
     });
 

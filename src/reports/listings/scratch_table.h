@@ -45,6 +45,10 @@ class ScratchTable {
   QString path_;
 };
 
+// 0 in an amount column: what a row copied from one statement's results
+// puts into the columns another statement fills.
+inline const store::Value kNoAmount = store::Value::number(0);
+
 // An amount of the current row as the temporary tables store it: the
 // ten-thousandths rounded to two decimals, half to even; a missing sum
 // (NULL) is 0.
