@@ -39,7 +39,7 @@ Layout centralizerLayout() {
                                   at(fieldText("DOCJUS", arial(9)), 89.4, 0),
                                   bandRight(fieldText("TOT", arial(9), "0.00"), 0)}),
                   listingSummary(135.5, {bandRight(sumOf("TOT", arial(10, true), "#,##0.00"), 0)}),
-                  pageNumberFooter()};
+                  listingPageFooter()};
   return layout;
 }
 

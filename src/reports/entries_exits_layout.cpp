@@ -76,7 +76,7 @@ Layout entriesExitsLayout() {
   layout.bands = {titleBand(), columnHeaderBand(), detailBand(),
                   listingSummary(93.1, {rightEdgeAt(sumOf("VALIN", arial(10, true), "0.00"), 201.6, 0),
                                         rightEdgeAt(sumOf("VALOUT", arial(10, true), "0.00"), 220.7, 0)}),
-                  pageNumberFooter()};
+                  listingPageFooter()};
   return layout;
 }
 

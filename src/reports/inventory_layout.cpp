@@ -39,7 +39,7 @@ Layout inventoryLayout() {
                                   rightEdgeAt(fieldText("TCANT", arial(9), "0.00"), 152.9, 0),
                                   bandRight(fieldText("TVAL", arial(9), "0.00"), 0)}),
                   listingSummary(135.5, {bandRight(sumOf("TVAL", arial(10, true), "0.00"), 0)}),
-                  pageNumberFooter()};
+                  listingPageFooter()};
   return layout;
 }
 

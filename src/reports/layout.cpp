@@ -99,4 +99,10 @@ Element centredIn(Element element, double from, double to, double top) {
   return element;
 }
 
+Band pageNumberFooter(double height, const QString& prefix, Font font) {
+  Band band = makeBand(BandKind::PageFooter, height);
+  band.elements = {bandRight(systemData(SystemValue::PageNumber, prefix, std::move(font)), 0)};
+  return band;
+}
+
 }  // namespace reports

@@ -105,4 +105,7 @@ Element bandRight(Element element, double top);                  // right-aligne
 Element centred(Element element, double top);                    // centred on the band
 Element centredIn(Element element, double from, double to, double top);  // centred in a box
 
+// A page footer of `height` mm with the page number right on the band, after `prefix`.
+Band pageNumberFooter(double height, const QString& prefix, Font font);
+
 }  // namespace reports

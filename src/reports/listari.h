@@ -2,9 +2,10 @@
 //
 // The windows set a layout's run-time captions, title and enabled elements
 // here before each preview; a caption stays until it is set again. Holds the
-// inventory (Invent26), the entries and exits (LInOut), the receipts
-// centralizer (LNIR), the receipt note (ReceptiiPRN) and the stock card
-// (LFisaProd).
+// eight layouts: the inventory (Invent26), the entries and exits (LInOut),
+// the receipts centralizer (LNIR), the monthly report (LRapLunVar), the
+// cumulative values (LRVC), the inventory objects (LMJF), the receipt note
+// (ReceptiiPRN) and the stock card (LFisaProd).
 #pragma once
 
 #include <QString>

@@ -24,17 +24,11 @@ Band numberedDetail(std::vector<Element> fields) {
   return band;
 }
 
-Band listingSummary(double totalLeft, std::vector<Element> sums) {
+Band listingSummary(double totalLeft, std::vector<Element> sums, double signatureLeft) {
   Band band = makeBand(BandKind::Summary, 16.9);
   band.elements = {at(staticText({}, "TOTAL", arial(10, true)), totalLeft, 0),
-                   at(staticText({}, "INTOCMIT,", arial(10, true)), 135.5, 9.5)};
+                   at(staticText({}, "INTOCMIT,", arial(10, true)), signatureLeft, 9.5)};
   for (Element& sum : sums) band.elements.push_back(std::move(sum));
-  return band;
-}
-
-Band pageNumberFooter() {
-  Band band = makeBand(BandKind::PageFooter, 6.1);
-  band.elements = {bandRight(systemData(SystemValue::PageNumber, "Pag.", arial(9)), 0)};
   return band;
 }
 

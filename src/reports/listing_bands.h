@@ -19,10 +19,10 @@ Band numberedColumnHeader(double height, double top, const std::vector<std::pair
 // number (right edge at 11.1 mm, Arial 9), then `fields`.
 Band numberedDetail(std::vector<Element> fields);
 // A summary band 16.9 mm high: "TOTAL" at `totalLeft`, "INTOCMIT," at
-// 135.5 mm below it, both bold 10, then `sums`.
-Band listingSummary(double totalLeft, std::vector<Element> sums);
-// The page footer band, 6.1 mm: "Pag." and the page number at the band's
-// right, Arial 9.
-Band pageNumberFooter();
+// `signatureLeft` below it, both bold 10, then `sums`.
+Band listingSummary(double totalLeft, std::vector<Element> sums, double signatureLeft = 135.5);
+// The listings' page footer band, 6.1 mm: "Pag." and the page number at
+// the band's right, Arial 9.
+inline Band listingPageFooter() { return pageNumberFooter(6.1, "Pag.", arial(9)); }
 
 }  // namespace reports

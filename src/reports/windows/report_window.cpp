@@ -1,8 +1,11 @@
 // The report windows' common frame.
 #include "reports/windows/report_window.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QStatusBar>
+
+#include "ui/interaction.h"
 
 namespace reports {
 
@@ -32,6 +35,18 @@ QPushButton* ReportWindow::addButton(const char* name, const QString& caption, c
   button->setToolTip(hint);
   button->setAutoDefault(false);
   return button;
+}
+
+void ReportWindow::addPrintAndCloseRow(const std::function<void()>& print, const std::function<void()>& close) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  QPushButton* listeaza = addButton("ConvexBtn2", "LISTEAZA", "Listeaza raportul.");
+  QPushButton* iesire = addButton("ConvexBtn1", "IESIRE", "Inchide fereastra.");
+  row->addWidget(listeaza);
+  row->addWidget(iesire);
+  body_->addLayout(row);
+  connect(listeaza, &QPushButton::clicked, this, [print] { ui::guarded(print); });
+  connect(iesire, &QPushButton::clicked, this, close);
 }
 
 QPushButton* ReportWindow::button(const QString& name) const { return findChild<QPushButton*>(name); }

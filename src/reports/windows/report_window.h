@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace reports {
 
@@ -24,6 +25,10 @@ class ReportWindow : public QDialog {
   // A push button named `name`, not a default button (Enter stays with the
   // grid and the lists).
   QPushButton* addButton(const char* name, const QString& caption, const QString& hint);
+  // The row of "LISTEAZA" (ConvexBtn2) and "IESIRE" (ConvexBtn1) at the
+  // body's bottom right; "LISTEAZA" runs `print` guarded (its error goes to
+  // the error box), "IESIRE" runs `close`.
+  void addPrintAndCloseRow(const std::function<void()>& print, const std::function<void()>& close);
 
  private:
   QVBoxLayout* body_;

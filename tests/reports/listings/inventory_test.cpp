@@ -37,7 +37,7 @@ class InventoryTest : public ListingFixture {
   // Mx's rows sorted (rows of one product may come in either order) and the total.
   std::pair<QStringList, int64_t> listing(const QString& unit, bool exhausted) {
     inventory->build(unit, exhausted);
-    QStringList rows = visibleRows(inventory->Mx(), kColumns);
+    QStringList rows = rowTexts(inventory->Mx(), kColumns);
     rows.sort();
     int64_t total = 0;
     inventory->addValues(total);

@@ -10,7 +10,7 @@
 namespace reports::testing {
 namespace {
 
-class CentralizerWindowTest : public ReportWindowFixture<CentralizerWindow> {
+class CentralizerWindowTest : public SingleWindowFixture<CentralizerWindow> {
  protected:
   void addReceipts() {
     addLedger({{QDate(2024, 3, 1), "MAGAZIE", "CAIET", "BUC", "10", "20", "0", "0", 2, "NIR 2"},

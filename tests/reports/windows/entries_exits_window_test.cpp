@@ -10,7 +10,7 @@
 namespace reports::testing {
 namespace {
 
-class EntriesExitsWindowTest : public ReportWindowFixture<EntriesExitsWindow> {
+class EntriesExitsWindowTest : public SingleWindowFixture<EntriesExitsWindow> {
  protected:
   void addMovements() {
     addLedger({{QDate(2024, 3, 1), "MAGAZIE", "CAIET", "BUC", "10", "20", "0", "0", 1, "NIR 1"},

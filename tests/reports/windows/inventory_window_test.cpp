@@ -10,7 +10,7 @@
 namespace reports::testing {
 namespace {
 
-class InventoryWindowTest : public ReportWindowFixture<InventoryWindow> {
+class InventoryWindowTest : public SingleWindowFixture<InventoryWindow> {
  protected:
   void addStock() {
     const QDate day(2024, 3, 5);

@@ -1,8 +1,11 @@
-// A report window over the ledger fixture, driven through a scripted
-// interaction that must be used up by the end of each test.
+// The report windows' tests: a Data folder with a ledger, the layouts, a
+// scripted interaction that must be used up by the end of each test, and
+// what a window shows (its grid, its balloon, the preview's first page).
 #pragma once
 
+#include <QDate>
 #include <QDialog>
+#include <QPushButton>
 #include <functional>
 #include <memory>
 
@@ -17,42 +20,44 @@ namespace reports::testing {
 
 inline constexpr char kInstitution[] = "SCOALA NR. 1";
 
-template <typename Window>
 class ReportWindowFixture : public ListingFixture {
  protected:
-  void SetUp() override {
-    ListingFixture::SetUp();
-    window = std::make_unique<Window>([this]() -> store::Database& { return *database; }, listari,
-                                      [] { return QString(kInstitution); });
-  }
   void TearDown() override {
     EXPECT_TRUE(script.finished()) << script.failures().join("; ").toStdString() << " pending: "
                                    << script.pending().join(", ").toStdString();
-    window.reset();
     ListingFixture::TearDown();
   }
 
-  // Opens the window through `opening` and runs `steps` while it is shown.
-  void open(void (Window::*opening)(), const std::function<void()>& steps) {
+  std::function<store::Database&()> databaseAccess() {
+    return [this]() -> store::Database& { return *database; };
+  }
+  static std::function<QString()> institutionName() {
+    return [] { return QString(kInstitution); };
+  }
+
+  // Queues the window's modal run, in which `steps` run; then `open` opens it.
+  void whileOpen(const std::function<void()>& open, const std::function<void()>& steps) {
     script.answerDialog([steps](QDialog&) {
       steps();
       return false;
     });
-    ((*window).*opening)();
+    open();
   }
 
-  // Clicks the button `name` expecting a preview; its first page's texts.
-  // The zoom it opened at and whether it showed its side panes stay in
-  // previewZoom and previewPanes.
-  QStringList printed(const char* name) {
+  // Clicks `button` expecting a preview; the preview's first page texts,
+  // empty when none opened. `whilePreviewed` runs while it is open; the zoom
+  // it opened at and whether it showed its side panes stay in previewZoom
+  // and previewPanes.
+  QStringList printed(QPushButton* button, const std::function<void()>& whilePreviewed = [] {}) {
     QStringList texts;
     script.answerPreview([&](QDialog& dialog) {
       auto& preview = dynamic_cast<PreviewWindow&>(dialog);
       texts = preview.document().texts(0);
       previewZoom = preview.zoom();
       previewPanes = !preview.sidePanes()->isHidden();
+      whilePreviewed();
     });
-    window->button(name)->click();
+    button->click();
     return texts;
   }
   // The caption of the last preview shown.
@@ -61,6 +66,7 @@ class ReportWindowFixture : public ListingFixture {
   }
 
   static QString balloon() { return ui::Balloon::current() ? ui::Balloon::current()->message() : QString(); }
+  static QString today() { return QDate::currentDate().toString("dd.MM.yyyy"); }
 
   // Every row of `grid`, its cells joined by "|".
   static QStringList gridRows(ui::DataGrid* grid) {
@@ -82,6 +88,30 @@ class ReportWindowFixture : public ListingFixture {
   TLISTARI listari;
   PreviewZoom previewZoom = PreviewZoom::WholePage;
   bool previewPanes = false;
+};
+
+// One window of type `Window`, made over the fixture's Data folder.
+template <typename Window>
+class SingleWindowFixture : public ReportWindowFixture {
+ protected:
+  void SetUp() override {
+    ReportWindowFixture::SetUp();
+    window = std::make_unique<Window>(databaseAccess(), listari, institutionName());
+  }
+  void TearDown() override {
+    window.reset();
+    ReportWindowFixture::TearDown();
+  }
+
+  // Opens the window through `opening` and runs `steps` while it is shown.
+  void open(void (Window::*opening)(), const std::function<void()>& steps) {
+    whileOpen([this, opening] { ((*window).*opening)(); }, steps);
+  }
+
+  using ReportWindowFixture::printed;
+  // Clicks the button called `name` expecting a preview.
+  QStringList printed(const char* name) { return printed(window->button(name)); }
+
   std::unique_ptr<Window> window;
 };
 

@@ -1,0 +1,10 @@
+// LRVC: the printed cumulative value report, a line per unit.
+#pragma once
+
+#include "reports/layout.h"
+
+namespace reports {
+
+Layout cumulativeLayout();
+
+}  // namespace reports

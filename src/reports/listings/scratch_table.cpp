@@ -1,0 +1,34 @@
+// Creating paths for, filling and deleting the reports' temporary tables.
+#include "reports/listings/scratch_table.h"
+
+#include <QFile>
+
+#include "app/settings.h"
+#include "app/statement_text.h"
+#include "store/decimal.h"
+
+namespace reports {
+
+QString scratchPath(const QString& fileName) { return app::programFolder() + QLatin1Char('\\') + fileName; }
+
+ScratchTable::ScratchTable(store::Database& database, QString path) : database_(database), path_(std::move(path)) {}
+
+QString ScratchTable::name() const { return app::quoted(path_); }
+
+void ScratchTable::appendFrom(store::sql::ResultSet& rows, const MakeRecord& record) {
+  std::vector<std::vector<store::Value>> records;
+  records.reserve(static_cast<size_t>(rows.recordCount()));
+  for (rows.first(); !rows.eof(); rows.next()) records.push_back(record(rows));
+  if (!records.empty()) database_.insertRows(path_, records);
+}
+
+void ScratchTable::remove() {
+  database_.forget(path_);
+  QFile::remove(store::Database::resolvePath(path_));
+}
+
+store::Value storedAmount(const store::sql::ResultSet& rows, std::string_view column) {
+  return store::Value::number(store::decimal::roundTo(rows.asNumber(column), 2));
+}
+
+}  // namespace reports

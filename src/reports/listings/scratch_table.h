@@ -1,0 +1,57 @@
+// The reports' temporary tables: dBase files in the program folder that a
+// report creates, fills from its statements' rows and deletes again.
+//
+// Statements name such a table by "{Program}\<file>" in double quotes, as
+// they name the Data folder's tables. A table is filled with one batch per
+// statement's rows, so a report of many thousand groups writes each table
+// in a few appends instead of a post per row.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "store/database.h"
+#include "store/sql/result_set.h"
+#include "store/value.h"
+
+namespace reports {
+
+// "{Program}\<fileName>": the path a statement gives a temporary table.
+QString scratchPath(const QString& fileName);
+
+class ScratchTable {
+ public:
+  // `path` as statements write it (either separator).
+  ScratchTable(store::Database& database, QString path);
+
+  const QString& path() const { return path_; }
+  // The path between double quotes, as a statement names the table.
+  QString name() const;
+
+  using MakeRecord = std::function<std::vector<store::Value>(const store::sql::ResultSet&)>;
+  // Appends one record per row of `rows` (first to last) in one write; no
+  // rows writes nothing. A value that does not fit its column fails the
+  // whole batch with the table, column and value named.
+  void appendFrom(store::sql::ResultSet& rows, const MakeRecord& record);
+
+  // Deletes the file where it exists, dropping the engine's cached image
+  // first so that a table made again under the same name is read afresh.
+  void remove();
+
+ private:
+  store::Database& database_;
+  QString path_;
+};
+
+// 0 in an amount column: what a row copied from one statement's results
+// puts into the columns another statement fills.
+inline const store::Value kNoAmount = store::Value::number(0);
+
+// An amount of the current row as the temporary tables store it: the
+// ten-thousandths rounded to two decimals, half to even; a missing sum
+// (NULL) is 0.
+store::Value storedAmount(const store::sql::ResultSet& rows, std::string_view column);
+
+}  // namespace reports

@@ -1,0 +1,95 @@
+// The monthly report window: its controls, the year check and the printing.
+#include "reports/windows/monthly_report_window.h"
+
+#include <QFormLayout>
+#include <QScopeGuard>
+
+#include "app/windows/input_helpers.h"
+#include "app/windows/load_combo.h"
+#include "reports/report_preview.h"
+#include "ui/interaction.h"
+
+namespace reports {
+
+namespace {
+
+constexpr int kFirstYear = 1990;
+
+}  // namespace
+
+MonthlyReportWindow::MonthlyReportWindow(std::function<store::Database&()> database, TLISTARI& listari,
+                                         std::function<QString()> institution, app::ProgressCounter& counter,
+                                         QWidget* parent)
+    : ReportWindow("TForm8", "Raport Lunar Varnela.", parent),
+      database_(std::move(database)),
+      listari_(listari),
+      institution_(std::move(institution)),
+      counter_(counter) {
+  auto* fields = new QFormLayout;
+  luna1_ = new QComboBox;
+  luna1_->setObjectName("Luna1");
+  luna1_->addItems({"Ianuarie", "Februarie", "Martie", "Aprilie", "Mai", "Iunie", "Iulie", "August", "Septembrie",
+                    "Octombrie", "Noiembrie", "Decembrie"});
+  anul1_ = new QSpinBox;
+  anul1_->setObjectName("Anul1");
+  anul1_->setRange(0, 9999);  // at most four digits
+  comboBox1_ = new QComboBox;
+  comboBox1_->setObjectName("ComboBox1");
+  fields->addRow("Luna", luna1_);
+  fields->addRow("Anul", anul1_);
+  fields->addRow("Contul", comboBox1_);
+  body()->addLayout(fields);
+  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { ConvexBtn1Click(); });
+  setFixedSize(sizeHint());
+  FormCreate();
+}
+
+MonthlyReportWindow::~MonthlyReportWindow() = default;
+
+void MonthlyReportWindow::FormCreate() {
+  luna1_->setCurrentIndex(0);
+  anul1_->setValue(QDate::currentDate().year());
+}
+
+void MonthlyReportWindow::ArataRapLunVar() {
+  ui::guarded([this] {
+    report_ = std::make_unique<MonthlyReport>(database_());
+    comboBox1_->clear();
+    comboBox1_->addItem("TOATE GESTIUNILE");
+    store::Query list(database_());
+    app::LoadCombo(list, comboBox1_, database_().dataFolder() + "\\Note.dbf", QString(), "GESTIUNE");
+    ui::interaction().runDialog(*this);
+  });
+  report_.reset();
+}
+
+void MonthlyReportWindow::ConvexBtn1Click() { reject(); }
+
+void MonthlyReportWindow::ConvexBtn2Click() {
+  const int year = anul1_->text().toInt();  // a text that is not a number gives 0
+  if (year < kFirstYear || year > QDate::currentDate().year()) {
+    app::HError("Nu inteleg data asta ciudata !?", anul1_);
+    return;
+  }
+  const QString resultPath = MonthlyReport::defaultResultPath();
+  FaRaportLuna(this, resultPath, QDate(year, luna1_->currentIndex() + 1, 1));
+  // The computed table goes when the preview closes, or when opening it fails.
+  const auto cleanUp = qScopeGuard([this] { report_->close(); });
+  store::sql::ResultSet& rows = report_->openRows(comboBox1_->currentIndex() > 0 ? comboBox1_->currentText() : QString());
+  const QString layout = "LRapLunVar";
+  listari_.setCaption(layout, "QRLabel39", institution_());
+  listari_.setCaption(layout, "OraR", QDate::currentDate().toString("dd.MM.yyyy"));
+  listari_.setCaption(layout, "DataLC", "luna " + luna1_->currentText() + "." + anul1_->text());
+  previewReport(listari_.layout(layout), rows);
+}
+
+void MonthlyReportWindow::FaRaportLuna(QWidget* busy, const QString& resultPath, const QDate& firstDay) {
+  counter_.caption()->setText("Creez raportul...");
+  app::ProgressCounter::ContorMax() = 100;
+  counter_.Arata(busy);
+  counter_.ContorPos(0);
+  const auto giveBack = qScopeGuard([this, busy] { counter_.Distruge(busy); });
+  report_->FaRaportLuna(resultPath, firstDay, [this](int position) { counter_.ContorPos(position); });
+}
+
+}  // namespace reports
