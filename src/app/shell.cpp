@@ -24,23 +24,37 @@ Shell::Shell() {
   // The counter comes before the backup window, which keeps a reference to it.
   counter_ = std::make_unique<ProgressCounter>();
   backup_ = std::make_unique<admin::BackupWindow>(*counter_, [] { QCoreApplication::quit(); });
-  message_ = std::make_unique<MessageDialog>();
+  // The layouts hold no window; they come before the first window that prints with them.
   listari_ = std::make_unique<reports::TLISTARI>();
-  receiptNotes_ = std::make_unique<receipts::ReceiptNotesWindow>([this]() -> store::Database& { return database(); },
-                                                                 [this] { return admin_->receiptAbbreviation(); });
+  const auto database = [this]() -> store::Database& { return this->database(); };
+  const auto institution = [this] { return admin_->institution(); };
+  inventory_ = std::make_unique<reports::InventoryWindow>(database, *listari_, institution);
+  message_ = std::make_unique<MessageDialog>();
+  receiptNotes_ = std::make_unique<receipts::ReceiptNotesWindow>(database, [this] { return admin_->receiptAbbreviation(); });
   receiptHeader_ = std::make_unique<receipts::HeaderDialog>();
   receiptLine_ = std::make_unique<receipts::LineDialog>();
   receiptNotes_->attachDialogs(*receiptHeader_, *receiptLine_);
-  receiptNotes_->attachPrintout(*listari_, [this] { return admin_->institution(); });
-  movements_ = std::make_unique<movements::MovementsWindow>([this]() -> store::Database& { return database(); });
+  receiptNotes_->attachPrintout(*listari_, institution);
+  movements_ = std::make_unique<movements::MovementsWindow>(database);
   exitDialog_ = std::make_unique<movements::ExitDialog>();
+  entriesExits_ = std::make_unique<reports::EntriesExitsWindow>(database, *listari_, institution);
+  centralizer_ = std::make_unique<reports::CentralizerWindow>(database, *listari_, institution);
+  monthlyReport_ = std::make_unique<reports::MonthlyReportWindow>(database, *listari_, institution, *counter_);
+  cumulativeReport_ = std::make_unique<reports::CumulativeReportWindow>(database, *listari_, institution);
+  inventoryObjects_ = std::make_unique<reports::InventoryObjectsWindow>(database, *listari_, institution);
   targetChooser_ = std::make_unique<movements::TargetChooser>();
   movements_->attachDialogs(*exitDialog_, *targetChooser_);
-  movements_->attachPrintout(*listari_, [this] { return admin_->institution(); });
+  movements_->attachPrintout(*listari_, institution);
   main_->attachAdmin(*admin_);
   main_->setOpener("ToolButton4", [this] { ui::interaction().runDialog(*backup_); });
   main_->setOpener("ToolButton12", [this] { receiptNotes_->ArataNote(); });
   main_->setOpener("ToolButton6", [this] { movements_->ArataBonuri(); });
+  main_->setOpener("Inventar1", [this] { inventory_->ArataInventar(); });
+  main_->setOpener("IntrariIesiri1", [this] { entriesExits_->ArataBonTransf(); });
+  main_->setOpener("CentralizatorNotedeReceptie1", [this] { centralizer_->ArataRapNIR(); });
+  main_->setOpener("Raportlunarvarnela1", [this] { monthlyReport_->ArataRapLunVar(); });
+  main_->setOpener("RaportValoricCumulativ1", [this] { cumulativeReport_->ArataRapValCum(); });
+  main_->setOpener("Obiectedeinventar1", [this] { inventoryObjects_->ArataObInv(); });
   splash_->setStartup([this] { Timer1Timer(); });
 }
 

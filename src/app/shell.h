@@ -23,6 +23,12 @@
 #include "receipts/line_dialog.h"
 #include "receipts/receipt_notes_window.h"
 #include "reports/listari.h"
+#include "reports/windows/centralizer_window.h"
+#include "reports/windows/cumulative_report_window.h"
+#include "reports/windows/entries_exits_window.h"
+#include "reports/windows/inventory_objects_window.h"
+#include "reports/windows/inventory_window.h"
+#include "reports/windows/monthly_report_window.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "store/table_object.h"
@@ -44,6 +50,12 @@ class Shell {
   ProgressCounter& counter() { return *counter_; }
   MessageDialog& messageDialog() { return *message_; }
   reports::TLISTARI& listari() { return *listari_; }
+  reports::InventoryWindow& inventory() { return *inventory_; }
+  reports::EntriesExitsWindow& entriesExits() { return *entriesExits_; }
+  reports::CentralizerWindow& centralizer() { return *centralizer_; }
+  reports::MonthlyReportWindow& monthlyReport() { return *monthlyReport_; }
+  reports::CumulativeReportWindow& cumulativeReport() { return *cumulativeReport_; }
+  reports::InventoryObjectsWindow& inventoryObjects() { return *inventoryObjects_; }
   receipts::ReceiptNotesWindow& receiptNotes() { return *receiptNotes_; }
   receipts::HeaderDialog& receiptHeader() { return *receiptHeader_; }
   receipts::LineDialog& receiptLine() { return *receiptLine_; }
@@ -68,13 +80,19 @@ class Shell {
   std::unique_ptr<admin::PasswordPrompt> prompt_;
   std::unique_ptr<admin::BackupWindow> backup_;
   std::unique_ptr<ProgressCounter> counter_;
-  std::unique_ptr<MessageDialog> message_;
   std::unique_ptr<reports::TLISTARI> listari_;
+  std::unique_ptr<reports::InventoryWindow> inventory_;
+  std::unique_ptr<MessageDialog> message_;
   std::unique_ptr<receipts::ReceiptNotesWindow> receiptNotes_;
   std::unique_ptr<receipts::HeaderDialog> receiptHeader_;
   std::unique_ptr<receipts::LineDialog> receiptLine_;
   std::unique_ptr<movements::MovementsWindow> movements_;
   std::unique_ptr<movements::ExitDialog> exitDialog_;
+  std::unique_ptr<reports::EntriesExitsWindow> entriesExits_;
+  std::unique_ptr<reports::CentralizerWindow> centralizer_;
+  std::unique_ptr<reports::MonthlyReportWindow> monthlyReport_;
+  std::unique_ptr<reports::CumulativeReportWindow> cumulativeReport_;
+  std::unique_ptr<reports::InventoryObjectsWindow> inventoryObjects_;
   std::unique_ptr<movements::TargetChooser> targetChooser_;
   std::unique_ptr<store::Database> database_;
   std::unique_ptr<store::Query> sx_;

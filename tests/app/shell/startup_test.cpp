@@ -44,6 +44,27 @@ TEST_F(StartupTest, FirstStartCreatesEverything) {
   for (const char* name : {"ToolButton2", "ToolButton1"}) EXPECT_TRUE(shell.mainWindow().button(name)->isEnabled());
 }
 
+TEST_F(StartupTest, EveryReportsMenuItemOpensItsWindow) {
+  Shell shell;
+  start(shell);
+  const std::pair<const char*, const char*> items[] = {
+      {"Inventar1", "TForm26"},           {"IntrariIesiri1", "TForm6"},
+      {"CentralizatorNotedeReceptie1", "TForm7"}, {"Raportlunarvarnela1", "TForm8"},
+      {"RaportValoricCumulativ1", "TForm9"},      {"Obiectedeinventar1", "TForm10"}};
+  for (const auto& [item, window] : items) {
+    script.answerDialog([](QDialog&) { return false; });
+    auto* action = shell.mainWindow().findChild<QAction*>(item);
+    ASSERT_TRUE(action) << item;
+    action->trigger();
+    ASSERT_FALSE(script.shown().empty()) << item;
+    EXPECT_EQ(script.shown().back().what, "runDialog") << item;
+    EXPECT_EQ(script.shown().back().text, window) << item;
+  }
+  // The temporary tables of the windows that made one are gone again.
+  for (const char* scratch : {"Obi.dbf", "R1.dbf", "R2.dbf", "RVC.dbf", "RVC2.dbf"})
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(scratch))) << scratch;
+}
+
 TEST_F(StartupTest, DebugOtherThanOneBecomesZero) {
   QDir().mkpath(dataFolder());
   for (const char* stored : {"2", "yes", "", "1"}) {
