@@ -14,10 +14,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <numeric>
 #include <set>
 #include <unistd.h>
 #include <vector>
@@ -434,13 +436,47 @@ std::string JournaledFile::read(int64_t offset, int64_t length) const {
 void JournaledFile::write(int64_t offset, std::string_view bytes) { writeMany({{offset, std::string(bytes)}}); }
 
 void JournaledFile::writeMany(const std::vector<std::pair<int64_t, std::string>>& writes) {
+  // Runs of writes no further apart than this become one write.
+  constexpr int64_t kLargestGap = 512;
+  std::vector<size_t> order(writes.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return writes[a].first < writes[b].first; });
+  struct Run {
+    int64_t offset, end;
+    std::vector<size_t> members;
+  };
+  std::vector<Run> runs;
+  for (size_t i : order) {
+    const int64_t offset = writes[i].first, end = offset + static_cast<int64_t>(writes[i].second.size());
+    if (!runs.empty() && offset - runs.back().end <= kLargestGap) {
+      runs.back().end = std::max(runs.back().end, end);
+      runs.back().members.push_back(i);
+    } else {
+      runs.push_back({offset, end, {i}});
+    }
+  }
   if (journal_.active()) {
     std::vector<std::pair<int64_t, int64_t>> ranges;
-    ranges.reserve(writes.size());
-    for (const auto& [offset, bytes] : writes) ranges.emplace_back(offset, static_cast<int64_t>(bytes.size()));
+    ranges.reserve(runs.size());
+    for (const Run& run : runs) ranges.emplace_back(run.offset, run.end - run.offset);
     journal_.saveRanges(path_, ranges);
   }
-  for (const auto& [offset, bytes] : writes) writeAll(fd_, bytes.data(), bytes.size(), offset, path_);
+  const int64_t fileSize = size();
+  for (Run& run : runs) {
+    if (run.members.size() == 1) {
+      const std::string& bytes = writes[run.members.front()].second;
+      writeAll(fd_, bytes.data(), bytes.size(), run.offset, path_);
+      continue;
+    }
+    // The run as the file holds it (zeros past its end), then every write
+    // laid over it in the order given, so a later write to the same bytes wins.
+    std::string bytes = read(run.offset, std::clamp<int64_t>(fileSize - run.offset, 0, run.end - run.offset));
+    bytes.resize(static_cast<size_t>(run.end - run.offset), '\0');
+    std::sort(run.members.begin(), run.members.end());
+    for (size_t i : run.members)
+      bytes.replace(static_cast<size_t>(writes[i].first - run.offset), writes[i].second.size(), writes[i].second);
+    writeAll(fd_, bytes.data(), bytes.size(), run.offset, path_);
+  }
 }
 
 void JournaledFile::truncate(int64_t length) {

@@ -89,7 +89,10 @@ class JournaledFile {
   int64_t size() const;
   std::string read(int64_t offset, int64_t length) const;  // throws StoreError
   void write(int64_t offset, std::string_view bytes);      // throws StoreError
-  // Several writes whose before-images are journaled with one sync.
+  // Several writes whose before-images are journaled with one sync, applied
+  // in their order. Writes lying close together go to the file as one run
+  // (the bytes between them rewritten as they are), so changing a field in
+  // every record costs a few large writes instead of one per record.
   void writeMany(const std::vector<std::pair<int64_t, std::string>>& writes);
   void truncate(int64_t length);                           // throws StoreError
   const QString& path() const { return path_; }

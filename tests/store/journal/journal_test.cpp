@@ -72,6 +72,25 @@ TEST_F(JournalTest, CommitKeepsChangesAndRemovesJournal) {
   EXPECT_FALSE(Journal::recover(dir.path()));
 }
 
+TEST_F(JournalTest, ManyWritesLandInTheirOrderAndRollBack) {
+  // Close writes become one run, far ones stay apart; overlapping writes
+  // keep the order given, and a run may end past the end of the file.
+  writeFile(table, QByteArray(10000, '.'));
+  QByteArray expected(10000, '.');
+  const std::vector<std::pair<int64_t, std::string>> writes = {
+      {9998, "ENDS-PAST"}, {5, "bb"}, {2, "aaaa"}, {9000, "far"}, {3, "X"}, {7000, "middle"}};
+  for (const auto& [offset, bytes] : writes) {
+    if (offset + int64_t(bytes.size()) > expected.size()) expected.resize(offset + bytes.size());
+    expected.replace(offset, int(bytes.size()), QByteArray::fromStdString(bytes));
+  }
+  Journal journal(dir.path());
+  journal.begin();
+  JournaledFile(journal, table).writeMany(writes);
+  EXPECT_EQ(readFile(table), expected);
+  journal.rollback();
+  EXPECT_EQ(readFile(table), QByteArray(10000, '.'));
+}
+
 TEST_F(JournalTest, TruncationIsUndone) {
   Journal journal(dir.path());
   journal.begin();

@@ -1,0 +1,125 @@
+// Times what each report window computes on a generated ledger, warm (the
+// tables' images already cached): the statements, the temporary tables and
+// the totals, for the ledger's last month and for every unit.
+// Usage: report_bench [--rows N]   (1,000,000 by default)
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/settings.h"
+#include "ledger_generator.h"
+#include "reports/listings/cumulative_report.h"
+#include "reports/listings/entries_exits.h"
+#include "reports/listings/inventory.h"
+#include "reports/listings/inventory_objects.h"
+#include "reports/listings/month.h"
+#include "reports/listings/monthly_report.h"
+#include "reports/listings/receipts_centralizer.h"
+#include "store/query.h"
+
+namespace {
+
+constexpr int kRuns = 7;
+
+// The median of kRuns warm runs after one run that loads what the report reads.
+double medianMs(const std::function<void()>& run) {
+  run();
+  std::vector<double> times;
+  for (int i = 0; i < kRuns; ++i) {
+    QElapsedTimer timer;
+    timer.start();
+    run();
+    times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+void report(const char* name, const std::function<QString()>& run) {
+  QString rows;
+  try {
+    const double ms = medianMs([&] { rows = run(); });
+    std::printf("%-28s %9.1f ms  %s\n", name, ms, qPrintable(rows));
+  } catch (const std::exception& error) {
+    std::printf("%-28s failed: %s\n", name, error.what());
+  }
+  std::fflush(stdout);
+}
+
+QString count(int rows) { return QString::number(rows) + " rows"; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  int64_t rows = 1000000;
+  const QStringList arguments = application.arguments();
+  if (const qsizetype at = arguments.indexOf("--rows"); at >= 0 && at + 1 < arguments.size())
+    rows = arguments.at(at + 1).toLongLong();
+  QTemporaryDir home;
+  qputenv("VARNELA_HOME", home.path().toUtf8());
+  QDir().mkpath(app::dataFolder());
+  bench::generateLedger(app::dataFolder(), rows);
+  store::Database database(app::dataFolder());
+
+  store::Query lastDay(database);
+  lastDay.add("SELECT MAX(DATA) AS LAST FROM \"" + app::dataFolder() + "/Gestiuni.dbf\"");
+  lastDay.open();
+  const QDate month = reports::PrimaZi(lastDay.rows().asDate("LAST").value_or(QDate::currentDate()));
+  std::printf("%lld ledger rows, month %s\n", static_cast<long long>(rows), qPrintable(month.toString("MM.yyyy")));
+
+  using namespace reports::listings;
+  Inventory inventory(database);
+  report("inventory, all units", [&] {
+    inventory.build(QString(), false);
+    int64_t total = 0;
+    inventory.addValues(total);
+    return count(inventory.Mx().recordCount());
+  });
+  report("inventory, exhausted", [&] {
+    inventory.build(QString(), true);
+    int64_t total = 0;
+    inventory.addValues(total);
+    return count(inventory.Mx().recordCount());
+  });
+  EntriesExits entriesExits(database);
+  report("entries and exits, month", [&] {
+    entriesExits.build({month, reports::nextMonthStart(month).addDays(-1)});
+    return count(entriesExits.I1().recordCount());
+  });
+  report("entries and exits, year", [&] {
+    entriesExits.build({month.addYears(-1), month});
+    return count(entriesExits.I1().recordCount());
+  });
+  ReceiptsCentralizer centralizer(database);
+  report("receipts centralizer", [&] {
+    centralizer.build(month);
+    return count(centralizer.empty() ? 0 : centralizer.N1().recordCount());
+  });
+  reports::MonthlyReport monthly(database);
+  report("monthly report", [&] {
+    monthly.FaRaportLuna(reports::MonthlyReport::defaultResultPath(), month);
+    const int printed = monthly.openRows(QString()).recordCount();
+    monthly.close();
+    return count(printed);
+  });
+  reports::CumulativeReport cumulative(database);
+  report("cumulative values", [&] {
+    const int printed = cumulative.compute(month).recordCount();
+    cumulative.close();
+    return count(printed);
+  });
+  reports::InventoryObjects objects(database);
+  report("inventory objects", [&] {
+    objects.open();
+    const int printed = objects.Q1().recordCount();
+    objects.close();
+    return count(printed);
+  });
+  return 0;
+}
