@@ -96,7 +96,7 @@ LedgerSize generateLedger(const QString& dataFolder, int64_t ledgerRows, uint64_
   LedgerSize size;
   int64_t idgest = 1, idnota = 1, idcap = 1, voucher = 1, transfer = 1;
   std::uniform_int_distribution<int> percent(0, 99);
-  std::uniform_int_distribution<int64_t> quantity(1, 100), price(5000, 5000000);  // 0.50 .. 500.00
+  std::uniform_int_distribution<int64_t> quantity(1, 100), price(5000, 500000);  // 0.50 .. 50.00
   std::uniform_int_distribution<int64_t> share(10, 100);  // the part of the stock an exit takes, in %
   // The stock of every unit and product, so that exits never take more than
   // there is: a storeroom's stock stays within a few receipts' worth.

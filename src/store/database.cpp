@@ -66,11 +66,12 @@ void Database::inTransaction(const QString& path, Change&& change) {
   try {
     change();
   } catch (...) {
-    // The files go back to their state before the statement; images that
-    // followed the undone writes are dropped and read again when needed.
+    // The files go back to their state before the statement. It wrote one
+    // table (and its index): that image followed the undone writes and is
+    // read again when needed; the others stay.
     if (own) journal_.rollback();
     else journal_.rollbackTo(savepoint);
-    tables_.clear();
+    tables_.erase(resolvePath(path));
     throw;
   }
   if (own) journal_.commit();

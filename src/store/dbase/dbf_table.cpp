@@ -178,8 +178,7 @@ void DbfTable::insertRows(journal::Journal& journal, const std::vector<std::vect
     values.reserve(fields.size());
     for (size_t f = 0; f < fields.size(); ++f) {
       values.push_back(fitValue(fields[f], row[f], target));
-      records.replace(r * recordLength + fields[f].offset, fields[f].width,
-                      encodeField(fields[f], values.back(), image.codePage));
+      encodeFieldOver(records.data() + r * recordLength + fields[f].offset, fields[f], values.back(), image.codePage);
     }
   }
 

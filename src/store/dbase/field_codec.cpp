@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <cstring>
 
 #include "store/date.h"
 #include "store/decimal.h"
@@ -55,6 +56,23 @@ std::string numberText(int64_t amount, int decimals) {
   return text;
 }
 
+// The length of numberText(amount, decimals), counted without writing it.
+size_t numberTextLength(int64_t amount, int decimals) {
+  const int kept = std::min(decimals, decimal::kScaleDigits);
+  int64_t divisor = 1;
+  for (int i = kept; i < decimal::kScaleDigits; ++i) divisor *= 10;
+  // `amount` is rounded to `decimals` places, so the division is exact.
+  uint64_t units = amount < 0 ? 0 - static_cast<uint64_t>(amount / divisor) : static_cast<uint64_t>(amount / divisor);
+  size_t digits = 1;
+  while (units >= 10) {
+    units /= 10;
+    ++digits;
+  }
+  // A fraction is written with a digit before its point ("0.05").
+  if (kept > 0) digits = std::max(digits, static_cast<size_t>(kept) + 1);
+  return (amount < 0 ? 1 : 0) + digits + (decimals > 0 ? 1 : 0) + static_cast<size_t>(decimals - kept);
+}
+
 Value fitNumber(const Field& field, const Value& value, const FieldTarget& target) {
   std::optional<int64_t> amount;
   switch (value.kind()) {
@@ -78,7 +96,7 @@ Value fitNumber(const Field& field, const Value& value, const FieldTarget& targe
   }
   const int64_t rounded = decimal::roundTo(*amount, field.decimals);
   // The sign and the point take places of the width, as dBase writes them.
-  if (numberText(rounded, field.decimals).size() > field.width)
+  if (numberTextLength(rounded, field.decimals) > field.width)
     misfit(field, target, value, "does not fit " + typeName(field));
   return Value::number(rounded);
 }
@@ -126,6 +144,11 @@ Value fitLogical(const Field& field, const Value& value, const FieldTarget& targ
 }
 
 Value fitText(const Field& field, const Value& value, const FieldTarget& target) {
+  // The common case, a text that fits as it is, is passed on without a copy
+  // being made to trim it.
+  if (value.kind() == Value::Kind::Text && target.codePage == CodePage::Win1250 &&
+      value.asText().size() <= field.width && (value.asText().empty() || value.asText().back() != ' '))
+    return value;
   std::string text;
   switch (value.kind()) {
     case Value::Kind::Null:
@@ -178,28 +201,38 @@ Value fitValue(const Field& field, const Value& value, const FieldTarget& target
   }
 }
 
-std::string encodeField(const Field& field, const Value& fitted, CodePage page) {
-  std::string bytes(field.width, ' ');
-  if (fitted.isNull()) return bytes;
+void encodeFieldOver(char* blanks, const Field& field, const Value& fitted, CodePage page) {
+  if (fitted.isNull()) return;
   switch (field.type) {
     case 'N':
     case 'F': {
       const std::string text = numberText(fitted.asNumber(), field.decimals);
-      bytes.replace(bytes.size() - text.size(), text.size(), text);
+      std::memcpy(blanks + field.width - text.size(), text.data(), text.size());
       break;
     }
-    case 'D':
-      bytes = date::formatStored(fitted.asDate());
+    case 'D': {
+      const std::string text = date::formatStored(fitted.asDate());
+      std::memcpy(blanks, text.data(), std::min<size_t>(text.size(), field.width));
       break;
+    }
     case 'L':
-      bytes[0] = fitted.asBool() ? 'T' : 'F';
+      blanks[0] = fitted.asBool() ? 'T' : 'F';
       break;
-    default: {
-      // Fitting has checked that the code page holds every character.
-      const std::string text = transcode(fitted.asText(), CodePage::Win1250, page);
-      bytes.replace(0, text.size(), text);
-    }
+    default:
+      // Fitting has checked that the code page holds every character and
+      // that the text fits.
+      if (page == CodePage::Win1250) {
+        std::memcpy(blanks, fitted.asText().data(), fitted.asText().size());
+      } else {
+        const std::string text = transcode(fitted.asText(), CodePage::Win1250, page);
+        std::memcpy(blanks, text.data(), text.size());
+      }
   }
+}
+
+std::string encodeField(const Field& field, const Value& fitted, CodePage page) {
+  std::string bytes(field.width, ' ');
+  encodeFieldOver(bytes.data(), field, fitted, page);
   return bytes;
 }
 

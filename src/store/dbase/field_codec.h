@@ -37,5 +37,8 @@ Value fitValue(const Field& field, const Value& value, const FieldTarget& target
 // with exactly `decimals` places, D as YYYYMMDD, L as T or F, C left-aligned
 // in `page`; blanks for Null.
 std::string encodeField(const Field& field, const Value& fitted, CodePage page = CodePage::Win1250);
+// The same bytes written over `field.width` blanks at `blanks` (a record
+// being built), without a string of their own.
+void encodeFieldOver(char* blanks, const Field& field, const Value& fitted, CodePage page);
 
 }  // namespace store::dbase

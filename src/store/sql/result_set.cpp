@@ -73,6 +73,10 @@ ResultSet::ResultSet(std::vector<std::string> columnNames, std::vector<std::vect
 }
 
 int ResultSet::columnIndex(std::string_view name) const {
+  // Callers mostly spell a column as the statement did: an exact match is
+  // looked for first, without folding case character by character.
+  for (size_t i = 0; i < names_.size(); ++i)
+    if (names_[i] == name) return int(i);
   for (size_t i = 0; i < names_.size(); ++i) {
     const std::string& own = names_[i];
     if (own.size() == name.size() &&

@@ -134,8 +134,12 @@ TEST_F(TransactionTest, AFailedStatementUndoesOnlyItself) {
   db->begin();
   run(statements[0]);
   auto afterFirst = snapshot();
+  const dbase::DbfTable* ledger = db->cachedTable(table("Gestiuni.dbf"));
+  ASSERT_NE(ledger, nullptr);
   EXPECT_THROW(run("UPDATE \"" + table("Note.dbf") + "\" SET C7=12345678901 WHERE IDCAP=5"), StoreError);
   EXPECT_EQ(snapshot(), afterFirst);
+  // Only the failed statement's table is read again; the ledger's image stays.
+  EXPECT_EQ(db->cachedTable(table("Gestiuni.dbf")), ledger);
   db->commit();
   EXPECT_EQ(db->image(table("Note.dbf")).rowCount(), 2u);
 }

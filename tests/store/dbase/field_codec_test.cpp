@@ -43,6 +43,7 @@ TEST(FieldCodec, FitsAndEncodesValues) {
       {"VAT rate 24 in DECIMAL(4,2)", kTva, amount(240000), amount(240000), " 24.00"},
       {"largest DECIMAL(4,2)", kTva, amount(999900), amount(999900), " 99.99"},
       {"negative DECIMAL(4,2)", kTva, amount(-999900), amount(-999900), "-99.99"},
+      {"a negative cent in DECIMAL(4,2)", kTva, amount(-500), amount(-500), " -0.05"},
       {"largest DECIMAL(8,2)", kCantin, amount(99999999900), amount(99999999900), "9999999.99"},
       {"most negative DECIMAL(8,2)", kCantin, amount(-9999999900), amount(-9999999900), "-999999.99"},
       {"DECIMAL(8,2) overflow", kCantin, amount(100000000000), std::nullopt, "CANTIN: 10000000 does not fit N(10,2)"},
