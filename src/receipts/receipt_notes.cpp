@@ -2,7 +2,7 @@
 #include "receipts/receipt_notes.h"
 
 #include "app/counters.h"
-#include "receipts/grid_rows.h"
+#include "app/grid_rows.h"
 #include "receipts/line_arithmetic.h"
 #include "app/statement_text.h"
 #include "store/decimal.h"
@@ -41,11 +41,11 @@ void ReceiptNotes::C1AfterScroll() {
 }
 
 void ReceiptNotes::selectNote(int position) {
-  moveTo(C1(), position);
+  app::moveTo(C1(), position);
   C1AfterScroll();
 }
 
-void ReceiptNotes::selectLine(int position) { moveTo(R1(), position); }
+void ReceiptNotes::selectLine(int position) { app::moveTo(R1(), position); }
 
 void ReceiptNotes::reopen(const QString& idcap, const QString& idnota) {
   c1_.close();

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/windows/input_helpers.h"
-#include "receipts/grid_rows.h"
+#include "app/grid_rows.h"
 #include "reports/report_preview.h"
 #include "ui/interaction.h"
 
@@ -16,8 +16,8 @@ namespace receipts {
 
 namespace {
 
-const std::vector<GridField> kNoteFields = {{"NRNOTA"}, {"DATANOTA"}, {"FURNIZOR"}, {"NRFACT"}, {"DATAFACT"}, {"TVA", 0}};
-const std::vector<GridField> kLineFields = {{"PRODUS"}, {"UM"},     {"C2", 2}, {"C3", 2}, {"C4", 2},
+const std::vector<app::GridField> kNoteFields = {{"NRNOTA"}, {"DATANOTA"}, {"FURNIZOR"}, {"NRFACT"}, {"DATAFACT"}, {"TVA", 0}};
+const std::vector<app::GridField> kLineFields = {{"PRODUS"}, {"UM"},     {"C2", 2}, {"C3", 2}, {"C4", 2},
                                             {"C5", 2},  {"C6", 2}, {"C7", 2}, {"TIP"},   {"GESTIUNE"}};
 
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
@@ -196,7 +196,7 @@ void ReceiptNotesWindow::done(int result) {
 }
 
 void ReceiptNotesWindow::showNotes() {
-  smdbGrid1_->setRows(gridRows(notes_->C1(), kNoteFields), notes_->C1().recordNumber() - 1);
+  smdbGrid1_->setRows(app::gridRows(notes_->C1(), kNoteFields), notes_->C1().recordNumber() - 1);
   showCurrentNote();
 }
 
@@ -204,12 +204,12 @@ void ReceiptNotesWindow::showCurrentNote() {
   const bool any = !notes_->notesEmpty();
   receptioner_->setText(any ? notes_->C1().asText("RECEPTIO") : QString());
   custodian_->setText(any ? notes_->C1().asText("GESTIONAR") : QString());
-  total_->setText(any ? fieldText(notes_->C1(), {"V1", 2}) : QString());
+  total_->setText(any ? app::fieldText(notes_->C1(), {"V1", 2}) : QString());
   showLines();
 }
 
 void ReceiptNotesWindow::showLines() {
-  smdbGrid2_->setRows(gridRows(notes_->R1(), kLineFields), notes_->R1().recordNumber() - 1);
+  smdbGrid2_->setRows(app::gridRows(notes_->R1(), kLineFields), notes_->R1().recordNumber() - 1);
   showCurrentLine();
 }
 

@@ -172,7 +172,7 @@ void PreviewWindow::showProgress(int percent) {
 
 void PreviewWindow::setDocument(Document document) {
   document_ = std::move(document);
-  setWindowTitle(document_.title.isEmpty() ? QString() : "Vizualizare : " + document_.title);
+  setWindowTitle("Vizualizare : " + document_.title);
   showDocument();
 }
 

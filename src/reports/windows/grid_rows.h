@@ -5,13 +5,13 @@
 
 #include <vector>
 
-#include "receipts/grid_rows.h"
+#include "app/grid_rows.h"
 #include "store/sql/result_set.h"
 #include "ui/data_grid.h"
 
 namespace reports {
 
-using receipts::GridField;
+using app::GridField;
 
 // Fills `grid` with the visible rows of `rows` and selects the row the
 // cursor stands on; the cursor is put back. A closed listing (nullptr)

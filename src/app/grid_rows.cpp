@@ -1,9 +1,9 @@
 // Formatting data set rows for the grids.
-#include "receipts/grid_rows.h"
+#include "app/grid_rows.h"
 
 #include "store/decimal.h"
 
-namespace receipts {
+namespace app {
 
 QString fieldText(const store::sql::ResultSet& rows, const GridField& field) {
   if (field.decimals < 0 || rows.value(field.column).isSqlNull()) return rows.asText(field.column);
@@ -27,4 +27,4 @@ QList<QStringList> gridRows(store::sql::ResultSet& rows, const std::vector<GridF
   return out;
 }
 
-}  // namespace receipts
+}  // namespace app

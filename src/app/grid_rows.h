@@ -8,7 +8,7 @@
 
 #include "store/sql/result_set.h"
 
-namespace receipts {
+namespace app {
 
 struct GridField {
   const char* column;
@@ -24,4 +24,4 @@ void moveTo(store::sql::ResultSet& rows, int position);
 // Every visible row, in order; the cursor is back on its row afterwards.
 QList<QStringList> gridRows(store::sql::ResultSet& rows, const std::vector<GridField>& fields);
 
-}  // namespace receipts
+}  // namespace app
