@@ -49,6 +49,7 @@ TEST_F(MonthlyReportWindowTest, ListsEveryUnitIncludingThoseOnlyInTheLedger) {
 
     choose(0);
     const QStringList texts = printed(listeaza(), [] { EXPECT_TRUE(scratchExists("R2.dbf")); });
+    EXPECT_EQ(previewCaption(), "Vizualizare : ");  // the layout has no title
     EXPECT_EQ(listari.caption("LRapLunVar", "DataLC"), "luna Martie.2024");
     EXPECT_EQ(listari.caption("LRapLunVar", "QRLabel39"), "SCOALA NR. 1");
     EXPECT_EQ(listari.caption("LRapLunVar", "OraR"), today());
