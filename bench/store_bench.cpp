@@ -22,6 +22,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench_run.h"
 #include "ledger_generator.h"
 #include "store/codepage.h"
 #include "store/database.h"
@@ -32,20 +33,6 @@
 #include "store/table_object.h"
 
 namespace {
-
-constexpr int kRuns = 7;
-
-double medianMs(const std::function<void()>& run) {
-  std::vector<double> times;
-  for (int i = 0; i < kRuns; ++i) {
-    QElapsedTimer timer;
-    timer.start();
-    run();
-    times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 long peakMemoryKb() {
   QFile status("/proc/self/status");
@@ -267,7 +254,7 @@ int main(int argc, char** argv) {
   db.image(gestiuni);  // warm: the parsed image is loaded once per run
   std::vector<double> ours;
   for (const BenchQuery& q : queries)
-    ours.push_back(medianMs([&] {
+    ours.push_back(bench::medianMs([&] {
       for (const QString& statement : q.ours) db.execute(statement);
     }));
   // The rebuild is measured warm too: every table's image is loaded.
@@ -285,7 +272,7 @@ int main(int argc, char** argv) {
     Sqlite lite(withIndex);
     lite.load("Gestiuni", db.image(gestiuni));
     for (size_t i = 0; i < queries.size(); ++i)
-      best[i] = std::min(best[i], medianMs([&] {
+      best[i] = std::min(best[i], bench::medianMs([&] {
                            for (const std::string& statement : queries[i].sqlite) lite.run(statement);
                          }));
   }

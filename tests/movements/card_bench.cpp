@@ -3,26 +3,18 @@
 // image already cached).
 // Usage: movements_card_bench [--rows N]   (1,000,000 by default)
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <cstdio>
 
 #include "app/settings.h"
-#include "ledger_generator.h"
+#include "bench_run.h"
 #include "movements/stock_card.h"
 #include "store/query.h"
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
-  int64_t rows = 1000000;
-  const QStringList arguments = application.arguments();
-  if (const qsizetype at = arguments.indexOf("--rows"); at >= 0 && at + 1 < arguments.size())
-    rows = arguments.at(at + 1).toLongLong();
-  QTemporaryDir home;
-  qputenv("VARNELA_HOME", home.path().toUtf8());
-  QDir().mkpath(app::dataFolder());
-  bench::generateLedger(app::dataFolder(), rows);
+  const bench::GeneratedHome home(application.arguments(), 1000000);
+  const int64_t rows = home.rows();
   store::Database database(app::dataFolder());
 
   store::Query busiest(database);

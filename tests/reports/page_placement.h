@@ -4,6 +4,8 @@
 // from the page).
 #pragma once
 
+#include <QStringList>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -58,6 +60,14 @@ inline QStringList rightAlignedAt(const Document& document, int page, double x) 
   QStringList texts;
   for (const PlacedText& t : document.pages.at(page).texts)
     if (std::abs(t.x + t.width - x) < 1e-6) texts << t.text;
+  return texts;
+}
+
+// The texts of `page` whose left edge is at `x` mm, top to bottom.
+inline QStringList leftAlignedAt(const Document& document, int page, double x) {
+  QStringList texts;
+  for (const PlacedText& t : document.pages.at(page).texts)
+    if (std::abs(t.x - x) < 1e-6) texts << t.text;
   return texts;
 }
 

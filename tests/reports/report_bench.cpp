@@ -3,16 +3,11 @@
 // the totals, for the ledger's last month and for every unit.
 // Usage: report_bench [--rows N]   (1,000,000 by default)
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 #include "app/settings.h"
-#include "ledger_generator.h"
+#include "bench_run.h"
 #include "reports/listings/cumulative_report.h"
 #include "reports/listings/entries_exits.h"
 #include "reports/listings/inventory.h"
@@ -24,26 +19,11 @@
 
 namespace {
 
-constexpr int kRuns = 7;
-
-// The median of kRuns warm runs after one run that loads what the report reads.
-double medianMs(const std::function<void()>& run) {
-  run();
-  std::vector<double> times;
-  for (int i = 0; i < kRuns; ++i) {
-    QElapsedTimer timer;
-    timer.start();
-    run();
-    times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
 void report(const char* name, const std::function<QString()>& run) {
   QString rows;
   try {
-    const double ms = medianMs([&] { rows = run(); });
+    rows = run();  // loads what the report reads: the runs timed are warm
+    const double ms = bench::medianMs([&] { rows = run(); });
     std::printf("%-28s %9.1f ms  %s\n", name, ms, qPrintable(rows));
   } catch (const std::exception& error) {
     std::printf("%-28s failed: %s\n", name, error.what());
@@ -57,14 +37,8 @@ QString count(int rows) { return QString::number(rows) + " rows"; }
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
-  int64_t rows = 1000000;
-  const QStringList arguments = application.arguments();
-  if (const qsizetype at = arguments.indexOf("--rows"); at >= 0 && at + 1 < arguments.size())
-    rows = arguments.at(at + 1).toLongLong();
-  QTemporaryDir home;
-  qputenv("VARNELA_HOME", home.path().toUtf8());
-  QDir().mkpath(app::dataFolder());
-  bench::generateLedger(app::dataFolder(), rows);
+  const bench::GeneratedHome home(application.arguments(), 1000000);
+  const int64_t rows = home.rows();
   store::Database database(app::dataFolder());
 
   store::Query lastDay(database);

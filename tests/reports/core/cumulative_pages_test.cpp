@@ -2,7 +2,7 @@
 // the totals and the page numbers.
 #include <gtest/gtest.h>
 
-#include "layout_pages.h"
+#include "page_placement.h"
 #include "report_fixtures.h"
 
 namespace reports {

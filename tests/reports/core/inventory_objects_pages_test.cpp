@@ -3,7 +3,7 @@
 // empty listing.
 #include <gtest/gtest.h>
 
-#include "layout_pages.h"
+#include "page_placement.h"
 #include "report_fixtures.h"
 
 namespace reports {

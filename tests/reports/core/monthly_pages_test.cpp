@@ -3,7 +3,7 @@
 // over all units and the page numbers.
 #include <gtest/gtest.h>
 
-#include "layout_pages.h"
+#include "page_placement.h"
 #include "report_fixtures.h"
 
 namespace reports {
