@@ -59,6 +59,16 @@ const std::vector<uint32_t>& TableImage::rowsWithCode(int field, uint32_t code) 
   return found == postings->end() ? kNone : found->second;
 }
 
+namespace {
+
+// A text column's value as the dictionary keeps it; anything else (NULL) is
+// the empty text. A view, so that interning copies nothing it already holds.
+std::string_view textOf(const Value& value) {
+  return value.kind() == Value::Kind::Text ? std::string_view(value.asText()) : std::string_view();
+}
+
+}  // namespace
+
 void TableImage::appendRow(const std::vector<Value>& row) {
   auto newRow = rowCount();
   deleted.push_back(0);
@@ -67,7 +77,7 @@ void TableImage::appendRow(const std::vector<Value>& row) {
     const Value& value = row[f];
     switch (fields[f].type) {
       case 'C': {
-        uint32_t code = column.dictionary->intern(value.kind() == Value::Kind::Text ? value.asText() : std::string());
+        uint32_t code = column.dictionary->intern(textOf(value));
         column.codes.push_back(code);
         if (f < postings_.size() && postings_[f]) (*postings_[f])[code].push_back(newRow);
         break;
@@ -84,7 +94,7 @@ void TableImage::setValue(uint32_t row, int field, const Value& value) {
   Column& column = columns[f];
   switch (fields[f].type) {
     case 'C': {
-      uint32_t code = column.dictionary->intern(value.kind() == Value::Kind::Text ? value.asText() : std::string());
+      uint32_t code = column.dictionary->intern(textOf(value));
       uint32_t old = column.codes[row];
       if (old == code) return;
       column.codes[row] = code;
