@@ -73,6 +73,7 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
   label1_->setObjectName("Label1");
   layout->addWidget(label1_);
   smdbGrid1_ = new ui::DataGrid;
+  smdbGrid1_->setEnterMovesLikeTab(true);
   smdbGrid1_->setObjectName("SMDBGrid1");
   smdbGrid1_->setColumns({{"DOCUMENT JUSTIFICATIV"},
                           {"DIN DATA", Qt::AlignCenter},

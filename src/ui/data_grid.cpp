@@ -1,6 +1,7 @@
 // The data grid and its banded header.
 #include "ui/data_grid.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace ui {
@@ -33,6 +34,17 @@ void DataGrid::setBands(const QList<Band>& bands) {
 QString DataGrid::bandTitle(int column) const {
   const Band* band = static_cast<BandedHeader*>(horizontalHeader())->bandOf(column);
   return band ? band->title : QString();
+}
+
+void DataGrid::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enterMovesLikeTab_ && enter && !(event->modifiers() & ~Qt::KeypadModifier)) {
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QTableWidget::keyPressEvent(&tab);
+    event->setAccepted(tab.isAccepted());
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
 }
 
 void DataGrid::setRows(const QList<QStringList>& rows, int current) {

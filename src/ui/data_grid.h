@@ -35,13 +35,21 @@ class DataGrid : public QTableWidget {
   // selected row. Sends no rowChosen.
   void setRows(const QList<QStringList>& rows, int current);
 
+  // Enter (and the keypad's Enter) does what Tab does: the next cell, then
+  // the next row's first.
+  void setEnterMovesLikeTab(bool on) { enterMovesLikeTab_ = on; }
+
  signals:
   // The user made row `row` (0-based) current.
   void rowChosen(int row);
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QList<Column> columns_;
   bool filling_ = false;
+  bool enterMovesLikeTab_ = false;
 };
 
 // The grid's header: a band title over the upper half of its columns, their

@@ -32,6 +32,7 @@ CentralizerWindow::CentralizerWindow(std::function<store::Database&()> database,
   label1_->setAlignment(Qt::AlignCenter);
   body()->addWidget(label1_);
   smdbGrid1_ = new ui::DataGrid;
+  smdbGrid1_->setEnterMovesLikeTab(true);
   smdbGrid1_->setObjectName("SMDBGrid1");
   smdbGrid1_->setColumns({{"DATA", Qt::AlignCenter},
                           {"GESTIUNE"},

@@ -69,6 +69,7 @@ EntriesExitsWindow::EntriesExitsWindow(std::function<store::Database&()> databas
   body()->addLayout(filters);
 
   smdbGrid1_ = new ui::DataGrid;
+  smdbGrid1_->setEnterMovesLikeTab(true);
   smdbGrid1_->setObjectName("SMDBGrid1");
   smdbGrid1_->setColumns({{"DATA", Qt::AlignCenter},
                           {"DOC. JUSTIFICATIV"},

@@ -34,6 +34,7 @@ InventoryObjectsWindow::InventoryObjectsWindow(std::function<store::Database&()>
       listari_(listari),
       institution_(std::move(institution)) {
   smdbGrid1_ = new ui::DataGrid;
+  smdbGrid1_->setEnterMovesLikeTab(true);
   smdbGrid1_->setObjectName("SMDBGrid1");
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
   smdbGrid1_->setColumns({{"GESTIUNEA"},

@@ -40,6 +40,7 @@ InventoryWindow::InventoryWindow(std::function<store::Database&()> database, TLI
   body()->addLayout(choice);
 
   smdbGrid2_ = new ui::DataGrid;
+  smdbGrid2_->setEnterMovesLikeTab(true);
   smdbGrid2_->setObjectName("SMDBGrid2");
   smdbGrid2_->setColumns({{"DENUMIRE PRODUS"}, {"UM"}, {"STOC CANT.", kRight}, {"STOC VAL.", kRight}});
   smdbGrid2_->verticalHeader()->setVisible(true);  // the record numbers
