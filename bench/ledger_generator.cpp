@@ -104,7 +104,9 @@ LedgerSize generateLedger(const QString& dataFolder, int64_t ledgerRows, uint64_
     int64_t quantity = 0, value = 0;
   };
   std::vector<Stock> stocks(units.size() * products.size());
-  auto stockOf = [&](int unit, int product) -> Stock& { return stocks[size_t(unit) * products.size() + size_t(product)]; };
+  auto stockOf = [&](int unit, int product) -> Stock& {
+    return stocks[size_t(unit) * products.size() + size_t(product)];
+  };
   // Takes a share of the stock out at its average price; false when there is none.
   auto takeOut = [&](int unit, int product, int64_t& q, int64_t& value) {
     Stock& stock = stockOf(unit, product);

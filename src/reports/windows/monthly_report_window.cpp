@@ -75,7 +75,8 @@ void MonthlyReportWindow::ConvexBtn2Click() {
   FaRaportLuna(this, resultPath, QDate(year, luna1_->currentIndex() + 1, 1));
   // The computed table goes when the preview closes, or when opening it fails.
   const auto cleanUp = qScopeGuard([this] { report_->close(); });
-  store::sql::ResultSet& rows = report_->openRows(comboBox1_->currentIndex() > 0 ? comboBox1_->currentText() : QString());
+  const QString unit = comboBox1_->currentIndex() > 0 ? comboBox1_->currentText() : QString();
+  store::sql::ResultSet& rows = report_->openRows(unit);
   const QString layout = "LRapLunVar";
   listari_.setCaption(layout, "QRLabel39", institution_());
   listari_.setCaption(layout, "OraR", QDate::currentDate().toString("dd.MM.yyyy"));
