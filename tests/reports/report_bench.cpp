@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   const QDate month = reports::PrimaZi(lastDay.rows().asDate("LAST").value_or(QDate::currentDate()));
   std::printf("%lld ledger rows, month %s\n", static_cast<long long>(rows), qPrintable(month.toString("MM.yyyy")));
 
-  using namespace reports::listings;
+  using namespace reports;
   Inventory inventory(database);
   report("inventory, all units", [&] {
     inventory.build(QString(), false);
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   });
   EntriesExits entriesExits(database);
   report("entries and exits, month", [&] {
-    entriesExits.build({month, reports::nextMonthStart(month).addDays(-1)});
+    entriesExits.build({month, nextMonthStart(month).addDays(-1)});
     return count(entriesExits.I1().recordCount());
   });
   report("entries and exits, year", [&] {
@@ -75,25 +75,25 @@ int main(int argc, char** argv) {
     centralizer.build(month);
     return count(centralizer.empty() ? 0 : centralizer.N1().recordCount());
   });
-  reports::MonthlyReport monthly(database);
+  MonthlyReport monthly(database);
   report("monthly report, computed", [&] {
-    monthly.FaRaportLuna(reports::MonthlyReport::defaultResultPath(), month);
+    monthly.FaRaportLuna(MonthlyReport::defaultResultPath(), month);
     return QString();
   });
   report("monthly report, rows read", [&] { return count(monthly.openRows(QString()).recordCount()); });
   report("monthly report, whole", [&] {
-    monthly.FaRaportLuna(reports::MonthlyReport::defaultResultPath(), month);
+    monthly.FaRaportLuna(MonthlyReport::defaultResultPath(), month);
     const int printed = monthly.openRows(QString()).recordCount();
     monthly.close();
     return count(printed);
   });
-  reports::CumulativeReport cumulative(database);
+  CumulativeReport cumulative(database);
   report("cumulative values", [&] {
     const int printed = cumulative.compute(month).recordCount();
     cumulative.close();
     return count(printed);
   });
-  reports::InventoryObjects objects(database);
+  InventoryObjects objects(database);
   report("inventory objects", [&] {
     objects.open();
     const int printed = objects.Q1().recordCount();

@@ -4,7 +4,7 @@
 #include "app/statement_text.h"
 #include "reports/listings/month.h"
 
-namespace reports::listings {
+namespace reports {
 
 QDate periodStart(const QDate& today) { return today.addMonths(-1); }
 
@@ -48,4 +48,4 @@ void EntriesExits::build(const MovementFilter& filter) {
   sx_.open(i1_, listing);
 }
 
-}  // namespace reports::listings
+}  // namespace reports

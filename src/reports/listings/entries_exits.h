@@ -13,7 +13,7 @@
 #include "store/database.h"
 #include "store/query.h"
 
-namespace reports::listings {
+namespace reports {
 
 // The kinds of operation in the order of the window's list.
 enum class Operation { Any, Entries, Exits };
@@ -65,4 +65,4 @@ class EntriesExits {
   int64_t totalIn_ = 0, totalOut_ = 0;
 };
 
-}  // namespace reports::listings
+}  // namespace reports

@@ -3,7 +3,7 @@
 
 #include "app/statement_text.h"
 
-namespace reports::listings {
+namespace reports {
 
 Inventory::Inventory(store::Database& database) : sx_(database), mx_(database) {}
 
@@ -41,4 +41,4 @@ void Inventory::clear() {
   mx_.sql().clear();
 }
 
-}  // namespace reports::listings
+}  // namespace reports

@@ -12,7 +12,7 @@
 #include "store/database.h"
 #include "store/query.h"
 
-namespace reports::listings {
+namespace reports {
 
 // Mx's row filters: the products with stock, and the exhausted ones (a
 // negative stock included).
@@ -52,4 +52,4 @@ class Inventory {
   store::Query mx_;
 };
 
-}  // namespace reports::listings
+}  // namespace reports

@@ -3,7 +3,7 @@
 
 #include "reports/listings/month.h"
 
-namespace reports::listings {
+namespace reports {
 
 ReceiptsCentralizer::ReceiptsCentralizer(store::Database& database) : sx_(database), n1_(database) {}
 
@@ -22,4 +22,4 @@ void ReceiptsCentralizer::build(const QDate& day) {
   total_ = totals->asNumber("TOT");
 }
 
-}  // namespace reports::listings
+}  // namespace reports

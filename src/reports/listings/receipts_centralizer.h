@@ -12,7 +12,7 @@
 #include "store/database.h"
 #include "store/query.h"
 
-namespace reports::listings {
+namespace reports {
 
 class ReceiptsCentralizer {
  public:
@@ -43,4 +43,4 @@ class ReceiptsCentralizer {
   int64_t total_ = 0;
 };
 
-}  // namespace reports::listings
+}  // namespace reports

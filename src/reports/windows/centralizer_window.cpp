@@ -62,7 +62,7 @@ CentralizerWindow::~CentralizerWindow() = default;
 
 void CentralizerWindow::ArataRapNIR() {
   ui::guarded([this] {
-    centralizer_ = std::make_unique<listings::ReceiptsCentralizer>(database_());
+    centralizer_ = std::make_unique<ReceiptsCentralizer>(database_());
     rebuilds_.hold();
     data1_->setDate(QDate::currentDate());
     rebuilds_.release();

@@ -33,7 +33,7 @@ class CentralizerWindow : public ReportWindow {
   void ConvexBtn2Click();
 
   // REQUIRES: the window is open (between ArataRapNIR's start and end).
-  listings::ReceiptsCentralizer& centralizer() { return *centralizer_; }
+  ReceiptsCentralizer& centralizer() { return *centralizer_; }
 
   QDateEdit* monthPicker() const { return data1_; }
   QLabel* monthLabel() const { return label1_; }
@@ -44,7 +44,7 @@ class CentralizerWindow : public ReportWindow {
   std::function<store::Database&()> database_;
   TLISTARI& listari_;
   std::function<QString()> institution_;
-  std::unique_ptr<listings::ReceiptsCentralizer> centralizer_;
+  std::unique_ptr<ReceiptsCentralizer> centralizer_;
   RebuildCounter rebuilds_;
   QLabel* label1_;
   ui::DataGrid* smdbGrid1_;

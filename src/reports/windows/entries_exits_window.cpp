@@ -110,7 +110,7 @@ EntriesExitsWindow::~EntriesExitsWindow() = default;
 void EntriesExitsWindow::ArataBonTransf() {
   ui::guarded([this] {
     store::Database& database = database_();
-    listing_ = std::make_unique<listings::EntriesExits>(database);
+    listing_ = std::make_unique<EntriesExits>(database);
     rebuilds_.hold();
     const QString ledger = database.dataFolder() + "\\Gestiuni.dbf";
     store::Query list(database);
@@ -121,7 +121,7 @@ void EntriesExitsWindow::ArataBonTransf() {
     comboBox2_->addItem("Indiferent");
     app::LoadCombo(list, comboBox2_, ledger, "VALIN>=0", "PRODUS");
     const QDate today = QDate::currentDate();
-    data1_->setDate(listings::periodStart(today));
+    data1_->setDate(periodStart(today));
     data2_->setDate(today);
     for (QComboBox* list : {comboBox1_, comboBox2_, comboBox3_}) list->setCurrentIndex(0);
     rebuilds_.release();
@@ -134,13 +134,13 @@ void EntriesExitsWindow::ArataBonTransf() {
   smdbGrid1_->setRows({}, -1);
 }
 
-listings::MovementFilter EntriesExitsWindow::filter() const {
-  listings::MovementFilter f;
+MovementFilter EntriesExitsWindow::filter() const {
+  MovementFilter f;
   f.from = data1_->date();
   f.to = data2_->date();
   if (comboBox1_->currentIndex() > 0) f.unit = comboBox1_->currentText();
   if (comboBox2_->currentIndex() > 0) f.product = comboBox2_->currentText();
-  f.operation = static_cast<listings::Operation>(std::max(0, comboBox3_->currentIndex()));
+  f.operation = static_cast<Operation>(std::max(0, comboBox3_->currentIndex()));
   return f;
 }
 
@@ -162,14 +162,14 @@ void EntriesExitsWindow::ConvexBtn2Click() {
     app::HError("Nu aveti ce lista!", button("ConvexBtn2"));
     return;
   }
-  const listings::MovementFilter chosen = filter();
+  const MovementFilter chosen = filter();
   listari_.setCaption(kLayout, "QRLabel13", institution_());
   listari_.setCaption(kLayout, "QRLabel15",
-                      chosen.operation == listings::Operation::Any ? "intrari - iesiri" : comboBox3_->currentText());
+                      chosen.operation == Operation::Any ? "intrari - iesiri" : comboBox3_->currentText());
   listari_.setCaption(kLayout, "QRLabel15",
                       listari_.caption(kLayout, "QRLabel15") + " in perioada " + dayText(chosen.from) + " - " +
                           dayText(chosen.to));
-  listari_.setCaption(kLayout, "QRLabel16", listings::unitAndProductLine(chosen));
+  listari_.setCaption(kLayout, "QRLabel16", unitAndProductLine(chosen));
   listari_.setCaption(kLayout, "QRLabel14", dayText(QDate::currentDate()));
   previewReport(listari_.layout(kLayout), listing_->I1());
 }

@@ -36,9 +36,9 @@ class EntriesExitsWindow : public ReportWindow {
   void ConvexBtn2Click();
 
   // REQUIRES: the window is open (between ArataBonTransf's start and end).
-  listings::EntriesExits& listing() { return *listing_; }
+  EntriesExits& listing() { return *listing_; }
   // The filter the controls choose.
-  listings::MovementFilter filter() const;
+  MovementFilter filter() const;
 
   QDateEdit* fromPicker() const { return data1_; }
   QDateEdit* toPicker() const { return data2_; }
@@ -53,7 +53,7 @@ class EntriesExitsWindow : public ReportWindow {
   std::function<store::Database&()> database_;
   TLISTARI& listari_;
   std::function<QString()> institution_;
-  std::unique_ptr<listings::EntriesExits> listing_;
+  std::unique_ptr<EntriesExits> listing_;
   RebuildCounter rebuilds_;
   QDateEdit *data1_, *data2_;
   QComboBox *comboBox1_, *comboBox2_, *comboBox3_;

@@ -77,7 +77,7 @@ void InventoryWindow::ArataInventar() {
     store::Database& database = database_();
     store::Query list(database);
     app::LoadCombo(list, comboBox1_, database.dataFolder() + "\\Gestiuni.dbf", QString(), "GESTIUNE");
-    inventory_ = std::make_unique<listings::Inventory>(database);
+    inventory_ = std::make_unique<Inventory>(database);
     Total26();
     CheckBox1Click();
     ui::interaction().runDialog(*this);

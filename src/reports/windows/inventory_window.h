@@ -34,7 +34,7 @@ class InventoryWindow : public ReportWindow {
   void FormClose();
 
   // REQUIRES: the window is open (between ArataInventar's start and end).
-  listings::Inventory& inventory() { return *inventory_; }
+  Inventory& inventory() { return *inventory_; }
 
   QCheckBox* checkBox() const { return checkBox1_; }
   QComboBox* unitBox() const { return comboBox1_; }
@@ -45,7 +45,7 @@ class InventoryWindow : public ReportWindow {
   std::function<store::Database&()> database_;
   TLISTARI& listari_;
   std::function<QString()> institution_;
-  std::unique_ptr<listings::Inventory> inventory_;
+  std::unique_ptr<Inventory> inventory_;
   QCheckBox* checkBox1_;
   QComboBox* comboBox1_;
   ui::DataGrid* smdbGrid2_;

@@ -20,6 +20,7 @@
 #include <fcntl.h>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <set>
 #include <unistd.h>
 #include <vector>
@@ -461,7 +462,7 @@ void JournaledFile::writeMany(const std::vector<std::pair<int64_t, std::string>>
     for (const Run& run : runs) ranges.emplace_back(run.offset, run.end - run.offset);
     journal_.saveRanges(path_, ranges);
   }
-  const int64_t fileSize = size();
+  std::optional<int64_t> fileSize;  // read once, for the first run of several writes
   for (Run& run : runs) {
     if (run.members.size() == 1) {
       const std::string& bytes = writes[run.members.front()].second;
@@ -470,7 +471,8 @@ void JournaledFile::writeMany(const std::vector<std::pair<int64_t, std::string>>
     }
     // The run as the file holds it (zeros past its end), then every write
     // laid over it in the order given, so a later write to the same bytes wins.
-    std::string bytes = read(run.offset, std::clamp<int64_t>(fileSize - run.offset, 0, run.end - run.offset));
+    if (!fileSize) fileSize = size();
+    std::string bytes = read(run.offset, std::clamp<int64_t>(*fileSize - run.offset, 0, run.end - run.offset));
     bytes.resize(static_cast<size_t>(run.end - run.offset), '\0');
     std::sort(run.members.begin(), run.members.end());
     for (size_t i : run.members)

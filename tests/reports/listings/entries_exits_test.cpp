@@ -8,16 +8,13 @@
 namespace reports::testing {
 namespace {
 
-using listings::MovementFilter;
-using listings::Operation;
-
 const QStringList kColumns{"DATA", "PRODUS", "VALIN", "VALOUT", "GESTIUNE"};
 
 class EntriesExitsTest : public ListingFixture {
  protected:
   void SetUp() override {
     ListingFixture::SetUp();
-    listing = std::make_unique<listings::EntriesExits>(*database);
+    listing = std::make_unique<EntriesExits>(*database);
     watch(listing->sx());
   }
   void TearDown() override {
@@ -39,7 +36,7 @@ class EntriesExitsTest : public ListingFixture {
     return {QDate(2024, 3, 1), QDate(2024, 3, 31), std::move(unit), std::move(product), operation};
   }
 
-  std::unique_ptr<listings::EntriesExits> listing;
+  std::unique_ptr<EntriesExits> listing;
 };
 
 TEST_F(EntriesExitsTest, StatementsForEachFilterThenTheTotalsCopy) {
@@ -107,14 +104,14 @@ TEST_F(EntriesExitsTest, PeriodStartsOneMonthBack) {
       {QDate(2024, 1, 15), QDate(2023, 12, 15)},
   };
   for (const auto& [today, start] : cases)
-    EXPECT_EQ(listings::periodStart(today), start) << today.toString().toStdString();
+    EXPECT_EQ(periodStart(today), start) << today.toString().toStdString();
 }
 
 TEST_F(EntriesExitsTest, UnitAndProductLine) {
-  EXPECT_EQ(listings::unitAndProductLine(march()), "");
-  EXPECT_EQ(listings::unitAndProductLine(march(Operation::Any, "SALA")), "Gestiunea: SALA");
-  EXPECT_EQ(listings::unitAndProductLine(march(Operation::Any, {}, "CAIET")), "  Produsul: CAIET");
-  EXPECT_EQ(listings::unitAndProductLine(march(Operation::Any, "SALA", "CAIET")), "Gestiunea: SALA  Produsul: CAIET");
+  EXPECT_EQ(unitAndProductLine(march()), "");
+  EXPECT_EQ(unitAndProductLine(march(Operation::Any, "SALA")), "Gestiunea: SALA");
+  EXPECT_EQ(unitAndProductLine(march(Operation::Any, {}, "CAIET")), "  Produsul: CAIET");
+  EXPECT_EQ(unitAndProductLine(march(Operation::Any, "SALA", "CAIET")), "Gestiunea: SALA  Produsul: CAIET");
 }
 
 }  // namespace

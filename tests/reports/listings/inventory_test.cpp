@@ -14,7 +14,7 @@ class InventoryTest : public ListingFixture {
  protected:
   void SetUp() override {
     ListingFixture::SetUp();
-    inventory = std::make_unique<listings::Inventory>(*database);
+    inventory = std::make_unique<Inventory>(*database);
     watch(inventory->sx());
   }
   void TearDown() override {
@@ -44,7 +44,7 @@ class InventoryTest : public ListingFixture {
     return {rows, total};
   }
 
-  std::unique_ptr<listings::Inventory> inventory;
+  std::unique_ptr<Inventory> inventory;
 };
 
 TEST_F(InventoryTest, StatementsForEveryUnitAndForOneWithQuotesDoubled) {

@@ -12,7 +12,7 @@ class ReceiptsCentralizerTest : public ListingFixture {
  protected:
   void SetUp() override {
     ListingFixture::SetUp();
-    centralizer = std::make_unique<listings::ReceiptsCentralizer>(*database);
+    centralizer = std::make_unique<ReceiptsCentralizer>(*database);
     watch(centralizer->sx());
   }
   void TearDown() override {
@@ -33,7 +33,7 @@ class ReceiptsCentralizerTest : public ListingFixture {
                {QDate(2024, 4, 1), "SALA", "GUMA", "BUC", "1", "2", "0", "0", 5, "NIR 5"}});
   }
 
-  std::unique_ptr<listings::ReceiptsCentralizer> centralizer;
+  std::unique_ptr<ReceiptsCentralizer> centralizer;
 };
 
 TEST_F(ReceiptsCentralizerTest, CountThenGroupingThenSum) {

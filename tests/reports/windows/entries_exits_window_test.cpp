@@ -37,7 +37,7 @@ TEST_F(EntriesExitsWindowTest, OpeningShowsTheLastMonthWithEveryList) {
   const QDate today = QDate::currentDate();
   addLedger({{today, "MAGAZIE", "CAIET", "BUC", "1", "3"}});
   openWith([&] {
-    EXPECT_EQ(window->fromPicker()->date(), listings::periodStart(today));
+    EXPECT_EQ(window->fromPicker()->date(), periodStart(today));
     EXPECT_EQ(window->toPicker()->date(), today);
     EXPECT_EQ(items(window->unitBox()), (QStringList{"Indiferent", "MAGAZIE", "SALA"}));
     EXPECT_EQ(items(window->productBox()), (QStringList{"Indiferent", "CAIET", "CRETA"}));
