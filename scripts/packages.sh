@@ -8,9 +8,19 @@ VARNELA_PACKAGES=(
   fonts-liberation poppler-utils
 )
 
+# What the end-to-end scenarios need besides: a virtual display, the
+# accessibility bus and its Python binding, keystrokes, screenshots.
+VARNELA_E2E_PACKAGES=(
+  xvfb dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  xdotool x11-xkb-utils x11-xserver-utils imagemagick python3-pytest
+)
+
+# Installs the packages named (by default VARNELA_PACKAGES) that are missing.
 install_missing_packages() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${VARNELA_PACKAGES[@]}")
   local missing=()
-  for package in "${VARNELA_PACKAGES[@]}"; do
+  for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0

@@ -13,6 +13,7 @@
 #include "movements/movement_actions.h"
 #include "store/decimal.h"
 #include "ui/interaction.h"
+#include "ui/field_label.h"
 
 namespace movements {
 
@@ -65,11 +66,11 @@ ExitDialog::ExitDialog(QWidget* parent) : QDialog(parent) {
   auto* form = new QFormLayout;
   auto* document = new QHBoxLayout;
   document->addWidget(edit1_);
-  document->addWidget(new QLabel("Nr."));
+  document->addWidget(ui::fieldLabel("Nr.", edit5_));
   document->addWidget(edit5_);
-  document->addWidget(new QLabel("din data"));
+  document->addWidget(ui::fieldLabel("din data", dataX_));
   document->addWidget(dataX_);
-  form->addRow("Document justificativ", document);
+  form->addRow(ui::fieldLabel("Document justificativ", edit1_), document);
   form->addRow("Explicatie", edit3_);
   form->addRow("Cantitate iesita", edit2_);
   form->addRow(label14_, comboBox1_);

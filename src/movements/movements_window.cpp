@@ -16,6 +16,7 @@
 #include "reports/report_preview.h"
 #include "store/decimal.h"
 #include "ui/interaction.h"
+#include "ui/field_label.h"
 
 namespace movements {
 
@@ -63,9 +64,9 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
   app::typeUpperCase(comboBox2_->lineEdit());
   comboBox2_->lineEdit()->installEventFilter(this);
   auto* choice = new QHBoxLayout;
-  choice->addWidget(new QLabel("GESTIUNEA"));
+  choice->addWidget(ui::fieldLabel("GESTIUNEA", comboBox1_));
   choice->addWidget(comboBox1_, 1);
-  choice->addWidget(new QLabel("PRODUSUL"));
+  choice->addWidget(ui::fieldLabel("PRODUSUL", comboBox2_));
   choice->addWidget(comboBox2_, 2);
   layout->addLayout(choice);
 

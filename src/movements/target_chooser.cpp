@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/interaction.h"
+#include "ui/field_label.h"
 
 namespace movements {
 
@@ -17,7 +18,7 @@ TargetChooser::TargetChooser(QWidget* parent) : QDialog(parent) {
   comboBox1_ = new QComboBox;
   comboBox1_->setObjectName("ComboBox1");
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel("Transfera in gestiunea"));
+  layout->addWidget(ui::fieldLabel("Transfera in gestiunea", comboBox1_));
   layout->addWidget(comboBox1_);
   auto* move = new QPushButton("TRANSFERA FISA");
   move->setObjectName("BitBtn1");

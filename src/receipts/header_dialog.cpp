@@ -9,6 +9,7 @@
 #include "app/windows/input_helpers.h"
 #include "app/windows/entry_fields.h"
 #include "ui/interaction.h"
+#include "ui/field_label.h"
 
 namespace receipts {
 
@@ -42,18 +43,18 @@ HeaderDialog::HeaderDialog(QWidget* parent) : QDialog(parent) {
   auto pair = [](QWidget* first, const QString& label, QWidget* second) {
     auto* row = new QHBoxLayout;
     row->addWidget(first);
-    row->addWidget(new QLabel(label));
+    row->addWidget(ui::fieldLabel(label, second));
     row->addWidget(second);
     return row;
   };
-  form->addRow("NUMARUL", pair(edit1_, "din data", dateTimePicker1_));
+  form->addRow(ui::fieldLabel("NUMARUL", edit1_), pair(edit1_, "din data", dateTimePicker1_));
   form->addRow("FURNIZOR", edit2_);
-  form->addRow("FACTURA Nr.", pair(edit3_, "din data", dateTimePicker2_));
+  form->addRow(ui::fieldLabel("FACTURA Nr.", edit3_), pair(edit3_, "din data", dateTimePicker2_));
   auto* vat = new QHBoxLayout;
   vat->addWidget(edit9_);
   vat->addWidget(new QLabel("%"));
   vat->addStretch();
-  form->addRow("VALOARE TVA", vat);
+  form->addRow(ui::fieldLabel("VALOARE TVA", edit9_), vat);
   form->addRow("DELEGAT", edit4_);
   form->addRow("B.I. Seria", edit5_);
   form->addRow("B.I. Nr.", edit6_);

@@ -13,6 +13,7 @@
 #include "receipts/line_arithmetic.h"
 #include "store/decimal.h"
 #include "ui/interaction.h"
+#include "ui/field_label.h"
 
 namespace receipts {
 
@@ -66,7 +67,7 @@ LineDialog::LineDialog(QWidget* parent) : QDialog(parent) {
   price->addWidget(edit5_);
   price->addWidget(new QLabel("cu TVA = "));
   price->addWidget(label14_);
-  form->addRow("PRET FURNIZOR", price);
+  form->addRow(ui::fieldLabel("PRET FURNIZOR", edit5_), price);
   form->addRow("TIPUL", comboBox1_);
   form->addRow(inventoryLabel_, edit6_);
   form->addRow("GESTIUNEA", comboBox2_);

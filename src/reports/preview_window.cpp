@@ -18,6 +18,7 @@
 #include "reports/page_file.h"
 #include "reports/renderer.h"
 #include "ui/interaction.h"
+#include "ui/field_label.h"
 
 namespace reports {
 
@@ -129,7 +130,7 @@ QWidget* PreviewWindow::buildSidePanes() {
   searchText_ = new QLineEdit(searchPane);
   searchText_->setPlaceholderText("Search Text");
   searchResults_ = new QListWidget(searchPane);
-  searchLayout->addWidget(new QLabel("Search Text", searchPane));
+  searchLayout->addWidget(ui::fieldLabel("Search Text", searchText_));
   searchLayout->addWidget(searchText_);
   searchLayout->addWidget(searchResults_, 1);
   connect(searchText_, &QLineEdit::returnPressed, this, [this] { search(); });

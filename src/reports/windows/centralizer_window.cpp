@@ -11,6 +11,7 @@
 #include "reports/report_preview.h"
 #include "reports/windows/grid_rows.h"
 #include "ui/interaction.h"
+#include "ui/field_label.h"
 
 namespace reports {
 
@@ -44,7 +45,7 @@ CentralizerWindow::CentralizerWindow(std::function<store::Database&()> database,
   label3_ = new QLabel("0.00");
   label3_->setObjectName("Label3");
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(new QLabel("Luna"));
+  bottom->addWidget(ui::fieldLabel("Luna", data1_));
   bottom->addWidget(data1_);
   bottom->addWidget(addButton("ConvexBtn2", "LISTEAZA", "Listeaza situatia afisata."));
   bottom->addStretch();

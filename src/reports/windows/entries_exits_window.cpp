@@ -14,6 +14,7 @@
 #include "reports/report_preview.h"
 #include "reports/windows/grid_rows.h"
 #include "ui/interaction.h"
+#include "ui/field_label.h"
 
 namespace reports {
 
@@ -48,20 +49,20 @@ EntriesExitsWindow::EntriesExitsWindow(std::function<store::Database&()> databas
   data2_ = makeSteppedDate("Data2");
   auto* period = new QGroupBox("Perioada afisata");
   auto* dates = new QHBoxLayout(period);
-  dates->addWidget(new QLabel("Incepand cu"));
+  dates->addWidget(ui::fieldLabel("Incepand cu", data1_));
   dates->addWidget(data1_);
-  dates->addWidget(new QLabel("terminand cu"));
+  dates->addWidget(ui::fieldLabel("terminand cu", data2_));
   dates->addWidget(data2_);
   comboBox1_ = makeList("ComboBox1");
   comboBox2_ = makeList("ComboBox2");
   comboBox3_ = makeList("ComboBox3");
   comboBox3_->addItems({"Indiferent", "Intrari", "Iesiri"});
   auto* lists = new QGridLayout;
-  lists->addWidget(new QLabel("Gestiunea"), 0, 0);
+  lists->addWidget(ui::fieldLabel("Gestiunea", comboBox1_), 0, 0);
   lists->addWidget(comboBox1_, 1, 0);
-  lists->addWidget(new QLabel("Produsul"), 0, 1);
+  lists->addWidget(ui::fieldLabel("Produsul", comboBox2_), 0, 1);
   lists->addWidget(comboBox2_, 1, 1);
-  lists->addWidget(new QLabel("Tip operatie"), 0, 2);
+  lists->addWidget(ui::fieldLabel("Tip operatie", comboBox3_), 0, 2);
   lists->addWidget(comboBox3_, 1, 2);
   auto* filters = new QHBoxLayout;
   filters->addWidget(period);

@@ -12,6 +12,7 @@
 #include "reports/report_preview.h"
 #include "reports/windows/grid_rows.h"
 #include "ui/interaction.h"
+#include "ui/field_label.h"
 
 namespace reports {
 
@@ -34,7 +35,7 @@ InventoryWindow::InventoryWindow(std::function<store::Database&()> database, TLI
   checkBox1_ = new QCheckBox("ARATA PRODUSELE EPUIZATE");
   checkBox1_->setObjectName("CheckBox1");
   auto* choice = new QHBoxLayout;
-  choice->addWidget(new QLabel("GESTIUNEA"));
+  choice->addWidget(ui::fieldLabel("GESTIUNEA", comboBox1_));
   choice->addWidget(comboBox1_, 1);
   choice->addWidget(checkBox1_);
   body()->addLayout(choice);
