@@ -73,6 +73,7 @@ ExitDialog::ExitDialog(QWidget* parent) : QDialog(parent) {
   form->addRow(ui::fieldLabel("Document justificativ", edit1_), document);
   form->addRow("Explicatie", edit3_);
   form->addRow("Cantitate iesita", edit2_);
+  label14_->setBuddy(comboBox1_);
   form->addRow(label14_, comboBox1_);
   form->addRow("Valoarea iesita", edit4_);
   layout->addLayout(form);

@@ -69,6 +69,7 @@ LineDialog::LineDialog(QWidget* parent) : QDialog(parent) {
   price->addWidget(label14_);
   form->addRow(ui::fieldLabel("PRET FURNIZOR", edit5_), price);
   form->addRow("TIPUL", comboBox1_);
+  inventoryLabel_->setBuddy(edit6_);
   form->addRow(inventoryLabel_, edit6_);
   form->addRow("GESTIUNEA", comboBox2_);
   form->addRow("OBSERVATII", edit2_);

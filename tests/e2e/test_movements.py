@@ -1,5 +1,6 @@
 """A consumption voucher and a transfer on the card just received, checked
 in the ledger as another program reads it, and the card printed."""
+import pytest
 import os
 
 from harness import desktop, flows, pdf, tables
@@ -25,6 +26,7 @@ def exit_goods(program, window, button, caption, quantity, explanation, target=N
     program.gone(dialog)
 
 
+@pytest.mark.xfail(reason="issue 13: the decimal comma and comma-below letters", strict=True)
 def test_consumption_and_transfer_on_a_received_card(program, steps, home):
     program.start()
     flows.unlock(program)

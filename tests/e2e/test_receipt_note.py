@@ -2,6 +2,7 @@
 cedilla letters, a double quote, decimal commas from the main keyboard and
 from the keypad; read back from the tables by another program and from the
 printed note."""
+import pytest
 import os
 
 from harness import desktop, flows, pdf, tables
@@ -13,6 +14,7 @@ def fill_header(program, dialog, fields):
         program.fill(dialog, label, text)
 
 
+@pytest.mark.xfail(reason="issue 13: comma-below letters and the decimal comma", strict=True)
 def test_receipt_note_with_romanian_letters_and_decimal_commas(program, steps, home):
     program.start()
     flows.unlock(program)

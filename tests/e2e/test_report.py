@@ -1,5 +1,6 @@
 """One report as an accountant meets it: the inventory's window total
 compared with the total on its printed page."""
+import pytest
 import os
 import re
 
@@ -12,15 +13,20 @@ def amount(text):
     return float(text.replace(",", ""))
 
 
+REPORTS_MENU = ["Inventar", "Intrari - Iesiri", "-------------------------------------",
+                "Centralizator Note de Receptie", "Obiecte de Inventar", "Raport Lunar Varnela",
+                "Raport Valoric Cumulativ"]
+
+
 def open_report(program, item, caption="Rapoarte"):
+    """"Rapoarte", then the menu item chosen with the arrow keys and Enter."""
     program.press(program.main_window(), "Rapoarte")
-    menu_item = desktop.wait_for(
-        lambda: next(iter(desktop.find_all(program.app, role="menu item", name=item)), None),
-        f"the reports menu item {item!r}")
-    desktop.click(menu_item)
+    flows.settle()
+    desktop.keys(*["Down"] * (REPORTS_MENU.index(item) + 1), "Return")
     return program.window(name=caption, timeout=15)
 
 
+@pytest.mark.xfail(reason="issue 13: the decimal comma", strict=True)
 def test_inventory_total_printed_as_shown(program, steps, home):
     program.start()
     flows.unlock(program)
@@ -36,7 +42,7 @@ def test_inventory_total_printed_as_shown(program, steps, home):
         shown = desktop.wait_for(lambda: next((t for t in program.window_texts(window)
                                                if re.fullmatch(r"[\d,]+\.\d\d", t)), None),
                                  "the total value in the window")
-        expect_equal(amount(shown), 2512.5, "the window's total value")
+        expect_equal(amount(shown), 3115.5, "the window's total value (VAT 24 % included)")
 
     with steps("print it to PDF: the same total"):
         program.press(window, "LISTEAZA")

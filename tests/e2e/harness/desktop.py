@@ -85,6 +85,18 @@ def text_of(node):
         return name_of(node)
 
 
+def labelled_by(label):
+    """The controls a label is the caption of (its label-for relations)."""
+    targets = []
+    try:
+        for relation in label.getRelationSet():
+            if relation.getRelationType() == pyatspi.RELATION_LABEL_FOR:
+                targets.extend(relation.getTarget(i) for i in range(relation.getNTargets()))
+    except Exception:
+        pass
+    return targets
+
+
 def walk(root, skip_tables=True):
     """Every showing node under root, depth first. The cells of grids are
     skipped unless asked for: a long grid would make every search slow."""

@@ -14,6 +14,9 @@ import time
 from . import desktop
 
 
+FIELD_ROLES = ("text", "entry", "password text", "spin button", "combo box", "date editor")
+
+
 class Program:
     def __init__(self, home, binary=None):
         self.home = home
@@ -139,14 +142,22 @@ class Program:
         desktop.click(node)
         time.sleep(0.15)
 
-    def field(self, window, label, timeout=desktop.DEFAULT_TIMEOUT):
-        """An entry field by its accessible name (its buddy label)."""
+    def field(self, window, label, nth=0, timeout=desktop.DEFAULT_TIMEOUT):
+        """An entry field by its caption, as a screen reader finds it: the
+        field named by its buddy label, or (a drop-down, which is named by
+        the text it holds) the field its label is a label for."""
         def look():
-            for node in desktop.find_all(window, name=label):
-                if desktop.role_of(node) in ("text", "entry", "password text", "spin button",
-                                             "combo box", "date editor"):
-                    return node
-            return None
+            named = [n for n in desktop.find_all(window, name=label) if desktop.role_of(n) in FIELD_ROLES]
+            labelled = [t for n in desktop.find_all(window, role="label", name=label)
+                        for t in desktop.labelled_by(n) if desktop.role_of(t) in FIELD_ROLES]
+            found = []
+            for node in named + labelled:
+                if node not in found:
+                    found.append(node)
+            if len(found) <= nth:
+                return None
+            found.sort(key=lambda node: desktop.extents(node)[1::-1])
+            return found[nth]
         return desktop.wait_for(look, f"a field labelled {label!r} in {desktop.name_of(window)!r}", timeout)
 
     def field_focus(self, window, label):
