@@ -1,11 +1,24 @@
-# Debian packages the build, the tests and the program need; sourced by the
-# set-up scripts. Installs whatever of them is missing.
+# Debian packages the set-up scripts need, in groups; sourced by them.
+# install_missing_packages installs whatever of a group is missing.
+
+# To build the program and run it (scripts/run).
 VARNELA_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev zlib1g-dev
+  fonts-liberation
+)
+
+# What the tests and the benchmarks add: GoogleTest, SQLite to compare with,
+# independent readers of the tables and of printed PDFs.
+VARNELA_TEST_PACKAGES=(
   libgtest-dev libsqlite3-dev
   libdbd-xbase-perl python3-dbfread python3-dbf gdal-bin
-  fonts-liberation poppler-utils
+  poppler-utils
+)
+
+# To build the .deb and check it (scripts/package and its test).
+VARNELA_PACKAGING_PACKAGES=(
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 # What the end-to-end scenarios need besides: a virtual display, the

@@ -19,10 +19,24 @@ QString& registryOverride() {
 
 }  // namespace
 
+bool isInstalledProgram(const QString& executableFolder) {
+  // An install puts the executable in <prefix>/bin and its menu entry in
+  // <prefix>/share/applications: the executable's folder is then no place
+  // for data, even for a user who could write there.
+  return QFileInfo(executableFolder).fileName() == "bin" &&
+         QFileInfo::exists(executableFolder + "/../share/applications/varnela.desktop");
+}
+
 QString programFolder() {
-  QString home = qEnvironmentVariable("VARNELA_HOME");
-  QString folder = home.isEmpty() ? QCoreApplication::applicationDirPath() : home;
-  return QDir::cleanPath(QDir(folder).absolutePath());
+  const QString home = qEnvironmentVariable("VARNELA_HOME");
+  if (!home.isEmpty()) return QDir::cleanPath(QDir(home).absolutePath());
+  const QString executableFolder = QCoreApplication::applicationDirPath();
+  if (!isInstalledProgram(executableFolder) && QFileInfo(executableFolder).isWritable())
+    return QDir::cleanPath(executableFolder);
+  const QString userFolder =
+      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/varnela";
+  QDir().mkpath(userFolder);
+  return QDir::cleanPath(userFolder);
 }
 
 QString dataFolder() { return programFolder() + "/Data"; }

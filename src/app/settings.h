@@ -1,7 +1,9 @@
 // The program's folders, its INI file and its registry key.
 //
-// The program folder is the executable's folder, or VARNELA_HOME when that
-// is set; the Data folder is the program folder + "/Data" and holds the INI
+// The program folder is VARNELA_HOME when that is set; otherwise the
+// executable's folder, unless the program is installed (or that folder is not
+// writable): then $XDG_DATA_HOME/varnela (~/.local/share/varnela), created
+// when first asked for. The Data folder is the program folder + "/Data" and holds the INI
 // file "Varnela2.ini". The registry key HKEY_LOCAL_MACHINE\Software\Velmora\9
 // is kept as a private-profile file in the user's configuration folder
 // (VARNELA_REGISTRY, or setRegistryFile(), names another file), with the key
@@ -17,6 +19,7 @@ inline constexpr char kApplicationTitle[] = "VARNELA 2";
 inline constexpr char kRegistryKey[] = "HKEY_LOCAL_MACHINE\\Software\\Velmora\\9";
 
 QString programFolder();  // without a trailing separator
+bool isInstalledProgram(const QString& executableFolder);
 QString dataFolder();
 QString iniFile();
 

@@ -1,6 +1,7 @@
 // Simple flat pictograms for the main toolbar.
 #include "ui/icons.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -28,10 +29,8 @@ void drawPadlock(QPainter& p, bool open, const QColor& body) {
   p.drawRect(15, 20, 2, 5);
 }
 
-QPixmap draw(Picture picture, bool hot) {
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
+// Draws a picture on the 32 x 32 grid of the painter's coordinates.
+void paint(QPainter& p, Picture picture, bool hot) {
   p.setRenderHint(QPainter::Antialiasing);
   const QColor accent = hot ? QColor(230, 120, 0) : QColor(20, 90, 170);
   switch (picture) {
@@ -86,10 +85,26 @@ QPixmap draw(Picture picture, bool hot) {
       p.drawPolyline(QPolygon({QPoint(24, 11), QPoint(29, 16), QPoint(24, 21)}));
       break;
   }
+}
+
+QPixmap draw(Picture picture, bool hot) {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  paint(p, picture, hot);
   return pixmap;
 }
 
 }  // namespace
+
+QImage applicationIcon(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.scale(size / 32.0, size / 32.0);
+  paint(p, Picture::Movements, false);
+  return image;
+}
 
 QIcon toolbarIcon(Picture picture) {
   QIcon icon;

@@ -1,9 +1,10 @@
 """Backup of the Data folder into an archive, restore from it (the program
 ends afterwards, without asking), and a damaged archive refused with the
 Data folder left as it was."""
-import pytest
 import hashlib
 import os
+
+import pytest
 
 from harness import desktop, flows, tables
 from harness.steps import expect_equal, expect_in

@@ -1,7 +1,8 @@
 """A consumption voucher and a transfer on the card just received, checked
 in the ledger as another program reads it, and the card printed."""
-import pytest
 import os
+
+import pytest
 
 from harness import desktop, flows, pdf, tables
 from harness.steps import expect_equal, expect_in

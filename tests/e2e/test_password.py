@@ -1,6 +1,7 @@
 """The administrator password: set in the administrator window, asked at the
 next start, a wrong one refused, the right one unlocking the program."""
 import pytest
+
 from harness import desktop, flows
 from harness.steps import expect_equal
 
@@ -19,7 +20,7 @@ def set_password(program, password):
     program.gone(admin)
 
 
-@pytest.mark.xfail(reason="issues 14 and 15: Enter on "Schimba parola", a password read back trimmed", strict=True)
+@pytest.mark.xfail(reason="issues 14 and 15: Enter on 'Schimba parola', a password read back trimmed", strict=True)
 def test_password_set_then_asked_after_a_restart(program, steps):
     program.start()
     flows.unlock(program)

@@ -2,8 +2,9 @@
 cedilla letters, a double quote, decimal commas from the main keyboard and
 from the keypad; read back from the tables by another program and from the
 printed note."""
-import pytest
 import os
+
+import pytest
 
 from harness import desktop, flows, pdf, tables
 from harness.steps import expect_equal, expect_in

@@ -1,8 +1,9 @@
 """One report as an accountant meets it: the inventory's window total
 compared with the total on its printed page."""
-import pytest
 import os
 import re
+
+import pytest
 
 from harness import desktop, flows, pdf
 from harness.steps import expect_equal

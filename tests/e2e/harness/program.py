@@ -18,14 +18,18 @@ FIELD_ROLES = ("text", "entry", "password text", "spin button", "combo box", "da
 
 
 class Program:
-    def __init__(self, home, binary=None):
+    def __init__(self, home, binary=None, folder=None):
+        """`folder`: the program folder the program is expected to choose by
+        itself (VARNELA_HOME is then not set); by default one under home,
+        given through VARNELA_HOME."""
         self.home = home
         self.binary = binary or os.environ["VARNELA_BINARY"]
-        self.folder = os.path.join(home, "program")
+        self.chooses_folder = folder is not None
+        self.folder = folder or os.path.join(home, "program")
         self.data = os.path.join(self.folder, "Data")
         self.config = os.path.join(home, "config")
         self.tmp = os.path.join(home, "tmp")
-        for path in (self.folder, self.config, self.tmp):
+        for path in (self.config, self.tmp) if self.chooses_folder else (self.folder, self.config, self.tmp):
             os.makedirs(path, exist_ok=True)
         self.process = None
         self.app = None
@@ -46,6 +50,8 @@ class Program:
         })
         for name in ("VARNELA_REGISTRY", "LC_ALL", "LC_TIME", "LC_NUMERIC", "QT_ACCESSIBILITY"):
             env.pop(name, None)
+        if self.chooses_folder:
+            del env["VARNELA_HOME"]
         return env
 
     def start(self, wait_for_main=True):
