@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/shell.h"
 #include "app/single_instance.h"
+#include "ui/icons.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
 
   application.setApplicationName(app::kApplicationTitle);
   application.setApplicationDisplayName(app::kApplicationTitle);
+  application.setDesktopFileName("varnela");
+  application.setWindowIcon(QIcon(QPixmap::fromImage(ui::icons::applicationIcon(256))));
   application.setQuitOnLastWindowClosed(false);  // the program ends only through the main window
   QPalette tips = QToolTip::palette();
   tips.setColor(QPalette::ToolTipBase, Qt::white);
