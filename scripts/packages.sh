@@ -4,7 +4,7 @@
 # To build the program and run it (scripts/run).
 VARNELA_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev zlib1g-dev
+  qt6-base-dev libgl-dev zlib1g-dev libxlsxwriter-dev
   fonts-liberation
 )
 
@@ -13,7 +13,7 @@ VARNELA_PACKAGES=(
 VARNELA_TEST_PACKAGES=(
   libgtest-dev libsqlite3-dev
   libdbd-xbase-perl python3-dbfread python3-dbf gdal-bin
-  poppler-utils
+  poppler-utils python3-openpyxl
 )
 
 # To build the .deb and check it (scripts/package and its test).

@@ -1,6 +1,7 @@
 // The movements window: layout, the card's grid and the handlers.
 #include "movements/movements_window.h"
 
+#include <QRegularExpression>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include "store/decimal.h"
 #include "ui/interaction.h"
 #include "ui/field_label.h"
+#include "app/windows/grid_export.h"
 
 namespace movements {
 
@@ -88,6 +90,13 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
                           {"VAL.", kRight},
                           {"EXPLICATIE"}});
   smdbGrid1_->setBands({{2, 2, "STOC INITIAL"}, {4, 2, "INTRARI"}, {6, 2, "IESIRI"}, {8, 2, "STOC FINAL"}});
+  app::addGridExport(smdbGrid1_, {[this] {
+                                    // A product or unit name may hold characters no file name can.
+                                    QString name = "Fisa_" + comboBox2_->currentText().trimmed() + "_" +
+                                                   comboBox1_->currentText().trimmed();
+                                    return name.replace(QRegularExpression("[/\\\\:*?\"<>|]"), "_");
+                                  },
+                                  {}});
   layout->addWidget(smdbGrid1_, 1);
 
   auto* buttons = new QHBoxLayout;

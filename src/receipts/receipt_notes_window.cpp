@@ -11,6 +11,7 @@
 #include "app/grid_rows.h"
 #include "reports/report_preview.h"
 #include "ui/interaction.h"
+#include "app/windows/grid_export.h"
 
 namespace receipts {
 
@@ -51,6 +52,7 @@ ReceiptNotesWindow::ReceiptNotesWindow(std::function<store::Database&()> databas
   smdbGrid1_ = new ui::DataGrid;
   smdbGrid1_->setObjectName("SMDBGrid1");
   smdbGrid1_->setColumns({{"NR.", kRight}, {"DIN DATA"}, {"FURNIZOR"}, {"FACTURA"}, {"DIN DATA"}, {"TVA %", kRight}});
+  app::addGridExport(smdbGrid1_, {[] { return QString("Note_de_receptie"); }, {}});
   upperLayout->addWidget(smdbGrid1_);
   auto* noteButtons = new QHBoxLayout;
   addButton("G3", "ADAUGA", "Adaugare Nota de Receptie.");
@@ -80,6 +82,7 @@ ReceiptNotesWindow::ReceiptNotesWindow(std::function<store::Database&()> databas
   rectifyAction_ = new QAction("Rectifica Total Valoare Facturata", smdbGrid2_);
   smdbGrid2_->addAction(rectifyAction_);
   smdbGrid2_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  app::addGridExport(smdbGrid2_, {[] { return QString("Continut_nota_receptie"); }, {}});
   lowerLayout->addWidget(smdbGrid2_);
   dbEdit1_ = new QLineEdit;
   dbEdit1_->setObjectName("DBEdit1");

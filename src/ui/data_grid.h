@@ -30,6 +30,8 @@ class DataGrid : public QTableWidget {
   void setBands(const QList<Band>& bands);
   // The band over `column`; an empty title when it has none.
   QString bandTitle(int column) const;
+  // How `column`'s cells are aligned (amounts to the right).
+  Qt::Alignment columnAlignment(int column) const { return columns_.value(column).alignment; }
 
   // Replaces every row; `current` (0-based, -1 for none) becomes the
   // selected row. Sends no rowChosen.

@@ -46,7 +46,8 @@ def test_package_installs_and_runs_from_the_users_folder(steps, home):
 
     with steps("its control fields name only runtime packages"):
         depends = run("dpkg-deb", "-f", deb, "Depends")
-        for needed in ("libqt6widgets6", "libqt6printsupport6", "zlib1g", "fonts-liberation", "qt6-qpa-plugins"):
+        for needed in ("libqt6widgets6", "libqt6printsupport6", "zlib1g", "fonts-liberation", "qt6-qpa-plugins",
+                       "libxlsxwriter"):
             expect_equal(needed in depends, True, f"{needed} among the dependencies {depends.strip()}")
         for build_only in ("gtest", "sqlite", "-dev", "gdal", "dbfread"):
             expect_equal(build_only in depends, False, f"{build_only} among the dependencies")

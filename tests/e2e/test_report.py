@@ -57,3 +57,30 @@ def test_inventory_total_printed_as_shown(program, steps, home):
     with steps("Esc closes the report"):
         desktop.keys("Escape")
         program.gone(window)
+
+
+def test_inventory_exported_to_a_spreadsheet(program, steps, home):
+    import openpyxl
+
+    program.start()
+    flows.unlock(program)
+    with steps("receive two products"):
+        flows.receive_goods(program, "FURNIZOR", [("CAIET A4", "BUC", "1000", "2", "MAGAZIE"),
+                                                  ("CRETA", "CUT", "5", "3", "MAGAZIE")])
+    with steps("Exporta from the inventory window to .xlsx"):
+        window = open_report(program, "Inventar")
+        program.press(window, "Exporta")
+        path = os.path.join(home, "Inventar.xlsx")
+        flows.save_file_as(program, "Exporta tabelul", path)
+        desktop.wait_for(lambda: os.path.exists(path), f"{path} written")
+    with steps("the spreadsheet holds the grid's rows as numbers and the total"):
+        sheet = openpyxl.load_workbook(path).active
+        rows = [[c.value for c in row] for row in sheet.iter_rows()]
+        expect_equal(rows[0], ["DENUMIRE PRODUS", "UM", "STOC CANT.", "STOC VAL."], "the title row")
+        expect_equal(rows[1], ["CAIET A4", "BUC", 1000, 2480], "the first product")
+        expect_equal(rows[2], ["CRETA", "CUT", 5, 18.6], "the second product")
+        expect_equal(rows[3], ["TOTAL VALOARE", None, None, 2498.6], "the total as the window shows it")
+        expect_equal(sheet.freeze_panes, "A2", "the frozen title row")
+    with steps("Esc closes the report"):
+        desktop.keys("Escape")
+        program.gone(window)

@@ -52,6 +52,9 @@ CentralizerWindow::CentralizerWindow(std::function<store::Database&()> database,
   bottom->addWidget(new QLabel("TOTAL"));
   bottom->addWidget(label3_);
   body()->addLayout(bottom);
+  addExportButton(button("ConvexBtn2"), smdbGrid1_,
+                  {[this] { return "Centralizator_" + data1_->date().toString("MM.yyyy"); },
+                   [this] { return QList<QStringList>{{"TOTAL", "", "", label3_->text()}}; }});
 
   connect(data1_, &QDateEdit::dateChanged, this, [this] {
     if (centralizer_) ui::guarded([this] { Data1Change(); });

@@ -95,6 +95,14 @@ EntriesExitsWindow::EntriesExitsWindow(std::function<store::Database&()> databas
   bottom->addWidget(new QLabel("TOTAL IESIT:"));
   bottom->addWidget(label8_);
   body()->addLayout(bottom);
+  addExportButton(button("ConvexBtn2"), smdbGrid1_,
+                  {[this] {
+                     return "Intrari_Iesiri_" + data1_->date().toString("dd.MM.yyyy") + "-" +
+                            data2_->date().toString("dd.MM.yyyy");
+                   },
+                   [this] {
+                     return QList<QStringList>{{"TOTAL", "", "", "", "", label7_->text(), "", label8_->text(), ""}};
+                   }});
 
   const auto change = [this] {
     if (listing_) ui::guarded([this] { Data1Change(); });

@@ -45,6 +45,8 @@ InventoryObjectsWindow::InventoryObjectsWindow(std::function<store::Database&()>
                           {"TIPUL"}});
   body()->addWidget(smdbGrid1_, 1);
   addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { accept(); });
+  addExportButton(button("ConvexBtn2"), smdbGrid1_,
+                  {[] { return "Obiecte_de_inventar_" + QDate::currentDate().toString("dd.MM.yyyy"); }, {}});
 }
 
 InventoryObjectsWindow::~InventoryObjectsWindow() = default;

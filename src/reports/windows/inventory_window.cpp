@@ -1,6 +1,7 @@
 // The inventory window: its controls and handlers.
 #include "reports/windows/inventory_window.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -55,6 +56,9 @@ InventoryWindow::InventoryWindow(std::function<store::Database&()> database, TLI
   bottom->addWidget(new QLabel("TOTAL VALOARE"));
   bottom->addWidget(label16_);
   body()->addLayout(bottom);
+  addExportButton(button("LIST26"), smdbGrid2_,
+                  {[] { return "Inventar_" + QDate::currentDate().toString("MM.yyyy"); },
+                   [this] { return QList<QStringList>{{"TOTAL VALOARE", "", "", label16_->text()}}; }});
 
   connect(checkBox1_, &QCheckBox::clicked, this, [this] {
     if (inventory_) ui::guarded([this] { CheckBox1Click(); });

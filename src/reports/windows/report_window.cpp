@@ -49,6 +49,27 @@ void ReportWindow::addPrintAndCloseRow(const std::function<void()>& print, const
   connect(iesire, &QPushButton::clicked, this, close);
 }
 
+namespace {
+
+// The box layout under `layout` that holds `widget` directly, or nullptr.
+QBoxLayout* rowOf(QLayout* layout, QWidget* widget) {
+  if (!layout) return nullptr;
+  if (auto* box = qobject_cast<QBoxLayout*>(layout); box && box->indexOf(widget) >= 0) return box;
+  for (int i = 0; i < layout->count(); ++i)
+    if (QBoxLayout* found = rowOf(layout->itemAt(i)->layout(), widget)) return found;
+  return nullptr;
+}
+
+}  // namespace
+
+void ReportWindow::addExportButton(QPushButton* print, ui::DataGrid* grid, app::GridExportSource source) {
+  QAction* exportAction = app::addGridExport(grid, std::move(source));
+  QPushButton* exporta = addButton("ExportBtn", "Exporta", "Exporta tabelul afisat intr-o foaie de calcul (Ctrl+E).");
+  connect(exporta, &QPushButton::clicked, exportAction, &QAction::trigger);
+  QBoxLayout* row = rowOf(layout(), print);
+  row->insertWidget(row->indexOf(print) + 1, exporta);
+}
+
 QPushButton* ReportWindow::button(const QString& name) const { return findChild<QPushButton*>(name); }
 
 }  // namespace reports

@@ -9,6 +9,9 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "app/windows/grid_export.h"
+#include "ui/data_grid.h"
+
 namespace reports {
 
 class ReportWindow : public QDialog {
@@ -29,6 +32,9 @@ class ReportWindow : public QDialog {
   // body's bottom right; "LISTEAZA" runs `print` guarded (its error goes to
   // the error box), "IESIRE" runs `close`.
   void addPrintAndCloseRow(const std::function<void()>& print, const std::function<void()>& close);
+  // An "Exporta" button (ExportBtn) placed right after `print` in its row,
+  // exporting `grid` as the grid's own Ctrl+E does.
+  void addExportButton(QPushButton* print, ui::DataGrid* grid, app::GridExportSource source);
 
  private:
   QVBoxLayout* body_;

@@ -1,0 +1,100 @@
+#include "app/windows/grid_export.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QStandardPaths>
+
+#include "ui/interaction.h"
+
+namespace app {
+
+namespace {
+
+// The columns in the order the user sees them, hidden ones left out.
+QList<int> shownColumns(const ui::DataGrid& grid) {
+  QList<int> columns;
+  const QHeaderView* header = grid.horizontalHeader();
+  for (int visual = 0; visual < header->count(); ++visual) {
+    const int logical = header->logicalIndex(visual);
+    if (!grid.isColumnHidden(logical)) columns << logical;
+  }
+  return columns;
+}
+
+bool hasBands(const ui::DataGrid& grid, const QList<int>& columns) {
+  for (int column : columns)
+    if (!grid.bandTitle(column).isEmpty()) return true;
+  return false;
+}
+
+QString withExtension(QString path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix != "xlsx" && suffix != "csv") path += ".xlsx";
+  return path;
+}
+
+void runExport(ui::DataGrid& grid, const GridExportSource& source) {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString proposed = QDir(folder).filePath((source.proposedName ? source.proposedName() : "Export") + ".xlsx");
+  QString path = ui::interaction().saveFileName("Exporta tabelul", proposed,
+                                                "Foaie de calcul Excel (*.xlsx);;Text separat prin ; (*.csv)", "xlsx");
+  if (path.isEmpty()) return;
+  path = withExtension(path);
+  if (QFileInfo::exists(path) &&
+      ui::interaction().message("Fisierul " + QDir::toNativeSeparators(path) + " exista deja.\r\nIl inlocuim?",
+                                "Warning", 1) != "DA")
+    return;
+  exportTable(snapshotOf(grid, source.footer ? source.footer() : QList<QStringList>()), path,
+              [](int, int) { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+}
+
+}  // namespace
+
+ExportTable snapshotOf(const ui::DataGrid& grid, const QList<QStringList>& footer) {
+  ExportTable table;
+  const QList<int> columns = shownColumns(grid);
+  if (hasBands(grid, columns)) {
+    QStringList bands;
+    QString previous;
+    for (int column : columns) {
+      const QString band = grid.bandTitle(column);
+      bands << (band == previous ? QString() : band);  // the title once, over its first column
+      previous = band;
+    }
+    table.headerRows << bands;
+  }
+  QStringList titles;
+  const int characterWidth = qMax(1, grid.fontMetrics().averageCharWidth());
+  for (int column : columns) {
+    const QTableWidgetItem* title = grid.horizontalHeaderItem(column);
+    titles << (title ? title->text() : QString());
+    table.amountColumns << bool(grid.columnAlignment(column) & Qt::AlignRight);
+    table.columnWidths << qMax(6, grid.columnWidth(column) / characterWidth + 1);
+  }
+  table.headerRows << titles;
+  for (int row = 0; row < grid.rowCount(); ++row) {
+    QStringList cells;
+    for (int column : columns) {
+      const QTableWidgetItem* item = grid.item(row, column);
+      cells << (item ? item->text() : QString());
+    }
+    table.rows << cells;
+  }
+  table.footerRows = footer;
+  return table;
+}
+
+QAction* addGridExport(ui::DataGrid* grid, GridExportSource source) {
+  auto* action = new QAction("Exporta...", grid);
+  action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+  grid->addAction(action);
+  QObject::connect(action, &QAction::triggered, grid,
+                   [grid, source = std::move(source)] { ui::guarded([&] { runExport(*grid, source); }); });
+  return action;
+}
+
+}  // namespace app
