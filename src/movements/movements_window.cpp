@@ -90,13 +90,7 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
                           {"VAL.", kRight},
                           {"EXPLICATIE"}});
   smdbGrid1_->setBands({{2, 2, "STOC INITIAL"}, {4, 2, "INTRARI"}, {6, 2, "IESIRI"}, {8, 2, "STOC FINAL"}});
-  app::addGridExport(smdbGrid1_, {[this] {
-                                    // A product or unit name may hold characters no file name can.
-                                    QString name = "Fisa_" + comboBox2_->currentText().trimmed() + "_" +
-                                                   comboBox1_->currentText().trimmed();
-                                    return name.replace(QRegularExpression("[/\\\\:*?\"<>|]"), "_");
-                                  },
-                                  {}});
+  app::addGridExport(smdbGrid1_, {[this] { return cardFileName(); }, {}});
   layout->addWidget(smdbGrid1_, 1);
 
   auto* buttons = new QHBoxLayout;
@@ -128,6 +122,7 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
   connect(button("ConvexBtn4"), &QPushButton::clicked, this, [this] { ConvexBtn4Click(); });
   connect(button("ConvexBtn5"), &QPushButton::clicked, this, [this] { ConvexBtn5Click(); });
   connect(button("G3"), &QPushButton::clicked, this, [this] { ui::guarded([this] { G3Click(); }); });
+  reports::addPdfButton(button("G3"), [this] { return cardFileName(); }, [this] { button("G3")->click(); });
   connect(button("ConvexBtn3"), &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -158,6 +153,12 @@ void MovementsWindow::G3Click() {
   tx.add("SELECT * FROM " + app::quoted(card_->cardFile()));
   tx.open();
   reports::previewReport(listari_->layout(layout), tx.rows());
+}
+
+QString MovementsWindow::cardFileName() const {
+  QString name = "Fisa_" + comboBox2_->currentText().trimmed() + "_" + comboBox1_->currentText().trimmed();
+  // A product or unit name may hold characters no file name can.
+  return name.replace(QRegularExpression("[/\\\\:*?\"<>|]"), "_");
 }
 
 QPushButton* MovementsWindow::addButton(const char* name, const QString& caption, const QString& hint) {

@@ -63,6 +63,8 @@ class MovementsWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The name proposed for the card's exports and PDF: "Fisa_<product>_<unit>".
+  QString cardFileName() const;
   QPushButton* addButton(const char* name, const QString& caption, const QString& hint);
   // Runs an action's handler (its failure goes to the error box), then shows the card.
   void act(const std::function<void()>& handler);

@@ -142,6 +142,8 @@ ReceiptNotesWindow::ReceiptNotesWindow(std::function<store::Database&()> databas
   connect(button("BitBtn6"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::BitBtn6Click));
   connect(button("ConvexBtn1"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::Rectifica1Click));
   connect(button("BitBtn7"), &QPushButton::clicked, this, handle(&ReceiptNotesWindow::BitBtn7Click));
+  reports::addPdfButton(
+      button("BitBtn7"), [] { return QString("Nota_de_receptie"); }, [this] { button("BitBtn7")->click(); });
   connect(button("ConvexBtn2"), &QPushButton::clicked, this, &QDialog::reject);
   connect(rectifyAction_, &QAction::triggered, this, handle(&ReceiptNotesWindow::Rectifica1Click));
   connect(smdbGrid1_, &ui::DataGrid::rowChosen, this, [this](int row) {

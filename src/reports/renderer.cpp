@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <stdexcept>
 
 #include "reports/fonts.h"
@@ -59,16 +60,24 @@ void paintDocument(const Document& document, QPagedPaintDevice& device) {
 }
 
 void writePdf(const Document& document, const QString& path) {
-  QPdfWriter writer(path);
-  writer.setResolution(600);
-  writer.setTitle(document.title);
-  writer.setCreator("Varnela 2.25");
-  try {
-    paintDocument(document, writer);
-  } catch (const std::exception&) {
-    throw std::runtime_error(("Cannot write the PDF file: " + path).toStdString());
+  // Written whole under a temporary name beside the target, then renamed
+  // over it: a failure never leaves half a document or loses the old file.
+  QSaveFile file(path);
+  const auto failed = [&] { return std::runtime_error(("Cannot write the PDF file: " + path).toStdString()); };
+  if (!file.open(QIODevice::WriteOnly)) throw failed();
+  {
+    QPdfWriter writer(&file);
+    writer.setResolution(600);
+    writer.setTitle(document.title);
+    writer.setCreator("Varnela 2.25");
+    try {
+      paintDocument(document, writer);
+    } catch (const std::exception&) {
+      file.cancelWriting();
+      throw failed();
+    }
   }
-  if (!QFile::exists(path)) throw std::runtime_error(("Cannot write the PDF file: " + path).toStdString());
+  if (!file.commit()) throw failed();
 }
 
 }  // namespace reports

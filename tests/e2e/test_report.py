@@ -59,7 +59,7 @@ def test_inventory_total_printed_as_shown(program, steps, home):
         program.gone(window)
 
 
-def test_inventory_exported_to_a_spreadsheet(program, steps, home):
+def test_inventory_exported_to_a_spreadsheet_and_straight_to_pdf(program, steps, home):
     import openpyxl
 
     program.start()
@@ -81,6 +81,15 @@ def test_inventory_exported_to_a_spreadsheet(program, steps, home):
         expect_equal(rows[2], ["CRETA", "CUT", 5, 18.6], "the second product")
         expect_equal(rows[3], ["TOTAL VALOARE", None, None, 2498.6], "the total as the window shows it")
         expect_equal(sheet.freeze_panes, "A2", "the frozen title row")
+    with steps("PDF writes the pages the preview shows"):
+        straight = os.path.join(home, "direct.pdf")
+        program.press(window, "PDF")
+        flows.save_file_as(program, "Salveaza ca PDF", straight)
+        desktop.wait_for(lambda: os.path.exists(straight), f"{straight} written")
+        program.press(window, "LISTEAZA")
+        previewed = os.path.join(home, "previzualizat.pdf")
+        flows.preview_to_pdf(program, previewed)
+        expect_equal(pdf.text(straight), pdf.text(previewed), "the straight PDF's text against the preview's")
     with steps("Esc closes the report"):
         desktop.keys("Escape")
         program.gone(window)

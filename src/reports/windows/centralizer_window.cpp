@@ -52,8 +52,10 @@ CentralizerWindow::CentralizerWindow(std::function<store::Database&()> database,
   bottom->addWidget(new QLabel("TOTAL"));
   bottom->addWidget(label3_);
   body()->addLayout(bottom);
+  const auto fileName = [this] { return "Centralizator_" + data1_->date().toString("MM.yyyy"); };
+  addPdfButton(button("ConvexBtn2"), fileName, [this] { button("ConvexBtn2")->click(); });
   addExportButton(button("ConvexBtn2"), smdbGrid1_,
-                  {[this] { return "Centralizator_" + data1_->date().toString("MM.yyyy"); },
+                  {fileName,
                    [this] { return QList<QStringList>{{"TOTAL", "", "", label3_->text()}}; }});
 
   connect(data1_, &QDateEdit::dateChanged, this, [this] {

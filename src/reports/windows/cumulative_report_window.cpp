@@ -21,7 +21,8 @@ CumulativeReportWindow::CumulativeReportWindow(std::function<store::Database&()>
   auto* fields = new QFormLayout;
   fields->addRow("Luna", data1_);
   body()->addLayout(fields);
-  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { accept(); });
+  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { accept(); },
+                      [] { return QString("Raport_valoric_cumulativ"); });
   setFixedSize(sizeHint());
 }
 

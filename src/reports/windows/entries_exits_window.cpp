@@ -95,11 +95,12 @@ EntriesExitsWindow::EntriesExitsWindow(std::function<store::Database&()> databas
   bottom->addWidget(new QLabel("TOTAL IESIT:"));
   bottom->addWidget(label8_);
   body()->addLayout(bottom);
+  const auto fileName = [this] {
+    return "Intrari_Iesiri_" + data1_->date().toString("dd.MM.yyyy") + "-" + data2_->date().toString("dd.MM.yyyy");
+  };
+  addPdfButton(button("ConvexBtn2"), fileName, [this] { button("ConvexBtn2")->click(); });
   addExportButton(button("ConvexBtn2"), smdbGrid1_,
-                  {[this] {
-                     return "Intrari_Iesiri_" + data1_->date().toString("dd.MM.yyyy") + "-" +
-                            data2_->date().toString("dd.MM.yyyy");
-                   },
+                  {fileName,
                    [this] {
                      return QList<QStringList>{{"TOTAL", "", "", "", "", label7_->text(), "", label8_->text(), ""}};
                    }});

@@ -44,9 +44,9 @@ InventoryObjectsWindow::InventoryObjectsWindow(std::function<store::Database&()>
                           {"VALOARE", right},
                           {"TIPUL"}});
   body()->addWidget(smdbGrid1_, 1);
-  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { accept(); });
-  addExportButton(button("ConvexBtn2"), smdbGrid1_,
-                  {[] { return "Obiecte_de_inventar_" + QDate::currentDate().toString("dd.MM.yyyy"); }, {}});
+  const auto fileName = [] { return "Obiecte_de_inventar_" + QDate::currentDate().toString("dd.MM.yyyy"); };
+  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { accept(); }, fileName);
+  addExportButton(button("ConvexBtn2"), smdbGrid1_, {fileName, {}});
 }
 
 InventoryObjectsWindow::~InventoryObjectsWindow() = default;

@@ -56,8 +56,10 @@ InventoryWindow::InventoryWindow(std::function<store::Database&()> database, TLI
   bottom->addWidget(new QLabel("TOTAL VALOARE"));
   bottom->addWidget(label16_);
   body()->addLayout(bottom);
+  const auto fileName = [] { return "Inventar_" + QDate::currentDate().toString("MM.yyyy"); };
+  addPdfButton(button("LIST26"), fileName, [this] { button("LIST26")->click(); });
   addExportButton(button("LIST26"), smdbGrid2_,
-                  {[] { return "Inventar_" + QDate::currentDate().toString("MM.yyyy"); },
+                  {fileName,
                    [this] { return QList<QStringList>{{"TOTAL VALOARE", "", "", label16_->text()}}; }});
 
   connect(checkBox1_, &QCheckBox::clicked, this, [this] {

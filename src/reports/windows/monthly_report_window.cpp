@@ -39,7 +39,8 @@ MonthlyReportWindow::MonthlyReportWindow(std::function<store::Database&()> datab
   fields->addRow("Anul", anul1_);
   fields->addRow("Contul", comboBox1_);
   body()->addLayout(fields);
-  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { ConvexBtn1Click(); });
+  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { ConvexBtn1Click(); },
+                      [] { return QString("Raport_lunar"); });
   setFixedSize(sizeHint());
   FormCreate();
 }

@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include "ui/insert_beside.h"
 #include "ui/interaction.h"
+#include "reports/report_preview.h"
 
 namespace reports {
 
@@ -37,7 +39,8 @@ QPushButton* ReportWindow::addButton(const char* name, const QString& caption, c
   return button;
 }
 
-void ReportWindow::addPrintAndCloseRow(const std::function<void()>& print, const std::function<void()>& close) {
+void ReportWindow::addPrintAndCloseRow(const std::function<void()>& print, const std::function<void()>& close,
+                                       std::function<QString()> pdfName) {
   auto* row = new QHBoxLayout;
   row->addStretch();
   QPushButton* listeaza = addButton("ConvexBtn2", "LISTEAZA", "Listeaza raportul.");
@@ -47,27 +50,14 @@ void ReportWindow::addPrintAndCloseRow(const std::function<void()>& print, const
   body_->addLayout(row);
   connect(listeaza, &QPushButton::clicked, this, [print] { ui::guarded(print); });
   connect(iesire, &QPushButton::clicked, this, close);
+  addPdfButton(listeaza, std::move(pdfName), [listeaza] { listeaza->click(); });
 }
-
-namespace {
-
-// The box layout under `layout` that holds `widget` directly, or nullptr.
-QBoxLayout* rowOf(QLayout* layout, QWidget* widget) {
-  if (!layout) return nullptr;
-  if (auto* box = qobject_cast<QBoxLayout*>(layout); box && box->indexOf(widget) >= 0) return box;
-  for (int i = 0; i < layout->count(); ++i)
-    if (QBoxLayout* found = rowOf(layout->itemAt(i)->layout(), widget)) return found;
-  return nullptr;
-}
-
-}  // namespace
 
 void ReportWindow::addExportButton(QPushButton* print, ui::DataGrid* grid, app::GridExportSource source) {
   QAction* exportAction = app::addGridExport(grid, std::move(source));
   QPushButton* exporta = addButton("ExportBtn", "Exporta", "Exporta tabelul afisat intr-o foaie de calcul (Ctrl+E).");
   connect(exporta, &QPushButton::clicked, exportAction, &QAction::trigger);
-  QBoxLayout* row = rowOf(layout(), print);
-  row->insertWidget(row->indexOf(print) + 1, exporta);
+  ui::insertBeside(print, exporta);
 }
 
 QPushButton* ReportWindow::button(const QString& name) const { return findChild<QPushButton*>(name); }

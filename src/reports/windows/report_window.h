@@ -28,10 +28,12 @@ class ReportWindow : public QDialog {
   // A push button named `name`, not a default button (Enter stays with the
   // grid and the lists).
   QPushButton* addButton(const char* name, const QString& caption, const QString& hint);
-  // The row of "LISTEAZA" (ConvexBtn2) and "IESIRE" (ConvexBtn1) at the
-  // body's bottom right; "LISTEAZA" runs `print` guarded (its error goes to
-  // the error box), "IESIRE" runs `close`.
-  void addPrintAndCloseRow(const std::function<void()>& print, const std::function<void()>& close);
+  // The row of "LISTEAZA" (ConvexBtn2), "PDF" and "IESIRE" (ConvexBtn1) at
+  // the body's bottom right; "LISTEAZA" runs `print` guarded (its error goes
+  // to the error box), "PDF" runs it into a PDF file proposed as
+  // `pdfName`() + ".pdf", "IESIRE" runs `close`.
+  void addPrintAndCloseRow(const std::function<void()>& print, const std::function<void()>& close,
+                           std::function<QString()> pdfName);
   // An "Exporta" button (ExportBtn) placed right after `print` in its row,
   // exporting `grid` as the grid's own Ctrl+E does.
   void addExportButton(QPushButton* print, ui::DataGrid* grid, app::GridExportSource source);
