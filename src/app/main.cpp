@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/shell.h"
 #include "app/single_instance.h"
+#include "app/windows/tooltip_time.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   QPalette tips = QToolTip::palette();
   tips.setColor(QPalette::ToolTipBase, Qt::white);
   QToolTip::setPalette(tips);
+  app::keepToolTipsVisible(application);
 
   app::Shell shell;
   app::QtInteraction interaction(shell.messageDialog(), shell.passwordPrompt());
