@@ -43,7 +43,7 @@ QString CodeazaStr(const QString& text) {
   bytes.insert(bytes.begin(), ' ');
   const auto length = static_cast<uint32_t>(bytes.size());
   for (uint32_t i = 0; i < swaps; ++i) {
-    // 1-based positions 2 .. length-1, as in the original string routine.
+    // 1-based positions 2 .. length-1; byte 1, the blank put in front, is the swap's spare place.
     uint32_t a = random.next(length - 2) + 2;
     uint32_t b = random.next(length - 2) + 2;
     bytes[0] = bytes[a - 1];

@@ -31,8 +31,11 @@ QString CodExistent(const QString& key) {
 QString CodNou(const QString& key) {
   QString text = CodExistent(key);
   std::optional<int32_t> value = counterValue(text);
-  if (!value || *value == std::numeric_limits<int32_t>::max())
-    throw store::StoreError("'" + text.toStdString() + "' is not a valid integer value");
+  if (!value) throw store::StoreError("'" + text.toStdString() + "' is not a valid integer value");
+  // The number itself is valid; it is the one after it that cannot be kept.
+  if (*value == std::numeric_limits<int32_t>::max())
+    throw store::StoreError("Contorul " + key.toStdString() + " a ajuns la " + text.toStdString() +
+                            ", cel mai mare numar pe care il poate da; nu se mai pot da numere noi.");
   ScrieStr_in_Ini(kSection, key, QString::number(*value + 1));
   return text;
 }

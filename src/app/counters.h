@@ -13,7 +13,9 @@ namespace app {
 
 // Hands out the counter's text unchanged (a stored "007" gives "007") and
 // writes the next number. A text that is not a 32-bit integer throws
-// store::StoreError "'<text>' is not a valid integer value", counter unchanged.
+// store::StoreError "'<text>' is not a valid integer value", counter unchanged;
+// at 2147483647, the largest, it throws a StoreError saying the counter has
+// reached its end, counter unchanged.
 QString CodNou(const QString& key);
 // The counter's current text, nothing written; a bad text is handed out as is.
 QString CodExistent(const QString& key);

@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/shell.h"
 #include "app/single_instance.h"
+#include "app/windows/tooltip_time.h"
 #include "ui/icons.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   QPalette tips = QToolTip::palette();
   tips.setColor(QPalette::ToolTipBase, Qt::white);
   QToolTip::setPalette(tips);
+  app::keepToolTipsVisible(application);
 
   app::Shell shell;
   app::QtInteraction interaction(shell.messageDialog(), shell.passwordPrompt());

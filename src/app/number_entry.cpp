@@ -79,7 +79,7 @@ QString FaNumar(const QString& text) {
   double value = text.trimmed().toDouble(&ok);
   if (!ok) return QStringLiteral("0");
   QString shortest = QString::number(value, 'g', 15);
-  // The general format's exponent as the old program wrote it: 1E20, 1E-5.
+  // The exponent as stored values write it: upper-case E, no plus sign, no leading zeros (1E20, 1E-5).
   static const QRegularExpression exponent(QStringLiteral("e([+-])0*(\\d+)"));
   shortest.replace(exponent, QStringLiteral("E\\1\\2"));
   shortest.replace(QLatin1String("E+"), QLatin1String("E"));

@@ -4,7 +4,7 @@
 // A number entry field is a read-only edit box: it never inserts a typed
 // character itself, and this logic decides what each key does to its text
 // and caret. Kept apart from any widget so that it can be tested key by key;
-// the widget side (app/input_helpers.h) applies the result.
+// the widget side (app/windows/input_helpers.h) applies the result.
 #pragma once
 
 #include <QString>

@@ -55,6 +55,23 @@ std::optional<std::pair<QString, QString>> entryOf(const Line& line) {
   return std::make_pair(decoded(line.text.left(equals)).trimmed(), decoded(line.text.mid(equals + 1)).trimmed());
 }
 
+// Values keep their edge blanks through a pair of double quotes around them:
+// the reader would otherwise trim them. A value that itself begins with a
+// quote is wrapped too, so that reading never strips a quote it did not add.
+// A bare value between quotes, as files hold it from before the wrapping,
+// reads as it is.
+bool isQuoted(const QString& text) { return text.size() >= 2 && text.startsWith('"') && text.endsWith('"'); }
+
+bool needsQuotes(const QString& value) {
+  return !value.isEmpty() && (value.front().isSpace() || value.back().isSpace() || value.startsWith('"'));
+}
+
+QString unquoted(const QString& stored) {
+  if (!isQuoted(stored)) return stored;
+  QString inner = stored.mid(1, stored.size() - 2);
+  return needsQuotes(inner) ? inner : stored;
+}
+
 bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // Where a key of a section stands: the line of the section header, of the
@@ -95,7 +112,7 @@ QString PrivateProfile::read(const QString& section, const QString& key) const {
   std::vector<Line> lines = readLines(path_);
   Location where = locate(lines, section, key);
   if (!where.key) return QString();
-  return entryOf(lines[*where.key])->second;
+  return unquoted(entryOf(lines[*where.key])->second);
 }
 
 void PrivateProfile::write(const QString& section, const QString& key, const QString& value) const {
@@ -111,7 +128,7 @@ void PrivateProfile::write(const QString& section, const QString& key, const QSt
       lineBreak = line.lineBreak;
       break;
     }
-  Line entry{bytes(key) + "=" + bytes(value), lineBreak};
+  Line entry{bytes(key) + "=" + bytes(needsQuotes(value) ? '"' + value + '"' : value), lineBreak};
   Location where = locate(lines, section, key);
   if (where.key) {
     lines[*where.key].text = entry.text;

@@ -4,8 +4,9 @@
 // written one value per call: each call opens the file, does its work and
 // closes it, nothing is cached. Section and key names match without regard
 // to letter case; the first matching section and the first matching key
-// win; values are returned as written, without their surrounding blanks
-// (no list or escape processing). Writing one value keeps every other line
+// win; values read back exactly as they were written, blanks included: one
+// that begins or ends with a blank, or begins with a double quote, is kept
+// between double quotes in the file (no list or other escape processing). Writing one value keeps every other line
 // byte for byte and goes through a temporary file renamed into place. Text
 // is Windows-1250 in the file; a character it cannot hold is an error.
 #pragma once

@@ -23,7 +23,7 @@ Shell::Shell() {
   prompt_ = std::make_unique<admin::PasswordPrompt>();
   // The counter comes before the backup window, which keeps a reference to it.
   counter_ = std::make_unique<ProgressCounter>();
-  backup_ = std::make_unique<admin::BackupWindow>(*counter_, [] { QCoreApplication::quit(); });
+  backup_ = std::make_unique<admin::BackupWindow>(*counter_, &Shell::endAfterRestore);
   // The layouts hold no window; they come before the first window that prints with them.
   listari_ = std::make_unique<reports::TLISTARI>();
   const auto database = [this]() -> store::Database& { return this->database(); };
@@ -60,6 +60,13 @@ Shell::Shell() {
 
 Shell::~Shell() = default;
 
+void Shell::endAfterRestore() {
+  // Leaves every event loop at once. quit() would first offer each window
+  // its close, and the main window's question could keep the program
+  // running on the replaced Data folder with the settings read before it.
+  QCoreApplication::exit(0);
+}
+
 void Shell::openStore() {
   database_ = std::make_unique<store::Database>(dataFolder());
   sx_ = std::make_unique<store::Query>(*database_);
@@ -83,18 +90,24 @@ store::TableObject& Shell::sursa() {
 
 void Shell::Timer1Timer() {
   admin_->setUnlocked(false);
-  ui::guarded([this] {
-    // One format for the whole process: "." decimal, "," thousands; dates are
-    // always written dd.MM.yyyy by the code itself.
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    main_->setWindowTitle(kVersionText);
+  // One format for the whole process: "." decimal, "," thousands; dates are
+  // always written dd.MM.yyyy by the code itself.
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  main_->setWindowTitle(kVersionText);
+  // Each step shows its own failure and the next ones still run: the data
+  // store does not depend on the registry or the INI file being writable.
+  ui::guarded([] {
     Scrie_Reg("CALE", QDir::toNativeSeparators(programFolder()));
     Scrie_Reg("VER", kVersionText);
-    QCoreApplication::processEvents();
+  });
+  QCoreApplication::processEvents();
+  ui::guarded([this] {
     admin_->IncarcaConstante();
     QString debug = CitesteStr_din_Ini("CONST", "DEBUG") == "1" ? "1" : "0";
     ScrieStr_in_Ini("CONST", "DEBUG", debug);
-    QCoreApplication::processEvents();
+  });
+  QCoreApplication::processEvents();
+  ui::guarded([this] {
     openStore();
     store::CreazaBaze(*sx_, dataFolder());
     const QString data = QDir::toNativeSeparators(dataFolder()) + QDir::separator();

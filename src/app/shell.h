@@ -70,6 +70,9 @@ class Shell {
   store::Query& sx();
   store::TableObject& sursa();
 
+  // Ends the program after a restore replaced the Data folder, without asking.
+  static void endAfterRestore();
+
   // The start-up sequence (Timer1's first tick).
   void Timer1Timer();
 

@@ -71,29 +71,25 @@ int64_t stockAt(app::Statements& sx, const QString& unit, const QString& product
   return sum.asNumber("STOC");
 }
 
-void postConsumption(StockCard& card, const ExitEntry& entry) {
+void postConsumption(StockCard& card, const CardKey& key, const ExitEntry& entry) {
   app::Statements& sx = card.sx();
-  const QString unitOfMeasure = card.rows().back().unitOfMeasure;
   sx.asOneAction([&] {
     const QString id = app::CodNou("IDGEST");
-    sx.execute(ledgerInsert(sx, kConsumptionColumns, id, entry, card.product(), entry.explanation, exitAmounts(entry), card.unit(),
-                            unitOfMeasure));
+    sx.execute(ledgerInsert(sx, kConsumptionColumns, id, entry, key.product, entry.explanation, exitAmounts(entry),
+                            key.unit, key.unitOfMeasure));
   });
   refresh(card);
 }
 
-void postTransfer(StockCard& card, const ExitEntry& entry) {
+void postTransfer(StockCard& card, const CardKey& key, const ExitEntry& entry) {
   app::Statements& sx = card.sx();
-  const CardRow& last = card.rows().back();
-  const QString product = last.product;
-  const QString unitOfMeasure = card.currentRow().unitOfMeasure;
   sx.asOneAction([&] {
     const QString exitId = app::CodNou("IDGEST");
-    sx.execute(ledgerInsert(sx, kTransferColumns, exitId, entry, product, entry.exitExplanation(), exitAmounts(entry), card.unit(),
-                            unitOfMeasure));
+    sx.execute(ledgerInsert(sx, kTransferColumns, exitId, entry, key.product, entry.exitExplanation(), exitAmounts(entry),
+                            key.unit, key.unitOfMeasure));
     const QString entryId = app::CodNou("IDGEST");
-    sx.execute(ledgerInsert(sx, kTransferColumns, entryId, entry, product, entry.entryExplanation(card.unit()), entryAmounts(entry),
-                            entry.target, unitOfMeasure));
+    sx.execute(ledgerInsert(sx, kTransferColumns, entryId, entry, key.product, entry.entryExplanation(key.unit),
+                            entryAmounts(entry), entry.target, key.unitOfMeasure));
   });
   refresh(card);
 }

@@ -22,9 +22,9 @@ CardStock stockOf(app::Statements& sx, const QString& unit, const QString& produ
 // The quantity in stock up to and including `date`.
 int64_t stockAt(app::Statements& sx, const QString& unit, const QString& product, const QDate& date);
 
-// REQUIRES for each: the card is not empty. `entry` as the dialog accepted it.
-void postConsumption(StockCard& card, const ExitEntry& entry);
-void postTransfer(StockCard& card, const ExitEntry& entry);
+// `entry` as the dialog accepted it, for the card `key` whose stock was checked.
+void postConsumption(StockCard& card, const CardKey& key, const ExitEntry& entry);
+void postTransfer(StockCard& card, const CardKey& key, const ExitEntry& entry);
 // Deletes the selected movement with every ledger row of its product,
 // document and date. REQUIRES: it did not come from a receipt note.
 void deleteMovement(StockCard& card);

@@ -252,8 +252,9 @@ void MovementsWindow::act(const std::function<void()>& handler) {
   showCard();
 }
 
-std::optional<CardStock> MovementsWindow::stockForExit(const QString& refusal, QPushButton* button) {
-  const CardStock stock = stockOf(card_->sx(), card_->unit(), card_->product());
+std::optional<CardStock> MovementsWindow::stockForExit(const CardKey& key, const QString& refusal,
+                                                      QPushButton* button) {
+  const CardStock stock = stockOf(card_->sx(), key.unit, key.product);
   if (stock.quantity <= 0) {
     app::HError(refusal + money(stock.quantity) + ".", button);
     return std::nullopt;
@@ -265,24 +266,26 @@ std::optional<CardStock> MovementsWindow::stockForExit(const QString& refusal, Q
 void MovementsWindow::ConvexBtn1Click() {
   act([this] {
     if (card_->cardEmpty()) return app::HError("Alegeti mai intai un produs!", comboBox2_);
+    const CardKey key = card_->key();
     exitDialog_->attach(card_->sx());
-    exitDialog_->setCard(card_->unit(), card_->product(), card_->rows().back().unitOfMeasure);
+    exitDialog_->setCard(key.unit, key.product, key.unitOfMeasure);
     exitDialog_->CurataCampurile();
-    if (!stockForExit("Nu aveti ce da pe consum! Stocul este ", button("ConvexBtn1"))) return;
+    if (!stockForExit(key, "Nu aveti ce da pe consum! Stocul este ", button("ConvexBtn1"))) return;
     if (!exitDialog_->Adaugare()) return;
-    postConsumption(*card_, exitDialog_->entry());
+    postConsumption(*card_, key, exitDialog_->entry());
   });
 }
 
 void MovementsWindow::ConvexBtn2Click() {
   act([this] {
     if (card_->cardEmpty()) return app::HError("Alegeti mai intai un produs!", comboBox2_);
+    const CardKey key = card_->key();
     exitDialog_->attach(card_->sx());
-    exitDialog_->setCard(card_->unit(), card_->rows().back().product, card_->rows().back().unitOfMeasure);
+    exitDialog_->setCard(key.unit, key.product, key.unitOfMeasure);
     exitDialog_->CurataCampurileTransfer();
-    if (!stockForExit("Nu aveti ce transfera! Stocul este ", button("ConvexBtn2"))) return;
+    if (!stockForExit(key, "Nu aveti ce transfera! Stocul este ", button("ConvexBtn2"))) return;
     if (!exitDialog_->AdaugareTransfer()) return;
-    postTransfer(*card_, exitDialog_->entry());
+    postTransfer(*card_, key, exitDialog_->entry());
   });
 }
 

@@ -70,7 +70,7 @@ class MovementsWindow : public QDialog {
   void act(const std::function<void()>& handler);
   void showCard();
   // The stock of the card for an exit; a balloon `refusal` + stock on `button` when there is none.
-  std::optional<CardStock> stockForExit(const QString& refusal, QPushButton* button);
+  std::optional<CardStock> stockForExit(const CardKey& key, const QString& refusal, QPushButton* button);
 
   std::function<store::Database&()> database_;
   reports::TLISTARI* listari_ = nullptr;

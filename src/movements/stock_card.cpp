@@ -49,7 +49,9 @@ void StockCard::reopenLedger() {
 }
 
 void StockCard::filterUnit(const QString& unit) {
-  b1_.setFilter("GESTIUNE='" + unit + "'");
+  QString literal = unit;
+  literal.replace(QLatin1Char('\''), QLatin1String("''"));  // a quote inside the filter's literal is doubled
+  b1_.setFilter("GESTIUNE='" + literal + "'");
   b1_.setFiltered(true);
 }
 
@@ -65,6 +67,12 @@ void StockCard::selectCard(const QString& unit, const QString& product) {
     if (pump_) pump_();
   }
   CreazaFisa();
+}
+
+CardKey StockCard::key() {
+  store::sql::ResultSet& ledger = F1();
+  ledger.last();
+  return {unit_, product_, ledger.asText("UM")};
 }
 
 void StockCard::CreazaFisa() {

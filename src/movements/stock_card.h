@@ -29,6 +29,14 @@ struct CardRow {
   int64_t initialQuantity = 0, initialValue = 0, finalQuantity = 0, finalValue = 0;
 };
 
+// What the card's exits post to: the unit and product of F1's rows and the
+// unit of measure of its last one. Taken once per action, so that the
+// stock checked and the rows written name the same product even when a key
+// handled during a rebuild changed the card in between.
+struct CardKey {
+  QString unit, product, unitOfMeasure;
+};
+
 class StockCard {
  public:
   explicit StockCard(store::Database& database);
@@ -53,6 +61,9 @@ class StockCard {
   store::sql::ResultSet& B1() { return b1_.rows(); }
   store::sql::ResultSet& F1() { return f1_.rows(); }
   bool cardEmpty() { return !f1_.isOpen() || F1().isEmpty(); }
+  // REQUIRES: !cardEmpty(). Read from F1, not from the built rows, which a
+  // rebuild asked for during another may have left behind.
+  CardKey key();
 
   // SelectFisa without the label: F1 on the rows of `product` in `unit`,
   // then the card rebuilt.

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/windows/input_helpers.h"
 #include "ui/interaction.h"
 #include "ui/field_label.h"
 
@@ -41,6 +42,8 @@ bool TargetChooser::Alege() {
 }
 
 void TargetChooser::BitBtn1Click() {
+  // A card moved to a blank unit name would be out of every list's reach.
+  if (comboBox1_->currentText().trimmed().isEmpty()) return app::HError("Alegeti un Beneficiar!", comboBox1_);
   accepted_ = true;
   accept();
 }

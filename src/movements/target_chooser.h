@@ -13,7 +13,7 @@ class TargetChooser : public QDialog {
   explicit TargetChooser(QWidget* parent = nullptr);
 
   bool Alege();
-  void BitBtn1Click();  // TRANSFERA FISA
+  void BitBtn1Click();  // TRANSFERA FISA; refused while no unit is chosen
   QComboBox* list() const { return comboBox1_; }
 
  private:

@@ -2,7 +2,7 @@
 // opened (a SELECT, whose rows stay readable until close) or executed.
 //
 // The row filter set on the query survives close and open, like a data set's
-// filter; QueryRst (store/query_helpers.h) clears it.
+// filter; QueryRst (app/windows/load_combo.h) clears it.
 #pragma once
 
 #include <QString>

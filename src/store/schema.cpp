@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "store/database.h"
+
 namespace store {
 
 namespace {
@@ -74,7 +76,8 @@ void CreazaBaze(Query& sx, const QString& dataFolder) {
   const QString data = QDir::toNativeSeparators(dataFolder);
   const QString separator = QDir::separator();
   for (const TableText& table : kTables) {
-    if (QFileInfo::exists(dataFolder + "/" + table.file)) continue;
+    // The engine finds a table whatever the letter case of its file name; so does this check.
+    if (QFileInfo::exists(Database::resolvePath(dataFolder + "/" + table.file))) continue;
     sx.close();
     sx.sql().clear();
     for (QString line : table.lines) {

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include "app/message_layout.h"
 
@@ -104,9 +105,9 @@ void MessageDialog::prepare(const QString& text, const QString& kind, int button
     label->adjustSize();
     widths.push_back(label->width());
   }
-  int width = messageDialogWidth(widths);
-  setFixedSize(width, kClientHeight);
-  background_->setGeometry(rect());
+  const int width = messageDialogWidth(widths);
+  outerWidth_ = width;
+  applyOuterWidth();
 
   answer_ = QStringLiteral("RENUNT");
   std::vector<int> lefts = messageButtonLefts(width, buttonSet);
@@ -124,6 +125,17 @@ void MessageDialog::prepare(const QString& text, const QString& kind, int button
   first->setFocus();
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - QPoint(width / 2, kClientHeight / 2));
+}
+
+void MessageDialog::applyOuterWidth() {
+  const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  setFixedSize(outerWidth_ - frame.left() - frame.right(), kClientHeight);
+  background_->setGeometry(rect());
+}
+
+void MessageDialog::showEvent(QShowEvent* event) {
+  applyOuterWidth();
+  QDialog::showEvent(event);
 }
 
 QString MessageDialog::run(const QString& text, const QString& kind, int buttonSet) {

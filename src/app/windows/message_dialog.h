@@ -33,8 +33,15 @@ class MessageDialog : public QDialog {
   QColor color() const { return background_->topColor(); }
   QLabel* visiblePicture() const;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void press(const QString& answer);
+  // The computed width is the whole dialog's, frame included: the inside is
+  // that less the frame, which the platform makes known once the window shows.
+  void applyOuterWidth();
+  int outerWidth_ = 0;
   ui::GradientPanel* background_;
   std::array<QLabel*, 4> lines_{};
   std::array<QLabel*, 4> pictures_{};

@@ -57,7 +57,7 @@ store::sql::ResultSet& CumulativeReport::compute(const QDate& day) {
   } catch (...) {
     rvc.remove();
     rvc2.remove();
-    throw;
+    rethrowNamingReport("Raportul valoric cumulativ");
   }
   return printed_.rows();
 }

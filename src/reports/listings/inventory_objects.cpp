@@ -32,7 +32,7 @@ void InventoryObjects::open() {
                    "GROUP BY F.GESTIUNE, F.PRODUS, F.UM,F.CF,F.VF", "ORDER BY F.GESTIUNE, F.PRODUS"});
   } catch (...) {
     obi.remove();
-    throw;
+    rethrowNamingReport("Raportul obiectelor de inventar");
   }
 }
 

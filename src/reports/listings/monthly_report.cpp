@@ -76,7 +76,7 @@ void MonthlyReport::FaRaportLuna(const QString& resultPath, const QDate& firstDa
     reached(100);
   } catch (...) {
     r2.remove();
-    throw;
+    rethrowNamingReport("Raportul lunar");
   }
 }
 

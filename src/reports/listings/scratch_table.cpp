@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/statement_text.h"
 #include "store/decimal.h"
+#include "store/error.h"
 
 namespace reports {
 
@@ -25,6 +26,17 @@ void ScratchTable::appendFrom(store::sql::ResultSet& rows, const MakeRecord& rec
 void ScratchTable::remove() {
   database_.forget(path_);
   QFile::remove(store::Database::resolvePath(path_));
+}
+
+void rethrowNamingReport(const QString& report) {
+  try {
+    throw;
+  } catch (const store::NumberOverflow& overflow) {
+    const store::NumberOverflow::Where& where = overflow.where();
+    throw store::StoreError(report.toStdString() + " nu se poate face: valoarea " + where.value +
+                            " nu incape in coloana " + where.column + " a tabelului temporar " + where.table +
+                            " (cel mult " + where.largest + ").");
+  }
 }
 
 store::Value storedAmount(const store::sql::ResultSet& rows, std::string_view column) {

@@ -45,6 +45,12 @@ class ScratchTable {
   QString path_;
 };
 
+// Called from a catch block: a number too large for a temporary table's
+// column is thrown again as a Romanian StoreError naming `report`, the
+// column, its table and the largest value it holds; any other failure
+// goes on as it is.
+[[noreturn]] void rethrowNamingReport(const QString& report);
+
 // 0 in an amount column: what a row copied from one statement's results
 // puts into the columns another statement fills.
 inline const store::Value kNoAmount = store::Value::number(0);

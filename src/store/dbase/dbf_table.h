@@ -58,7 +58,7 @@ class DbfTable {
   // Throws when the file exists.
   static void create(journal::Journal& journal, const QString& path, const FieldList& fields);
 
-  // Each value is fitted to its field (dbase/field_codec.h); Null leaves a
+  // Each value is fitted to its field (store/dbase/field_codec.h); Null leaves a
   // field blank. One vector per new record, one value per field.
   void insertRows(journal::Journal& journal, const std::vector<std::vector<Value>>& rows);
   void updateRows(journal::Journal& journal, const std::vector<RowChange>& changes);

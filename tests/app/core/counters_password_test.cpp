@@ -39,7 +39,7 @@ TEST_F(CountersTest, SavedNumberAdvances) {
 }
 
 TEST_F(CountersTest, BadCounterTextFailsAndStays) {
-  for (const char* bad : {"12a", "abc", "2147483647", "1.5", "-"}) {
+  for (const char* bad : {"12a", "abc", "2147483648", "1.5", "-"}) {
     SetCod("IDNOTA", bad);
     try {
       CodNou("IDNOTA");
@@ -49,6 +49,19 @@ TEST_F(CountersTest, BadCounterTextFailsAndStays) {
     }
     EXPECT_EQ(CodExistent("IDNOTA"), bad);
   }
+}
+
+// The largest number is handed out by no one: the message says the counter is at its end.
+TEST_F(CountersTest, CounterAtTheLargestNumberSaysItHasReachedItsEnd) {
+  SetCod("IDGEST", "2147483647");
+  try {
+    CodNou("IDGEST");
+    FAIL();
+  } catch (const store::StoreError& e) {
+    EXPECT_EQ(std::string(e.what()), "Contorul IDGEST a ajuns la 2147483647, cel mai mare numar pe care il poate da; "
+                                     "nu se mai pot da numere noi.");
+  }
+  EXPECT_EQ(CodExistent("IDGEST"), "2147483647");
 }
 
 // Expected bytes (hex) computed independently from the rules: seed = sum of

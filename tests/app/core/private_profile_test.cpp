@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "admin/password.h"
 #include "store/error.h"
 
 namespace app {
@@ -63,6 +64,23 @@ TEST_F(PrivateProfileTest, NewFileUsesCrLfAndWindows1250) {
   put("[A]\r\nx=1");
   ini.write("A", "y", "2");
   EXPECT_EQ(contents(), "[A]\r\nx=1\r\ny=2\r\n");
+}
+
+TEST_F(PrivateProfileTest, ValuesReadBackByteForByte) {
+  PrivateProfile registry(path);
+  // Edge blanks and quotes, as a scrambled password may hold them.
+  for (const char* value : {" B", "gjyN5 ", " ", "  a  b  ", "\"", "\"x\"", "\" y \"", "\"\"", "a\"b", "plain"}) {
+    registry.write("K", "P", QString::fromLatin1(value));
+    EXPECT_EQ(registry.read("K", "P"), QString::fromLatin1(value)) << "[" << value << "] stored as " << contents().constData();
+  }
+  for (const char* password : {"B", "gjyN5Smk"}) {  // scrambles that begin or end with a blank
+    registry.write("K", "P", admin::CodeazaStr(password));
+    EXPECT_EQ(registry.read("K", "P"), admin::CodeazaStr(password)) << password;
+  }
+  // Files written before values were quoted still read as they did.
+  put("[K]\r\nP=\"abc\"\r\nQ= x \r\n");
+  EXPECT_EQ(registry.read("K", "P"), "\"abc\"");
+  EXPECT_EQ(registry.read("K", "Q"), "x");
 }
 
 TEST_F(PrivateProfileTest, ErrorsNameTheProblemAndWriteNothing) {

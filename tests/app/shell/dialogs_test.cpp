@@ -1,6 +1,8 @@
 // The message dialog, the progress counter, the balloon and the entry helpers
 // on real widgets.
+#include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -9,6 +11,7 @@
 #include "app/windows/load_combo.h"
 #include "app/windows/message_dialog.h"
 #include "app/windows/progress_counter.h"
+#include "app/windows/tooltip_time.h"
 #include "shell_fixture.h"
 #include "store/database.h"
 #include "store/error.h"
@@ -60,6 +63,20 @@ TEST(MessageDialogTest, KindsLinesAndWidth) {
   dialog.prepare("x", "Warning", 1);
   EXPECT_EQ(dialog.windowTitle(), "ATENTIONARE !");
   EXPECT_EQ(dialog.color(), QColor(197, 123, 14));
+}
+
+// A tooltip about to show stays 5000 ms, unless its widget set its own time.
+TEST(ToolTipTimeTest, WidgetsGetTheProgramsTimeUnlessTheyHaveTheirOwn) {
+  keepToolTipsVisible(*qApp);
+  QWidget plain, own;
+  own.setToolTipDuration(1000);
+  for (QWidget* widget : {&plain, &own}) {
+    widget->setToolTip("tip");
+    QHelpEvent event(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
+    QApplication::sendEvent(widget, &event);
+  }
+  EXPECT_EQ(plain.toolTipDuration(), 5000);
+  EXPECT_EQ(own.toolTipDuration(), 1000);
 }
 
 TEST(ProgressCounterTest, PositionsAndTheBusyWindow) {

@@ -89,18 +89,35 @@ TEST_F(StartupTest, RowsSurviveAndAMissingTableIsRecreated) {
   EXPECT_EQ(tags("Note"), (std::vector<std::string>{"IDNOTA", "IDCAP"}));
 }
 
-// A Data folder that cannot be written: the error box names the path and
-// the main window still shows, locked.
+// A Data folder that cannot be written: the INI file and the store each
+// report it by path, and the main window still shows, locked.
 TEST_F(StartupTest, UnwritableDataFolderIsReportedAndTheMainWindowShows) {
   QFile blocker(home.filePath("Data"));
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // a file where the folder should be
   blocker.close();
   script.expectErrorBox();
+  script.expectErrorBox();
+  Shell shell;
+  start(shell);
+  ASSERT_EQ(script.shown().size(), 2u);
+  for (const auto& shown : script.shown()) EXPECT_TRUE(shown.text.contains("Data")) << shown.text.toStdString();
+  EXPECT_FALSE(shell.mainWindow().button("ToolButton12")->isEnabled());
+}
+
+// A registry file that cannot be written is reported, and the data store
+// still opens with its tables.
+TEST_F(StartupTest, UnwritableRegistryLeavesTheDataStoreOpen) {
+  QFile blocker(home.filePath("blocked"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // a file where the registry's folder should be
+  blocker.close();
+  setRegistryFile(home.filePath("blocked/registry.ini"));
+  script.expectErrorBox();
   Shell shell;
   start(shell);
   ASSERT_FALSE(script.shown().empty());
-  EXPECT_TRUE(script.shown().back().text.contains("Data")) << script.shown().back().text.toStdString();
-  EXPECT_FALSE(shell.mainWindow().button("ToolButton12")->isEnabled());
+  EXPECT_TRUE(script.shown().front().text.contains("blocked")) << script.shown().front().text.toStdString();
+  EXPECT_EQ(shell.database().image(dataFolder() + "/Gestiuni.dbf").rowCount(), 0u);
+  EXPECT_EQ(tags("Gestiuni"), (std::vector<std::string>{"IDNOTA", "IDCAP", "IDGEST"}));
 }
 
 }  // namespace

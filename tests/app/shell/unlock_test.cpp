@@ -1,5 +1,6 @@
 // The administrator lock: unlocking, locking, the prompt, closing.
 #include <QTest>
+#include <QTimer>
 
 #include "admin/password.h"
 #include "app/shell.h"
@@ -77,6 +78,15 @@ TEST_F(UnlockTest, ClosingAsksAndOnlyDaCloses) {
   script.answerMessage("DA");
   main().button("ToolButton1")->click();
   EXPECT_FALSE(main().isVisible());
+}
+
+// After a restore the program ends without the closing question, whatever
+// windows are open.
+TEST_F(UnlockTest, EndAfterRestoreAsksNothing) {
+  QTimer::singleShot(0, &Shell::endAfterRestore);
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // the program kept running
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(script.shown().empty()) << script.shown().front().text.toStdString();
 }
 
 TEST_F(UnlockTest, ReportsMenuHoldsSevenItemsInOrder) {

@@ -46,7 +46,7 @@ TEST_F(MovementActionsTest, StockAndAveragePrice) {
 }
 
 TEST_F(MovementActionsTest, ConsumptionWritesOneExitAndRebuildsTheCard) {
-  postConsumption(*card, exit("4", "10.00", "Bon Consum", "15"));
+  postConsumption(*card, card->key(), exit("4", "10.00", "Bon Consum", "15"));
   EXPECT_EQ(takeSent().at(0), "INSERT INTO \"" + data() + "\\Gestiuni.dbf\"\n"
                               "(IDGEST, IDCAP,IDNOTA,DATA, PRODUS, DOCJUS,EXPLIC,\n"
                               "CANTIN,VALIN,CANTOUT,VALOUT,\n"
@@ -62,12 +62,12 @@ TEST_F(MovementActionsTest, ConsumptionWritesOneExitAndRebuildsTheCard) {
 }
 
 TEST_F(MovementActionsTest, VoucherWithoutNumberHasTheBareName) {
-  postConsumption(*card, exit("1", "2.50", "Bon Consum", ""));
+  postConsumption(*card, card->key(), exit("1", "2.50", "Bon Consum", ""));
   EXPECT_EQ(card->rows().back().document, "Bon Consum");
 }
 
 TEST_F(MovementActionsTest, TransferWritesTwoLegsWithConsecutiveIdentifiers) {
-  postTransfer(*card, exit("6", "15.00", "Nota de Transfer", "3"));
+  postTransfer(*card, card->key(), exit("6", "15.00", "Nota de Transfer", "3"));
   const QStringList sent = takeSent();
   EXPECT_TRUE(sent.at(0).contains("CANTIN,VALIN,CANTOUT,VALOUT,GESTIUNE,UM )\nVALUES (\n20,-1,-1,"));
   EXPECT_TRUE(sent.at(1).contains("\n21,-1,-1,"));
@@ -80,8 +80,39 @@ TEST_F(MovementActionsTest, TransferWritesTwoLegsWithConsecutiveIdentifiers) {
   EXPECT_EQ(card->rows().back().finalQuantity, 40000);
 }
 
+// A key handled at the end of a rebuild switches the card to another product
+// while the built rows stay those of the first (or none): the actions post
+// to the product and unit of measure of the ledger rows, whose stock the
+// window checks.
+TEST_F(MovementActionsTest, ExitsPostTheLedgerProductNotTheBuiltRows) {
+  ledger(2, "01.03.2006", "A", "PIX", "5", "10", "0", "0", 1, "N.I.R. nr.2", "KG");
+  for (const char* first : {"CEAI", "NIMIC"}) {
+    bool switched = false;
+    card->setEventPump([&] {
+      if (card->rebuilding() && !switched) {
+        switched = true;
+        card->selectCard("A", "PIX");  // returns without rebuilding: one rebuild runs already
+      }
+    });
+    card->selectCard("A", first);
+    card->setEventPump(nullptr);
+    ASSERT_TRUE(switched);
+    ASSERT_FALSE(card->cardEmpty()) << first;
+    const CardKey key = card->key();
+    EXPECT_EQ(key.unit, "A");
+    EXPECT_EQ(key.product, "PIX");
+    EXPECT_EQ(key.unitOfMeasure, "KG");
+    EXPECT_EQ(stockOf(card->sx(), key.unit, key.product).quantity, 50000);
+  }
+  postTransfer(*card, card->key(), exit("1", "2.00", "Nota de Transfer", "3"));
+  postConsumption(*card, card->key(), exit("1", "2.00", "Bon Consum", "4"));
+  const QStringList posted = rows("Gestiuni.dbf", {"PRODUS", "UM", "GESTIUNE"}, "IDGEST");
+  EXPECT_EQ(posted.mid(2), (QStringList{"PRODUS=PIX UM=KG GESTIUNE=A", "PRODUS=PIX UM=KG GESTIUNE=B",
+                                        "PRODUS=PIX UM=KG GESTIUNE=A"}));
+}
+
 TEST_F(MovementActionsTest, DeletingEitherLegOfATransferRemovesBoth) {
-  postTransfer(*card, exit("6", "15.00", "Nota de Transfer", "3"));
+  postTransfer(*card, card->key(), exit("6", "15.00", "Nota de Transfer", "3"));
   card->filterUnit("B");
   card->selectCard("B", "CEAI");
   ASSERT_EQ(card->rows().size(), 1u);
@@ -104,7 +135,7 @@ TEST_F(MovementActionsTest, MovingACardMergesItIntoTheTarget) {
   receiptLine(1, "A", "CEAI");
   receiptLine(2, "B", "CEAI");
   ledger(5, "01.03.2006", "B", "CEAI", "2", "4", "0", "0", 2);
-  postConsumption(*card, exit("1", "2.50", "Bon", "1"));
+  postConsumption(*card, card->key(), exit("1", "2.50", "Bon", "1"));
   takeSent();
   card->setCurrent(0);
   moveCard(*card, "B");
@@ -123,7 +154,7 @@ TEST_F(MovementActionsTest, AFailedTransferLeavesNeitherLeg) {
   // The exit leg is written; the entry leg's identifier cannot be had.
   app::SetCod("IDGEST", "2147483646");
   try {
-    postTransfer(*card, exit("6", "15.00", "Nota de Transfer", "3"));
+    postTransfer(*card, card->key(), exit("6", "15.00", "Nota de Transfer", "3"));
     FAIL() << "the transfer was posted";
   } catch (const store::StoreError& error) {
     EXPECT_TRUE(QString(error.what()).endsWith(app::kNothingSaved));
@@ -136,7 +167,7 @@ TEST_F(MovementActionsTest, AFailedTransferLeavesNeitherLeg) {
 TEST_F(MovementActionsTest, QuotesInTextsAreWrittenAsTyped) {
   ExitEntry quoted = exit("1", "2.50", "Bon \"A\"", "");
   quoted.explanation = "zis \"bine\"";
-  postConsumption(*card, quoted);
+  postConsumption(*card, card->key(), quoted);
   EXPECT_EQ(ledgerRows({"DOCJUS", "EXPLIC"}).at(1), "DOCJUS=Bon \"A\" EXPLIC=zis \"bine\"");
 }
 

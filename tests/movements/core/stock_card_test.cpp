@@ -72,11 +72,16 @@ TEST_F(StockCardTest, ProductListFollowsTheUnitFilter) {
   ledger(1, "01.03.2006", "A", "CEAPA", "1", "1", "0", "0");
   ledger(2, "01.03.2006", "A", "CEAI", "1", "1", "0", "0");
   ledger(3, "01.03.2006", "B", "CAFEA", "1", "1", "0", "0");
+  ledger(4, "01.03.2006", "D'ALE", "PIX", "1", "1", "0", "0");
   card->open();
-  card->filterUnit("A");
-  QStringList products;
-  for (card->B1().first(); !card->B1().eof(); card->B1().next()) products << card->B1().asText("PRODUS");
-  EXPECT_EQ(products, (QStringList{"CEAI", "CEAPA"}));
+  auto productsOf = [&](const QString& unit) {
+    card->filterUnit(unit);
+    QStringList products;
+    for (card->B1().first(); !card->B1().eof(); card->B1().next()) products << card->B1().asText("PRODUS");
+    return products;
+  };
+  EXPECT_EQ(productsOf("A"), (QStringList{"CEAI", "CEAPA"}));
+  EXPECT_EQ(productsOf("D'ALE"), QStringList{"PIX"});  // an apostrophe in the unit name
 }
 
 TEST_F(StockCardTest, EmptyProductGivesAnEmptyCardAndClosingDeletesTheFile) {

@@ -261,6 +261,27 @@ TEST_F(MovementsWindowTest, MutaFisaMovesTheCardToTheChosenUnit) {
   });
 }
 
+// No other unit holds receipt lines: the chooser's list is empty and the
+// move is refused, the card staying where it is.
+TEST_F(MovementsWindowTest, MutaFisaWithoutATargetIsRefused) {
+  ledger(1, "01.03.2006", "A", "CEAI", "10", "25", "0", "0", 1);
+  ledger(2, "01.03.2006", "B", "CAFEA", "1", "1", "0", "0", 2);
+  receiptLine(1, "A", "CEAI");
+  open([&] {
+    type("CEAI");
+    window->ConvexBtn5Click();
+    EXPECT_EQ(shownProducts(), QStringList{"CEAI@A"});
+  }, [&] {
+    script.answerDialog([&](QDialog&) {
+      EXPECT_EQ(chooser.list()->count(), 0);
+      chooser.BitBtn1Click();
+      EXPECT_EQ(balloon(), "Alegeti un Beneficiar!");
+      return false;
+    });
+  });
+  EXPECT_EQ(ledgerRows({"GESTIUNE"}), (QStringList{"GESTIUNE=A", "GESTIUNE=B"}));
+}
+
 TEST_F(MovementsWindowTest, OnlyOneUnitRefusesTheMove) {
   ledger(1, "01.03.2006", "A", "CEAI", "10", "25", "0", "0", 1);
   open([&] {

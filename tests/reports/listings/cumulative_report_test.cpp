@@ -93,9 +93,11 @@ TEST_F(CumulativeReportTest, ScratchTablesAreDeletedAlsoWhenASumIsTooLarge) {
   };
   const Case cases[] = {
       {"final value", {{QDate(2024, 2, 1), "B", "P", "BUC", "1", "6000000"}, {QDate(2024, 3, 2), "B", "P", "BUC", "1", "6000000"}},
-       "RVC2.dbf: column VFIN: 12000000 does not fit N(10,2)"},
+       "Raportul valoric cumulativ nu se poate face: valoarea 12000000 "
+       "nu incape in coloana VFIN a tabelului temporar RVC2.dbf (cel mult 9999999.99)."},
       {"value before the month", {{QDate(2024, 2, 1), "C", "P", "BUC", "1", "6000000"}, {QDate(2024, 2, 2), "C", "P", "BUC", "1", "6000000"}},
-       "RVC.dbf: column VINI: 12000000 does not fit N(10,2)"},
+       "Raportul valoric cumulativ nu se poate face: valoarea 12000000 "
+       "nu incape in coloana VINI a tabelului temporar RVC.dbf (cel mult 9999999.99)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

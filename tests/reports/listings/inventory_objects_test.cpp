@@ -78,7 +78,8 @@ TEST_F(InventoryObjectsTest, ObiIsDeletedOnCloseAndWhenAStockIsTooLarge) {
   EXPECT_FALSE(scratchExists("Obi.dbf"));
 
   addLedger({{QDate(2024, 2, 1), "A", "P", "BUC", "1", "6000000"}, {QDate(2024, 2, 2), "A", "P", "BUC", "1", "6000000"}});
-  expectFailure([this] { listing->open(); }, "Obi.dbf: column VF: 12000000 does not fit N(10,2)");
+  expectFailure([this] { listing->open(); }, "Raportul obiectelor de inventar nu se poate face: valoarea 12000000 "
+       "nu incape in coloana VF a tabelului temporar Obi.dbf (cel mult 9999999.99).");
   EXPECT_FALSE(scratchExists("Obi.dbf"));
 }
 

@@ -143,9 +143,11 @@ TEST_F(MonthlyReportTest, WidestValuesFitAndLargerSumsFailNamingTableColumnAndVa
   // Each case adds to the ledger: the late failure comes first.
   const Case cases[] = {
       {"closing value", {{QDate(2024, 2, 1), "B", "P", "BUC", "1", "6000000"}, {QDate(2024, 3, 2), "B", "P", "BUC", "1", "6000000"}},
-       "R2.dbf: column VFIN: 12000000 does not fit N(10,2)"},
+       "Raportul lunar nu se poate face: valoarea 12000000 "
+       "nu incape in coloana VFIN a tabelului temporar R2.dbf (cel mult 9999999.99)."},
       {"opening sum", {{QDate(2024, 2, 1), "A", "P", "BUC", "1", "6000000"}, {QDate(2024, 2, 2), "A", "P", "BUC", "1", "6000000"}},
-       "R1.dbf: column VINI: 12000000 does not fit N(10,2)"},
+       "Raportul lunar nu se poate face: valoarea 12000000 "
+       "nu incape in coloana VINI a tabelului temporar R1.dbf (cel mult 9999999.99)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -51,7 +51,8 @@ TEST_F(CumulativeReportWindowTest, FailedComputationShowsTheErrorAndLeavesNoTabl
               window->monthBox()->setDate(QDate(2024, 3, 1));
               script.expectErrorBox();
               window->button("ConvexBtn2")->click();
-              EXPECT_NE(script.shown().back().text.indexOf("RVC2.dbf: column VFIN: 12000000 does not fit"), -1)
+              EXPECT_NE(script.shown().back().text.indexOf("Raportul valoric cumulativ nu se poate face: valoarea 12000000 "
+       "nu incape in coloana VFIN a tabelului temporar RVC2.dbf (cel mult 9999999.99)."), -1)
                   << script.shown().back().text.toStdString();
               EXPECT_FALSE(scratchExists("RVC.dbf"));
               EXPECT_FALSE(scratchExists("RVC2.dbf"));

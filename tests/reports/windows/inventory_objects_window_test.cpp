@@ -62,7 +62,8 @@ TEST_F(InventoryObjectsWindowTest, StockTooLargeForItsColumnIsAnErrorInsteadOfTh
   addLedger({{QDate(2024, 2, 1), "A", "P", "BUC", "1", "6000000"}, {QDate(2024, 2, 2), "A", "P", "BUC", "1", "6000000"}});
   script.expectErrorBox();
   window->ArataObInv();
-  EXPECT_NE(script.shown().back().text.indexOf("Obi.dbf: column VF: 12000000 does not fit"), -1)
+  EXPECT_NE(script.shown().back().text.indexOf("Raportul obiectelor de inventar nu se poate face: valoarea 12000000 "
+       "nu incape in coloana VF a tabelului temporar Obi.dbf (cel mult 9999999.99)."), -1)
       << script.shown().back().text.toStdString();
   EXPECT_FALSE(scratchExists("Obi.dbf"));
 }

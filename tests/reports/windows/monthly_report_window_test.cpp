@@ -113,7 +113,8 @@ TEST_F(MonthlyReportWindowTest, FailedComputationGivesTheWindowBackAndShowsTheEr
     choose(0);
     script.expectErrorBox();
     listeaza()->click();
-    EXPECT_NE(script.shown().back().text.indexOf("R2.dbf: column VFIN: 12000000 does not fit"), -1)
+    EXPECT_NE(script.shown().back().text.indexOf("Raportul lunar nu se poate face: valoarea 12000000 "
+       "nu incape in coloana VFIN a tabelului temporar R2.dbf (cel mult 9999999.99)."), -1)
         << script.shown().back().text.toStdString();
     EXPECT_FALSE(counter.isVisible());
     EXPECT_TRUE(window->isEnabled());

@@ -57,6 +57,15 @@ TEST_F(StoreFixture, CreazaBazeLeavesExistingTablesAlone) {
   EXPECT_TRUE(after.count("Note.dbf"));
 }
 
+TEST_F(StoreFixture, CreazaBazeFindsATableWrittenInAnotherCase) {
+  createPermanentTables();
+  db.reset();
+  ASSERT_TRUE(QFile::rename(data + "/CapNote.dbf", data + "/CAPNOTE.DBF"));
+  db = std::make_unique<Database>(data);
+  EXPECT_NO_THROW(createPermanentTables());
+  EXPECT_FALSE(snapshot().count("CapNote.dbf"));
+}
+
 TEST_F(StoreFixture, TablesAreFoundWhateverTheCaseAndSeparator) {
   createPermanentTables();
   run("INSERT INTO \"" + data + "\\CAPNOTE.dbf\" (IDCAP, TVA) VALUES (7, 24)");
