@@ -38,7 +38,6 @@ def restore_from(program, path):
     return window
 
 
-@pytest.mark.xfail(reason="issue 15: the program asks before ending after a restore", strict=True)
 def test_backup_then_restore_ends_the_program(program, steps, home):
     program.start()
     flows.unlock(program)
