@@ -107,25 +107,28 @@ void Shell::Timer1Timer() {
     ScrieStr_in_Ini("CONST", "DEBUG", debug);
   });
   QCoreApplication::processEvents();
-  ui::guarded([this] {
+  bool storeReady = false;
+  ui::guarded([&] {
     openStore();
     store::CreazaBaze(*sx_, dataFolder());
-    const QString data = QDir::toNativeSeparators(dataFolder()) + QDir::separator();
-    for (const char* table : {"CapNote.dbf", "Note.dbf", "Gestiuni.dbf"}) store::RemoveIndex(*database_, data + table);
-    splash_->Plus_X_Procent(10);
-    splash_->setStatus("Refac bazele de date ...");
-    QCoreApplication::processEvents();
-    auto reportMissing = [](const QString& message) { ui::interaction().message(message, "Error", 0); };
-    QStringList columns;
-    store::StergePuneIndex(*sx_, *sursa_, data + "CapNote.dbf", columns, reportMissing);
-    splash_->Plus_X_Procent(20);
-    columns << "IDNOTA" << "IDCAP";
-    store::StergePuneIndex(*sx_, *sursa_, data + "Note.dbf", columns, reportMissing);
-    splash_->Plus_X_Procent(20);
-    columns << "IDGEST";
-    store::StergePuneIndex(*sx_, *sursa_, data + "Gestiuni.dbf", columns, reportMissing);
-    splash_->Plus_X_Procent(20);
+    storeReady = true;
   });
+  // Each table on its own: one refused (a damaged header) is reported by
+  // name and left untouched, and the others are still rebuilt.
+  const QString data = QDir::toNativeSeparators(dataFolder()) + QDir::separator();
+  const std::pair<const char*, QStringList> tables[] = {{"CapNote.dbf", {}},
+                                                        {"Note.dbf", {"IDNOTA", "IDCAP"}},
+                                                        {"Gestiuni.dbf", {"IDNOTA", "IDCAP", "IDGEST"}}};
+  if (storeReady)
+    for (const auto& [table, columns] : tables) ui::guarded([&] { store::RemoveIndex(*database_, data + table); });
+  splash_->Plus_X_Procent(10);
+  splash_->setStatus("Refac bazele de date ...");
+  QCoreApplication::processEvents();
+  auto reportMissing = [](const QString& message) { ui::interaction().message(message, "Error", 0); };
+  for (const auto& [table, columns] : tables) {
+    if (storeReady) ui::guarded([&] { store::StergePuneIndex(*sx_, *sursa_, data + table, columns, reportMissing); });
+    splash_->Plus_X_Procent(20);
+  }
   splash_->unsetCursor();
   splash_->hide();
   main_->show();
