@@ -27,6 +27,16 @@ std::vector<ArchiveSource> ListFileDir(const QString& programFolder) {
   return files;
 }
 
+bool insideDataFolder(const QString& archivePath, const QString& programFolder) {
+  // Compared as the file system resolves them: links and "..", and names in
+  // another letter case where the file system ignores case.
+  const QString data = QDir(programFolder + "/Data").canonicalPath();
+  if (data.isEmpty()) return false;
+  const QString folder = QFileInfo(archivePath).absoluteDir().canonicalPath();
+  if (folder.isEmpty()) return false;
+  return folder == data || folder.startsWith(data + "/");
+}
+
 void GolesteDir(const QString& folder) {
   for (const QFileInfo& file : filesIn(folder)) QFile::remove(file.absoluteFilePath());
 }

@@ -15,6 +15,11 @@ namespace admin {
 // entered, a missing folder adds nothing.
 std::vector<ArchiveSource> ListFileDir(const QString& programFolder);
 
+// Whether `archivePath` lies in `programFolder`/Data or below it: a backup
+// there would store a half-written copy of itself, and its restore would
+// delete it.
+bool insideDataFolder(const QString& archivePath, const QString& programFolder);
+
 // Deletes every file directly in `folder`; one that cannot be deleted stays.
 void GolesteDir(const QString& folder);
 
