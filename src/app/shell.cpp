@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLocale>
 
+#include "admin/backup_files.h"
 #include "app/settings.h"
 #include "store/error.h"
 #include "store/index_rebuild.h"
@@ -107,9 +108,20 @@ void Shell::Timer1Timer() {
     ScrieStr_in_Ini("CONST", "DEBUG", debug);
   });
   QCoreApplication::processEvents();
+  // A restore a crash interrupted is finished or undone before the store
+  // opens; only then may missing tables be created, and not at all while
+  // files wait in a staging folder.
+  bool restoreResolved = false;
+  ui::guarded([&] {
+    const admin::RestoreRecovery recovery = admin::recoverInterruptedRestore(programFolder());
+    for (const QString& message : recovery.messages)
+      ui::interaction().message(message, recovery.unresolved ? "Error" : "Warning", 0);
+    restoreResolved = !recovery.unresolved;
+  });
   bool storeReady = false;
   ui::guarded([&] {
     openStore();
+    if (!restoreResolved) return;
     store::CreazaBaze(*sx_, dataFolder());
     storeReady = true;
   });

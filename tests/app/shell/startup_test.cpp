@@ -137,6 +137,30 @@ TEST_F(StartupTest, DamagedTableIsRefusedAndTheOthersAreRebuilt) {
   EXPECT_EQ(tags("Note"), (std::vector<std::string>{"IDNOTA", "IDCAP"}));
 }
 
+// A restore stopped before it moved the ledger into Data: the start
+// finishes it and says so before it would create the missing table empty.
+TEST_F(StartupTest, InterruptedRestoreIsFinishedBeforeMissingTablesAreCreated) {
+  {
+    Shell shell;
+    start(shell);
+    shell.database().execute("INSERT INTO \"" + dataFolder() + "/Gestiuni.dbf\" (IDGEST, PRODUS) VALUES (1, \"PIX\")");
+  }
+  const QString staging = home.filePath("restaurare-test01");
+  QDir().mkpath(staging + "/Data");
+  ASSERT_TRUE(QFile::rename(dataFolder() + "/Gestiuni.dbf", staging + "/Data/Gestiuni.dbf"));
+  QFile plan(staging + "/restaurare.plan");
+  ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+  plan.write("restaurare-test01/Data/Gestiuni.dbf\tData/Gestiuni.dbf\n");
+  plan.close();
+  script.answerMessage("OK");
+  Shell shell;
+  start(shell);
+  ASSERT_FALSE(script.shown().empty());
+  EXPECT_EQ(script.shown().front().text, "O restaurare intrerupta a fost terminata acum: in Data sunt datele restaurate.");
+  EXPECT_EQ(shell.database().image(dataFolder() + "/Gestiuni.dbf").rowCount(), 1u);
+  EXPECT_FALSE(QFileInfo::exists(staging));
+}
+
 // A registry file that cannot be written is reported, and the data store
 // still opens with its tables.
 TEST_F(StartupTest, UnwritableRegistryLeavesTheDataStoreOpen) {
