@@ -54,6 +54,12 @@ void BackupWindow::BitBtn1Click() {
   QString path = ui::interaction().saveFileName("Unde salvam arhiva ?", app::programFolder(), "Arhiva Varnela (*.vrz)", "vrz");
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += ".vrz";
+  if (insideDataFolder(path, app::programFolder())) {
+    ui::interaction().message("Salvarea nu poate fi pusa in folderul Data, pe care il salveaza!\r\n"
+                              "Alegeti alt folder.",
+                              "Error", 0);
+    return;
+  }
   if (QFileInfo::exists(path) &&
       ui::interaction().message("Vreti sa inlocuiti salvarea " + QDir::toNativeSeparators(path) + "?", "Warning", 1) != "DA")
     return;

@@ -3,6 +3,7 @@
 #include <QToolTip>
 
 #include "app/qt_interaction.h"
+#include "app/run_lock.h"
 #include "app/settings.h"
 #include "app/shell.h"
 #include "app/single_instance.h"
@@ -13,6 +14,13 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const QString identity = app::SingleInstance::identityFor(app::kApplicationTitle);
   if (app::SingleInstance::notifyRunning(identity)) return 0;
+  // The socket above may not listen yet when two starts come together; the
+  // lock refuses the second one however close they are.
+  const app::RunLock runLock(app::programFolder());
+  if (!runLock.acquired()) {
+    app::SingleInstance::notifyRunning(identity);
+    return 0;
+  }
 
   application.setApplicationName(app::kApplicationTitle);
   application.setApplicationDisplayName(app::kApplicationTitle);

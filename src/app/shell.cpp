@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLocale>
 
+#include "admin/backup_files.h"
 #include "app/settings.h"
 #include "store/error.h"
 #include "store/index_rebuild.h"
@@ -107,25 +108,39 @@ void Shell::Timer1Timer() {
     ScrieStr_in_Ini("CONST", "DEBUG", debug);
   });
   QCoreApplication::processEvents();
-  ui::guarded([this] {
-    openStore();
-    store::CreazaBaze(*sx_, dataFolder());
-    const QString data = QDir::toNativeSeparators(dataFolder()) + QDir::separator();
-    for (const char* table : {"CapNote.dbf", "Note.dbf", "Gestiuni.dbf"}) store::RemoveIndex(*database_, data + table);
-    splash_->Plus_X_Procent(10);
-    splash_->setStatus("Refac bazele de date ...");
-    QCoreApplication::processEvents();
-    auto reportMissing = [](const QString& message) { ui::interaction().message(message, "Error", 0); };
-    QStringList columns;
-    store::StergePuneIndex(*sx_, *sursa_, data + "CapNote.dbf", columns, reportMissing);
-    splash_->Plus_X_Procent(20);
-    columns << "IDNOTA" << "IDCAP";
-    store::StergePuneIndex(*sx_, *sursa_, data + "Note.dbf", columns, reportMissing);
-    splash_->Plus_X_Procent(20);
-    columns << "IDGEST";
-    store::StergePuneIndex(*sx_, *sursa_, data + "Gestiuni.dbf", columns, reportMissing);
-    splash_->Plus_X_Procent(20);
+  // A restore a crash interrupted is finished or undone before the store
+  // opens; only then may missing tables be created, and not at all while
+  // files wait in a staging folder.
+  bool restoreResolved = false;
+  ui::guarded([&] {
+    const admin::RestoreRecovery recovery = admin::recoverInterruptedRestore(programFolder());
+    for (const QString& message : recovery.messages)
+      ui::interaction().message(message, recovery.unresolved ? "Error" : "Warning", 0);
+    restoreResolved = !recovery.unresolved;
   });
+  bool storeReady = false;
+  ui::guarded([&] {
+    openStore();
+    if (!restoreResolved) return;
+    store::CreazaBaze(*sx_, dataFolder());
+    storeReady = true;
+  });
+  // Each table on its own: one refused (a damaged header) is reported by
+  // name and left untouched, and the others are still rebuilt.
+  const QString data = QDir::toNativeSeparators(dataFolder()) + QDir::separator();
+  const std::pair<const char*, QStringList> tables[] = {{"CapNote.dbf", {}},
+                                                        {"Note.dbf", {"IDNOTA", "IDCAP"}},
+                                                        {"Gestiuni.dbf", {"IDNOTA", "IDCAP", "IDGEST"}}};
+  if (storeReady)
+    for (const auto& [table, columns] : tables) ui::guarded([&] { store::RemoveIndex(*database_, data + table); });
+  splash_->Plus_X_Procent(10);
+  splash_->setStatus("Refac bazele de date ...");
+  QCoreApplication::processEvents();
+  auto reportMissing = [](const QString& message) { ui::interaction().message(message, "Error", 0); };
+  for (const auto& [table, columns] : tables) {
+    if (storeReady) ui::guarded([&] { store::StergePuneIndex(*sx_, *sursa_, data + table, columns, reportMissing); });
+    splash_->Plus_X_Procent(20);
+  }
   splash_->unsetCursor();
   splash_->hide();
   main_->show();

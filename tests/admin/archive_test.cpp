@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include "admin/archive.h"
@@ -197,6 +199,102 @@ TEST_F(ArchiveTest, AFailedBackupLeavesNoArchive) {
   EXPECT_THROW(CompressFiles(archive, files, [](int, int) {}), store::StoreError);
   EXPECT_EQ(readAll(archive), "the old archive");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"backup.vrz"}));
+}
+
+}  // namespace
+}  // namespace admin
+
+namespace admin {
+namespace {
+
+// A restore stopped after each of its moves, as a crash or power cut would
+// stop it: the next start finishes it (or puts the old files back when it
+// cannot), and leaves no staging folder behind.
+class InterruptedRestoreTest : public ArchiveTest {
+ protected:
+  void SetUp() override {
+    ArchiveTest::SetUp();
+    backup();
+    restored = folderContents(data);
+    put(data + "/Gestiuni.dbf", "changed after the backup");
+    put(data + "/Added.dbf", "added after the backup");
+    old = folderContents(data);
+  }
+  // Runs the restore in a child process that ends right after move `stop`;
+  // true when it got there.
+  bool restoreStoppingAfter(int stop) {
+    pid_t child = fork();
+    if (child == 0) {
+      DecompressFiles(archive, program, [](int, int) {}, [stop](int move) {
+        if (move == stop) _exit(0);
+      });
+      _exit(3);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  }
+  QStringList stagingFolders() const {
+    return QDir(program).entryList({QString(kStagingPrefix) + "*"}, QDir::Dirs | QDir::NoDotAndDotDot);
+  }
+  std::map<QString, QByteArray> restored, old;
+};
+
+TEST_F(InterruptedRestoreTest, EveryStopIsFinishedAtTheNextStart) {
+  int stop = 0;
+  for (; restoreStoppingAfter(stop); ++stop) {
+    SCOPED_TRACE(stop);
+    ASSERT_EQ(stagingFolders().size(), 1u);
+    const RestoreRecovery recovery = recoverInterruptedRestore(program);
+    EXPECT_FALSE(recovery.unresolved);
+    ASSERT_EQ(recovery.messages.size(), 1);
+    EXPECT_TRUE(recovery.messages[0].contains("terminata")) << recovery.messages[0].toStdString();
+    EXPECT_EQ(folderContents(data), restored);
+    EXPECT_TRUE(stagingFolders().isEmpty());
+    for (const auto& [name, bytes] : old) put(data + "/" + name, bytes);  // the next round starts from the old files
+  }
+  EXPECT_EQ(stop, 11);  // six files aside, five in
+  EXPECT_EQ(folderContents(data), restored);
+}
+
+TEST_F(InterruptedRestoreTest, AMissingRestoredFileMeansTheOldFilesGoBack) {
+  ASSERT_TRUE(restoreStoppingAfter(7));  // the old files aside, one restored file in
+  const QString staging = program + "/" + stagingFolders().at(0);
+  ASSERT_TRUE(QFile::remove(staging + "/Data/Varnela2.ini") || QFile::remove(staging + "/Data/Gestiuni.dbf") ||
+              QFile::remove(staging + "/Data/CapNote.dbf"));
+  const RestoreRecovery recovery = recoverInterruptedRestore(program);
+  EXPECT_FALSE(recovery.unresolved);
+  ASSERT_EQ(recovery.messages.size(), 1);
+  EXPECT_TRUE(recovery.messages[0].contains("anulata")) << recovery.messages[0].toStdString();
+  EXPECT_EQ(folderContents(data), old);
+  EXPECT_TRUE(stagingFolders().isEmpty());
+}
+
+TEST_F(InterruptedRestoreTest, StopBeforeTheFirstMoveChangesNothing) {
+  put(program + "/" + kStagingPrefix + "abc123/Data/Gestiuni.dbf", "unpacked only");
+  const RestoreRecovery recovery = recoverInterruptedRestore(program);
+  ASSERT_EQ(recovery.messages.size(), 1);
+  EXPECT_TRUE(recovery.messages[0].contains("neschimbate"));
+  EXPECT_EQ(folderContents(data), old);
+  EXPECT_TRUE(stagingFolders().isEmpty());
+}
+
+// A plan whose files are neither where it left them nor where it put them:
+// nothing is deleted and the message names the staging folder.
+TEST_F(InterruptedRestoreTest, AnUnfinishableRestoreKeepsEveryFile) {
+  ASSERT_TRUE(restoreStoppingAfter(7));
+  const QString staging = program + "/" + stagingFolders().at(0);
+  // A new file where an old one must go back: neither way can be completed.
+  QDir kept(staging + "/kept/Data");
+  const QString blocked = kept.entryList(QDir::Files).at(0);
+  put(data + "/" + blocked, "in the way");
+  QDir moveIn(staging + "/Data");
+  for (const QString& name : moveIn.entryList(QDir::Files)) QFile::remove(moveIn.filePath(name));
+  const RestoreRecovery recovery = recoverInterruptedRestore(program);
+  EXPECT_TRUE(recovery.unresolved);
+  ASSERT_EQ(recovery.messages.size(), 1);
+  EXPECT_TRUE(recovery.messages[0].contains(QDir::toNativeSeparators(staging))) << recovery.messages[0].toStdString();
+  EXPECT_TRUE(QFileInfo::exists(kept.filePath(blocked)));
 }
 
 }  // namespace

@@ -95,6 +95,7 @@ Field parseDescriptor(std::string_view descriptor, const QString& fileName) {
 }  // namespace
 
 TableLayout parse(std::string_view file, const QString& fileName) {
+  if (file.empty()) fail(fileName, "the file is empty (0 bytes)");
   if (static_cast<int64_t>(file.size()) < kHeaderSize)
     fail(fileName, "only " + std::to_string(file.size()) + " bytes, too short for a dBase table header");
   TableLayout table;
@@ -142,11 +143,20 @@ TableLayout parse(std::string_view file, const QString& fileName) {
     fail(fileName, "the fields need " + std::to_string(nextOffset) + " bytes per record but the record length is " +
                        std::to_string(header.recordLength));
 
-  // A missing end byte is no damage; fewer bytes than the counted records is.
-  const int64_t available = (fileSize - headerLength) / header.recordLength;
-  if (table.recordCount > available)
+  // The records fill the file exactly, followed by the end byte or nothing:
+  // a missing end byte is no damage, anything else is. A count that is too
+  // small would hide the records past it, and a pack would drop them for good.
+  const int64_t records = (fileSize - headerLength) / header.recordLength;
+  const int64_t rest = fileSize - headerLength - static_cast<int64_t>(table.recordCount) * header.recordLength;
+  if (table.recordCount > records)
     fail(fileName, "truncated: the header counts " + std::to_string(table.recordCount) + " records but the file holds " +
-                       std::to_string(available));
+                       std::to_string(records));
+  if (records > table.recordCount)
+    fail(fileName, "the header counts " + std::to_string(table.recordCount) + " records but the file holds " +
+                       std::to_string(records));
+  if (rest > 1 || (rest == 1 && file.back() != kEndOfFile))
+    fail(fileName, std::to_string(rest) + " stray bytes after the " + std::to_string(table.recordCount) +
+                       " records, where only the end byte 0x1A may stand");
   return table;
 }
 

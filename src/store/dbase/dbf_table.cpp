@@ -308,9 +308,18 @@ void DbfTable::createIndex(journal::Journal& journal, const std::string& tag, co
 
 bool DbfTable::detachProductionIndex(const QString& tablePath) {
   QFile file(tablePath);
-  if (!file.open(QIODevice::ReadWrite)) return false;
-  if (!file.seek(layout::kMdxFlagAt) || file.write("\0", 1) != 1)
-    fail(QFileInfo(tablePath).fileName(), "cannot clear the index flag: " + file.errorString().toStdString());
+  if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return false;
+  // Nothing is written to a table whose header and size disagree (an empty
+  // file included): it is refused by name, its index left where it is.
+  const QString name = QFileInfo(tablePath).fileName();
+  const qint64 size = file.size();
+  uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
+  if (size > 0 && !mapped) fail(name, "cannot read the table: " + file.errorString().toStdString());
+  const layout::TableLayout table =
+      layout::parse(std::string_view(reinterpret_cast<const char*>(mapped), static_cast<size_t>(size)), name);
+  file.unmap(mapped);
+  if (table.header.mdxFlag != 0 && (!file.seek(layout::kMdxFlagAt) || file.write("\0", 1) != 1))
+    fail(name, "cannot clear the index flag: " + file.errorString().toStdString());
   file.close();
   const QFileInfo info(tablePath);
   const QDir folder = info.dir();

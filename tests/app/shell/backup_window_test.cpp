@@ -63,6 +63,23 @@ TEST_F(BackupWindowTest, ReplacingAnArchiveAsksFirst) {
   window.BitBtn1Click();
 }
 
+// A backup into the Data folder, or a folder below it, is refused before
+// anything is written.
+TEST_F(BackupWindowTest, BackupInsideTheDataFolderIsRefused) {
+  QDir().mkpath(dataFolder() + "/sub");
+  for (const QString& target : {dataFolder() + "/salvare.vrz", dataFolder() + "/sub/../sub/salvare"}) {
+    script.answerSaveFile(target);
+    script.answerMessage("OK");
+    window.BitBtn1Click();
+    ASSERT_FALSE(script.shown().empty());
+    EXPECT_EQ(script.shown().back().text, "Salvarea nu poate fi pusa in folderul Data, pe care il salveaza!\r\n"
+                                          "Alegeti alt folder.");
+    EXPECT_EQ(script.shown().back().kind, "Error");
+  }
+  EXPECT_EQ(QDir(dataFolder()).entryList(QDir::Files), QStringList{"Gestiuni.dbf"});
+  EXPECT_TRUE(QDir(dataFolder() + "/sub").isEmpty());
+}
+
 TEST_F(BackupWindowTest, MissingOrDamagedArchiveChangesNothing) {
   script.answerOpenFile(home.filePath("nu.vrz"));
   script.answerMessage("OK");

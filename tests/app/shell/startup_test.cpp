@@ -1,4 +1,5 @@
 // The whole program started offscreen on an empty program folder.
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -102,6 +103,62 @@ TEST_F(StartupTest, UnwritableDataFolderIsReportedAndTheMainWindowShows) {
   ASSERT_EQ(script.shown().size(), 2u);
   for (const auto& shown : script.shown()) EXPECT_TRUE(shown.text.contains("Data")) << shown.text.toStdString();
   EXPECT_FALSE(shell.mainWindow().button("ToolButton12")->isEnabled());
+}
+
+// A table whose header counts fewer records than it holds is refused by
+// name and left byte for byte; the other tables are still rebuilt.
+TEST_F(StartupTest, DamagedTableIsRefusedAndTheOthersAreRebuilt) {
+  {
+    Shell shell;
+    start(shell);
+    for (int id = 1; id <= 3; ++id)
+      shell.database().execute("INSERT INTO \"" + dataFolder() + "/Gestiuni.dbf\" (IDGEST) VALUES (" +
+                               QString::number(id) + ")");
+    shell.database().execute("DELETE FROM \"" + dataFolder() + "/Gestiuni.dbf\" WHERE IDGEST=1");
+  }
+  QFile file(dataFolder() + "/Gestiuni.dbf");
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(file.seek(4));
+  ASSERT_EQ(file.write(QByteArray("\x02\x00\x00\x00", 4)), 4);
+  file.close();
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray before = file.readAll();
+  file.close();
+  QFile::remove(dataFolder() + "/Note.mdx");
+  script.expectErrorBox();
+  script.expectErrorBox();  // the index removal and the pack each refuse it
+  Shell shell;
+  start(shell);
+  for (const auto& shown : script.shown())
+    EXPECT_TRUE(shown.text.contains("Gestiuni.dbf: the header counts 2 records but the file holds 3"))
+        << shown.text.toStdString();
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), before);
+  EXPECT_EQ(tags("Note"), (std::vector<std::string>{"IDNOTA", "IDCAP"}));
+}
+
+// A restore stopped before it moved the ledger into Data: the start
+// finishes it and says so before it would create the missing table empty.
+TEST_F(StartupTest, InterruptedRestoreIsFinishedBeforeMissingTablesAreCreated) {
+  {
+    Shell shell;
+    start(shell);
+    shell.database().execute("INSERT INTO \"" + dataFolder() + "/Gestiuni.dbf\" (IDGEST, PRODUS) VALUES (1, \"PIX\")");
+  }
+  const QString staging = home.filePath("restaurare-test01");
+  QDir().mkpath(staging + "/Data");
+  ASSERT_TRUE(QFile::rename(dataFolder() + "/Gestiuni.dbf", staging + "/Data/Gestiuni.dbf"));
+  QFile plan(staging + "/restaurare.plan");
+  ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+  plan.write("restaurare-test01/Data/Gestiuni.dbf\tData/Gestiuni.dbf\n");
+  plan.close();
+  script.answerMessage("OK");
+  Shell shell;
+  start(shell);
+  ASSERT_FALSE(script.shown().empty());
+  EXPECT_EQ(script.shown().front().text, "O restaurare intrerupta a fost terminata acum: in Data sunt datele restaurate.");
+  EXPECT_EQ(shell.database().image(dataFolder() + "/Gestiuni.dbf").rowCount(), 1u);
+  EXPECT_FALSE(QFileInfo::exists(staging));
 }
 
 // A registry file that cannot be written is reported, and the data store

@@ -1,6 +1,8 @@
 // The start-up index rebuild: removing, packing and creating indexes.
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
+#include <vector>
 
 #include "store/error.h"
 #include "store/index_rebuild.h"
@@ -70,6 +72,40 @@ TEST_F(IndexRebuildTest, RemoveIndexClearsTheFlagAndDeletesTheIndexFile) {
   rebuild("Gestiuni.dbf", {"IDNOTA"});
   EXPECT_EQ(indexFlag(data + "/Gestiuni.dbf"), 1);
   RemoveIndex(*db, table("Missing.dbf"));  // nothing to open: no error
+}
+
+// A table whose header disagrees with its size is refused by name before
+// anything writes to it: no flag cleared, no index deleted, no pack (which
+// would drop the records past the count), and a 0-byte file stays 0 bytes.
+TEST_F(IndexRebuildTest, DamagedTablesAreRefusedAndLeftUntouched) {
+  rebuild("Gestiuni.dbf", {"IDGEST"});
+  run("DELETE FROM \"" + table("Gestiuni.dbf") + "\" WHERE IDGEST=2");
+  db.reset();
+  QFile file(data + "/Gestiuni.dbf");
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(file.seek(4));
+  ASSERT_EQ(file.write(QByteArray("\x05\x00\x00\x00", 4)), 4);  // one record fewer than the file holds
+  file.close();
+  QFile empty(data + "/CapNote.dbf");
+  ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  empty.close();
+  const auto before = snapshot();
+  db = std::make_unique<Database>(data);
+  sxQuery = std::make_unique<Query>(*db);
+  sursaTable = std::make_unique<TableObject>(*db);
+  for (const char* name : {"Gestiuni.dbf", "CapNote.dbf"}) {
+    SCOPED_TRACE(name);
+    for (const std::function<void()>& step : std::vector<std::function<void()>>{
+             [&] { RemoveIndex(*db, table(name)); }, [&] { rebuild(name, {"IDGEST"}); }}) {
+      try {
+        step();
+        ADD_FAILURE() << "accepted";
+      } catch (const StoreError& error) {
+        EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+      }
+    }
+  }
+  EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(IndexRebuildTest, EmptyColumnListOnlyPacks) {

@@ -123,7 +123,7 @@ TEST_F(DbfReadTest, RefusesDamagedFilesNamingThem) {
     return file.bytes();
   };
   const std::vector<Case> cases = {
-      {"empty file", "", "too short"},
+      {"empty file", "", "the file is empty (0 bytes)"},
       {"truncated header", valid.substr(0, 20), "too short"},
       {"truncated descriptors", valid.substr(0, 32 + 40), "header length"},
       {"header length past the end", with(8, std::string("\x00\x10", 2)), "runs past the end of the file"},
@@ -131,6 +131,12 @@ TEST_F(DbfReadTest, RefusesDamagedFilesNamingThem) {
       {"no descriptor terminator", with(32 + 64, "X"), "without a closing 0x0D"},
       {"more records than the file holds", with(4, std::string("\x03\x00\x00\x00", 4)), "truncated"},
       {"a record cut short", valid.substr(0, valid.size() - 5), "truncated"},
+      {"count one too small", with(4, std::string("\x01\x00\x00\x00", 4)),
+       "the header counts 1 records but the file holds 2"},
+      {"count one too large", with(4, std::string("\x03\x00\x00\x00", 4)),
+       "truncated: the header counts 3 records but the file holds 2"},
+      {"bytes after the end byte", valid + "XY", "3 stray bytes after the 2 records"},
+      {"another byte for the end byte", with(valid.size() - 1, "X"), "1 stray bytes after the 2 records"},
       {"record length shorter than the fields", with(10, std::string("\x05\x00", 2)), "record length"},
       {"record length zero", with(10, std::string("\x00\x00", 2)), "record length"},
       {"unknown version", with(0, "\x30"), "version byte 0x30"},
