@@ -85,8 +85,8 @@ void postTransfer(StockCard& card, const CardKey& key, const ExitEntry& entry) {
   app::Statements& sx = card.sx();
   sx.asOneAction([&] {
     const QString exitId = app::CodNou("IDGEST");
-    sx.execute(ledgerInsert(sx, kTransferColumns, exitId, entry, key.product, entry.exitExplanation(), exitAmounts(entry),
-                            key.unit, key.unitOfMeasure));
+    sx.execute(ledgerInsert(sx, kTransferColumns, exitId, entry, key.product, entry.exitExplanation(),
+                            exitAmounts(entry), key.unit, key.unitOfMeasure));
     const QString entryId = app::CodNou("IDGEST");
     sx.execute(ledgerInsert(sx, kTransferColumns, entryId, entry, key.product, entry.entryExplanation(key.unit),
                             entryAmounts(entry), entry.target, key.unitOfMeasure));

@@ -100,9 +100,9 @@ Value fitNumber(const Field& field, const Value& value, const FieldTarget& targe
     const size_t point = field.decimals > 0 ? static_cast<size_t>(field.decimals) + 1 : 0;
     std::string largest(field.width > point ? field.width - point : 1, '9');
     if (field.decimals > 0) largest += "." + std::string(static_cast<size_t>(field.decimals), '9');
-    throw NumberOverflow(
-        std::string(target.table) + ": column " + field.name + ": " + describe(value) + " does not fit " + typeName(field),
-        {std::string(target.table), field.name, describe(value), largest});
+    throw NumberOverflow(std::string(target.table) + ": column " + field.name + ": " + describe(value) +
+                             " does not fit " + typeName(field),
+                         {std::string(target.table), field.name, describe(value), largest});
   }
   return Value::number(rounded);
 }
