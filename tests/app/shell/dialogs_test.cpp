@@ -109,6 +109,33 @@ TEST(BalloonTest, CornersAreTriedInOrder) {
   EXPECT_GE(squeezed.corner, 0);
 }
 
+// Each message is drawn whole inside the balloon, which is 300 pixels wide and
+// shaped by a mask that leaves the corners outside the rounded outline.
+TEST(BalloonTest, WholeMessageFitsAndTheShapeIsMasked) {
+  QWidget window;
+  QLineEdit control(&window);
+  control.move(400, 300);
+  window.resize(900, 700);
+  window.show();
+  const QString messages[] = {"Nu am ce lista!", "Alegeti mai intai un produs!",
+                              "Cantitatea introdusa depaseste stocul disponibil al produsului in gestiunea curenta, "
+                              "verificati fisa de magazie si reluati operatia de iesire."};
+  for (const QString& message : messages) {
+    ui::Balloon* balloon = ui::Balloon::show("Problema !", message, &control);
+    EXPECT_EQ(balloon->width(), 300);
+    const QRect area = balloon->messageArea();
+    const QRect needed = balloon->fontMetrics().boundingRect(area, Qt::TextWordWrap, message);
+    EXPECT_TRUE(balloon->rect().contains(area)) << message.toStdString();
+    EXPECT_LE(needed.height(), area.height()) << message.toStdString();
+    EXPECT_LE(needed.width(), area.width()) << message.toStdString();
+    const QRegion mask = balloon->mask();
+    EXPECT_FALSE(mask.isEmpty());
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));  // a rounded corner
+    EXPECT_TRUE(mask.contains(area.center()));
+    balloon->close();
+  }
+}
+
 TEST(BalloonTest, HErrorLeavesTheFocusAndClosesByItself) {
   QWidget window;
   QLineEdit first(&window), second(&window);
