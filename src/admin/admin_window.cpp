@@ -10,6 +10,7 @@
 #include "admin/password.h"
 #include "app/settings.h"
 #include "app/windows/input_helpers.h"
+#include "ui/enter_moves_focus.h"
 #include "ui/interaction.h"
 
 namespace admin {
@@ -61,7 +62,7 @@ AdminWindow::AdminWindow(QWidget* parent) : QDialog(parent) {
   bitBtn1_ = new QPushButton("&Schimba parola");
   bitBtn1_->setObjectName("BitBtn1");
   bitBtn1_->setToolTip("Inlocuieste parola veche cu cea scrisa acum.");
-  bitBtn1_->setAutoDefault(false);
+  bitBtn1_->setAutoDefault(true);  // Enter on the focused button presses it
   passwords->addRow(bitBtn1_);
   layout->addWidget(group);
 
@@ -74,8 +75,8 @@ AdminWindow::AdminWindow(QWidget* parent) : QDialog(parent) {
   status->showMessage("ESC - Iesire din Administrare");
   layout->addWidget(status);
 
-  connect(edit2_, &QLineEdit::returnPressed, edit3_, [this] { edit3_->setFocus(); });
-  connect(edit3_, &QLineEdit::returnPressed, bitBtn1_, [this] { bitBtn1_->setFocus(); });
+  ui::enterMovesFocus(edit2_, edit3_);
+  ui::enterMovesFocus(edit3_, bitBtn1_);
   connect(bitBtn1_, &QPushButton::clicked, this, [this] { ui::guarded([this] { BitBtn1Click(); }); });
   connect(checkBox1_, &QCheckBox::toggled, this, &AdminWindow::unlockedChanged);
 }

@@ -4,6 +4,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "ui/enter_moves_focus.h"
 #include "ui/interaction.h"
 
 namespace admin {
@@ -37,7 +38,7 @@ PasswordPrompt::PasswordPrompt(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
   layout->addWidget(status);
   // Enter in the field moves to OK, which a second Enter presses.
-  connect(edit1_, &QLineEdit::returnPressed, ok_, [this] { ok_->setFocus(); });
+  ui::enterMovesFocus(edit1_, ok_);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include "app/settings.h"
 #include "app/windows/message_dialog.h"
@@ -34,6 +35,11 @@ QString QtInteraction::saveFileName(const QString& caption, const QString& folde
   QFileDialog dialog(QApplication::activeWindow(), caption, folder, filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(defaultSuffix);
+  // A name typed without extension takes the chosen filter's ("PDF (*.pdf)" gives ".pdf").
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
+    const QRegularExpressionMatch pattern = QRegularExpression(R"(\*\.(\w+))").match(chosen);
+    if (pattern.hasMatch()) dialog.setDefaultSuffix(pattern.captured(1));
+  });
   // The program asks its own question before replacing a file.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();

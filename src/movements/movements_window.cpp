@@ -64,6 +64,9 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
   comboBox2_->setCompleter(nullptr);  // the type-ahead over B1 replaces the box's own completion
   comboBox2_->lineEdit()->setMaxLength(50);
   app::typeUpperCase(comboBox2_->lineEdit());
+  // The box has the focus and passes only text keys to its edit line: the
+  // arrows are caught on the box itself.
+  comboBox2_->installEventFilter(this);
   comboBox2_->lineEdit()->installEventFilter(this);
   auto* choice = new QHBoxLayout;
   choice->addWidget(ui::fieldLabel("GESTIUNEA", comboBox1_));
@@ -228,7 +231,7 @@ bool MovementsWindow::ComboBox2KeyDown(int key) {
 }
 
 bool MovementsWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (card_ && watched == comboBox2_->lineEdit() && event->type() == QEvent::KeyPress) {
+  if (card_ && (watched == comboBox2_ || watched == comboBox2_->lineEdit()) && event->type() == QEvent::KeyPress) {
     bool handled = false;
     ui::guarded([&] { handled = ComboBox2KeyDown(static_cast<QKeyEvent*>(event)->key()); });
     return handled;

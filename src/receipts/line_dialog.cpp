@@ -27,6 +27,9 @@ LineDialog::LineDialog(QWidget* parent) : QDialog(parent) {
   comboBox3_->setCompleter(nullptr);  // the type-ahead over U1 replaces the box's own completion
   comboBox3_->lineEdit()->setMaxLength(32);
   app::typeUpperCase(comboBox3_->lineEdit());
+  // The box has the focus and passes only text keys to its edit line: the
+  // arrows are caught on the box itself.
+  comboBox3_->installEventFilter(this);
   comboBox3_->lineEdit()->installEventFilter(this);
   edit1_ = app::makeEdit("Edit1", 3);
   app::typeUpperCase(edit1_);
@@ -196,7 +199,7 @@ void LineDialog::ComboBox3Change(const QString& text) {
 }
 
 bool LineDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == comboBox3_->lineEdit() && event->type() == QEvent::KeyPress && u1_) {
+  if ((watched == comboBox3_ || watched == comboBox3_->lineEdit()) && event->type() == QEvent::KeyPress && u1_) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Down || key == Qt::Key_Up) {
       offerProduct(key == Qt::Key_Down ? u1_->down() : u1_->up(), true);

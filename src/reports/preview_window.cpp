@@ -3,10 +3,13 @@
 
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
@@ -58,6 +61,9 @@ PreviewWindow::PreviewWindow(Document document, PreviewZoom zoom, bool sidePanes
   scroll_->setBackgroundRole(QPalette::Dark);
   pageView_ = new QLabel(scroll_);
   scroll_->setWidget(pageView_);
+  for (QObject* keyTaker : {static_cast<QObject*>(scroll_), static_cast<QObject*>(scroll_->viewport()),
+                            static_cast<QObject*>(thumbnails_), static_cast<QObject*>(searchResults_)})
+    keyTaker->installEventFilter(this);
   splitter->addWidget(scroll_);
   splitter->setStretchFactor(1, 1);
   layout->addWidget(splitter, 1);
@@ -109,6 +115,8 @@ void PreviewWindow::buildToolBar(QLayout& layout) {
   auto* close = new QPushButton("&Inchide", bar);
   close->setObjectName("CloseButton");
   close->setToolTip("Inchide");
+  // Enter belongs to the search box and the page view: it never closes the preview.
+  close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   bar->addWidget(close);
   layout.addWidget(bar);
@@ -118,7 +126,10 @@ QWidget* PreviewWindow::buildSidePanes() {
   sidePanes_ = new QTabWidget(this);
   thumbnails_ = new QListWidget(sidePanes_);
   thumbnails_->setViewMode(QListView::IconMode);
-  thumbnails_->setFlow(QListView::TopToBottom);
+  // Read as a page of text: left to right, then the next row.
+  thumbnails_->setFlow(QListView::LeftToRight);
+  thumbnails_->setWrapping(true);
+  thumbnails_->setResizeMode(QListView::Adjust);
   thumbnails_->setIconSize(QSize(kThumbnailWidth, kThumbnailWidth * 297 / 210));
   connect(thumbnails_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) showPage(row);
@@ -224,6 +235,8 @@ void PreviewWindow::search() {
     auto* item = new QListWidgetItem("Pag. " + QString::number(page + 1), searchResults_);
     item->setData(Qt::UserRole, page);
   }
+  sidePanes_->setVisible(true);
+  sidePanes_->setCurrentWidget(searchResults_->parentWidget());
   if (searchResults_->count() > 0) showPage(searchResults_->item(0)->data(Qt::UserRole).toInt());
 }
 
@@ -234,13 +247,32 @@ void PreviewWindow::setupPrinter() {
 }
 
 void PreviewWindow::print() {
+  // With no printer set up, the print setup comes first: there the user
+  // chooses a printer or "Print to File (PDF)".
+  if (!hasPrinter()) setupPrinter();
+  if (!hasPrinter()) {
+    ui::interaction().message("Nu este aleasa nici o imprimanta. Alegeti una din \"Setare imprimanta\", "
+                              "apoi apasati din nou \"Print\".",
+                              "Warning", 0);
+    return;
+  }
   paintDocument(document_, printer_);
+}
+
+bool PreviewWindow::hasPrinter() const {
+  // Without the system's printers Qt falls back to a PDF printer with no file.
+  if (printer_.outputFormat() == QPrinter::PdfFormat) return !printer_.outputFileName().isEmpty();
+  return printer_.isValid() && !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 void PreviewWindow::save() {
   const QString path = ui::interaction().saveFileName("Salveaza raportul", QString(),
                                                       "Raport Varnela (*.vrp);;PDF (*.pdf)", "vrp");
   if (path.isEmpty()) return;
+  if (QFileInfo::exists(path) &&
+      ui::interaction().message("Fisierul " + QDir::toNativeSeparators(path) + " exista deja. Il inlocuiti?",
+                                "Confirmation", 1) != "DA")
+    return;
   if (path.endsWith(".pdf", Qt::CaseInsensitive))
     writePdf(document_, path);
   else
@@ -267,10 +299,36 @@ void PreviewWindow::scrollBy(int steps) {
   }
 }
 
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  auto* key = static_cast<QKeyEvent*>(event);
+  // The scroll area and the lists would take these keys for themselves: in
+  // the preview they turn pages wherever the focus is. The page view's own
+  // keys (arrows, Home, End) are the preview's too.
+  const bool paging = key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
+  const bool pageViewKey = (watched == scroll_ || watched == scroll_->viewport()) &&
+                           (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_Home ||
+                            key->key() == Qt::Key_End);
+  if (!paging && !pageViewKey) return QDialog::eventFilter(watched, event);
+  return handleKey(*key);
+}
+
 void PreviewWindow::keyPressEvent(QKeyEvent* event) {
-  const bool control = event->modifiers() & Qt::ControlModifier;
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();  // the search box has run its search; nothing closes on Enter
+    return;
+  }
+  if (handleKey(*event)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);  // Esc closes
+}
+
+bool PreviewWindow::handleKey(const QKeyEvent& event) {
+  const bool control = event.modifiers() & Qt::ControlModifier;
   const int last = int(document_.pages.size()) - 1;
-  switch (event->key()) {
+  switch (event.key()) {
     case Qt::Key_PageUp:
       showPage(control ? 0 : page_ - 1);
       break;
@@ -290,10 +348,9 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event) {
       scrollBy(1);
       break;
     default:
-      QDialog::keyPressEvent(event);  // Esc closes
-      return;
+      return false;
   }
-  event->accept();
+  return true;
 }
 
 void PreviewWindow::resizeEvent(QResizeEvent* event) {

@@ -3,12 +3,14 @@
 //
 // Created for one preview and destroyed when it closes. The toolbar's
 // buttons carry the hints the user knows them by; Esc closes, Page Up/Down
-// page, Home/End (or Ctrl+Page Up/Down) go to the first/last page, and the
-// arrows scroll, moving on to the neighbouring page past either end.
+// page wherever the focus is, Home/End (or Ctrl+Page Up/Down) go to the
+// first/last page, the arrows scroll, moving on to the neighbouring page past
+// either end, and Enter never closes the window.
 #pragma once
 
 #include <QAction>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,6 +59,7 @@ class PreviewWindow : public QDialog {
   void load();
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -66,7 +69,12 @@ class PreviewWindow : public QDialog {
   QWidget* buildSidePanes();
   void showDocument();  // after the pages changed: thumbnails, search, page 1
   void renderPage();
+  // A printer to print on: one of the system's, or a file.
+  bool hasPrinter() const;
+  // Runs the search and shows its results pane.
   void search();
+  // The paging and scrolling keys; false for any other key.
+  bool handleKey(const QKeyEvent& event);
   // Scrolls the page by `steps` arrow steps; past either end, turns the page.
   void scrollBy(int steps);
 

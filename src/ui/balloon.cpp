@@ -13,8 +13,9 @@ namespace ui {
 
 namespace {
 
-constexpr int kPreferredWidth = 300;
+constexpr int kWidth = 300;
 constexpr int kMargin = 10;
+constexpr int kTitleGap = 4;  // between the title and the message
 constexpr int kIconSize = 24;
 constexpr int kArrowInset = 18;  // horizontal distance of the arrow from the balloon's near end
 
@@ -52,7 +53,6 @@ BalloonPlacement placeBalloon(const QRect& control, const QSize& size, const QRe
 Balloon::Balloon(const QString& title, const QString& message) : title_(title), message_(message) {
   setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
   setAttribute(Qt::WA_ShowWithoutActivating);
-  setAttribute(Qt::WA_TranslucentBackground);
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName("Hint1");
   setAccessibleName(title);
@@ -63,11 +63,38 @@ Balloon* Balloon::current() { return current_.data(); }
 
 QSize Balloon::bodySize() const {
   QFontMetrics text(font()), bold(titleFont());
-  int textWidth = kPreferredWidth - 2 * kMargin - kIconSize - kMargin;
-  QRect wrapped = text.boundingRect(QRect(0, 0, textWidth, 10000), Qt::TextWordWrap, message_);
-  int width = std::max(wrapped.width(), bold.horizontalAdvance(title_)) + 3 * kMargin + kIconSize;
-  int height = std::max(kIconSize, bold.height() + 4 + wrapped.height()) + 2 * kMargin;
-  return {std::min(width, kPreferredWidth), height};
+  const int textWidth = kWidth - 3 * kMargin - kIconSize;
+  const QRect wrapped = text.boundingRect(QRect(0, 0, textWidth, 10000), Qt::TextWordWrap, message_);
+  const int height = std::max(kIconSize, bold.height() + kTitleGap + wrapped.height()) + 2 * kMargin;
+  return {kWidth, height};
+}
+
+QRectF Balloon::body() const {
+  const bool above = placement_.corner < 2;
+  return QRectF(rect()).adjusted(0.5, above ? 0.5 : kArrowHeight + 0.5, -0.5, above ? -kArrowHeight - 0.5 : -0.5);
+}
+
+QRect Balloon::messageArea() const {
+  const QPoint origin = body().topLeft().toPoint() + QPoint(kMargin, kMargin);
+  const int left = origin.x() + kIconSize + kMargin;
+  const int top = origin.y() + QFontMetrics(titleFont()).height() + kTitleGap;
+  return QRect(left, top, width() - left - kMargin, static_cast<int>(body().bottom()) - top);
+}
+
+QPainterPath Balloon::outline() const {
+  const QRectF shape = body();
+  const bool above = placement_.corner < 2;
+  const QPointF tip = placement_.arrowTip - placement_.frame.topLeft();
+  const double baseX = placement_.corner % 2 == 0 ? shape.right() - kArrowInset - 6 : shape.left() + kArrowInset + 6;
+  const double baseY = above ? shape.bottom() : shape.top();
+  QPainterPath path;
+  path.addRoundedRect(shape, 8, 8);
+  QPainterPath arrow;
+  arrow.moveTo(baseX - 8, baseY);
+  arrow.lineTo(tip);
+  arrow.lineTo(baseX + 8, baseY);
+  arrow.closeSubpath();
+  return path.united(arrow);
 }
 
 Balloon* Balloon::show(const QString& title, const QString& message, QWidget* control) {
@@ -79,6 +106,12 @@ Balloon* Balloon::show(const QString& title, const QString& message, QWidget* co
   QScreen* screen = control->screen() ? control->screen() : QGuiApplication::primaryScreen();
   balloon->placement_ = placeBalloon(target, size, screen->availableGeometry());
   balloon->setGeometry(balloon->placement_.frame);
+  // The window is the balloon's shape: nothing around it is painted, with or
+  // without a compositor. The outline is grown by its pen so the border shows.
+  QPainterPathStroker border;
+  border.setWidth(2);
+  const QPainterPath outline = balloon->outline();
+  balloon->setMask(QRegion(outline.united(border.createStroke(outline)).toFillPolygon().toPolygon()));
   balloon->QWidget::show();
   QTimer::singleShot(kShowMilliseconds, balloon, &QWidget::close);
   current_ = balloon;
@@ -88,35 +121,19 @@ Balloon* Balloon::show(const QString& title, const QString& message, QWidget* co
 void Balloon::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  bool above = placement_.corner < 2;
-  QRectF body = QRectF(rect()).adjusted(0.5, above ? 0.5 : kArrowHeight + 0.5, -0.5, above ? -kArrowHeight - 0.5 : -0.5);
-  QPointF tip = placement_.arrowTip - placement_.frame.topLeft();
-  double baseX = placement_.corner % 2 == 0 ? body.right() - kArrowInset - 6 : body.left() + kArrowInset + 6;
-  double baseY = above ? body.bottom() : body.top();
-  QPainterPath path;
-  path.addRoundedRect(body, 8, 8);
-  QPainterPath arrow;
-  arrow.moveTo(baseX - 8, baseY);
-  arrow.lineTo(tip);
-  arrow.lineTo(baseX + 8, baseY);
-  arrow.closeSubpath();
-  path = path.united(arrow);
   painter.setPen(QPen(QColor(118, 118, 118), 1));
   painter.setBrush(QColor(255, 255, 225));
-  painter.drawPath(path);
+  painter.drawPath(outline());
 
   QIcon icon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-  QPoint origin = body.topLeft().toPoint() + QPoint(kMargin, kMargin);
+  const QPoint origin = body().topLeft().toPoint() + QPoint(kMargin, kMargin);
   painter.drawPixmap(origin, icon.pixmap(kIconSize, kIconSize));
-  int textLeft = origin.x() + kIconSize + kMargin;
+  const QRect message = messageArea();
   painter.setPen(Qt::black);
   painter.setFont(titleFont());
-  QFontMetrics bold(titleFont());
-  painter.drawText(QPoint(textLeft, origin.y() + bold.ascent()), title_);
+  painter.drawText(QPoint(message.left(), origin.y() + QFontMetrics(titleFont()).ascent()), title_);
   painter.setFont(font());
-  QRect textRect(textLeft, origin.y() + bold.height() + 4, static_cast<int>(body.right()) - textLeft - kMargin,
-                 static_cast<int>(body.bottom()) - origin.y());
-  painter.drawText(textRect, Qt::TextWordWrap, message_);
+  painter.drawText(message, Qt::TextWordWrap, message_);
 }
 
 void Balloon::mousePressEvent(QMouseEvent*) { close(); }

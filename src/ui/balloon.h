@@ -1,12 +1,14 @@
 // The balloon hint that points at a control whose input was refused.
 //
 // A frameless tip window with the error icon, a bold title and the message,
-// laid out for a preferred width of 300 pixels, with an arrow at one corner
-// of the control. It never takes the keyboard focus and closes by itself
+// 300 pixels wide and as tall as the wrapped message needs, with an arrow at
+// one corner of the control. The window is shaped by a mask, so nothing shows
+// around the rounded outline even without a compositor. It never takes the keyboard focus and closes by itself
 // after 5000 ms. One balloon is shown at a time: a new one replaces it.
 #pragma once
 
 #include <QPoint>
+#include <QPainterPath>
 #include <QPointer>
 #include <QRect>
 #include <QSize>
@@ -41,6 +43,8 @@ class Balloon : public QWidget {
   QString title() const { return title_; }
   QString message() const { return message_; }
   const BalloonPlacement& placement() const { return placement_; }
+  // Where the wrapped message is drawn, in the balloon's coordinates.
+  QRect messageArea() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -49,6 +53,8 @@ class Balloon : public QWidget {
  private:
   Balloon(const QString& title, const QString& message);
   QSize bodySize() const;
+  QRectF body() const;          // the rounded rectangle, without the arrow
+  QPainterPath outline() const;  // the rounded rectangle and the arrow
   QString title_, message_;
   BalloonPlacement placement_;
   static QPointer<Balloon> current_;

@@ -6,6 +6,12 @@
 
 namespace ui {
 
+namespace {
+
+constexpr int kBandPadding = 8;  // pixels either side of a band's title
+
+}  // namespace
+
 DataGrid::DataGrid(QWidget* parent) : QTableWidget(parent) {
   setHorizontalHeader(new BandedHeader(this));
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -65,7 +71,19 @@ void DataGrid::setRows(const QList<QStringList>& rows, int current) {
     setCurrentCell(-1, -1);
     clearSelection();
   }
+  fitColumns();
   filling_ = false;
+}
+
+void DataGrid::fitColumns() {
+  // Qt measures the header titles and a bounded sample of the rows.
+  for (int column = 0; column < columnCount(); ++column) {
+    const int needed = std::max(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column));
+    // The first fill sizes the columns; later ones only widen, keeping what the user widened.
+    setColumnWidth(column, fitted_ ? std::max(columnWidth(column), needed) : needed);
+  }
+  fitted_ = fitted_ || rowCount() > 0;
+  static_cast<BandedHeader*>(horizontalHeader())->widenUnderBands();
 }
 
 void BandedHeader::setBands(const QList<DataGrid::Band>& bands) {
@@ -78,6 +96,17 @@ const DataGrid::Band* BandedHeader::bandOf(int column) const {
   for (const DataGrid::Band& band : bands_)
     if (column >= band.first && column < band.first + band.count) return &band;
   return nullptr;
+}
+
+void BandedHeader::widenUnderBands() {
+  const QFontMetrics metrics(font());
+  for (const DataGrid::Band& band : bands_) {
+    const int needed = metrics.horizontalAdvance(band.title) + 2 * kBandPadding;
+    int width = 0;
+    for (int column = band.first; column < band.first + band.count; ++column) width += sectionSize(column);
+    const int last = band.first + band.count - 1;
+    if (width < needed) resizeSection(last, sectionSize(last) + needed - width);
+  }
 }
 
 QSize BandedHeader::sizeHint() const {

@@ -34,7 +34,9 @@ class DataGrid : public QTableWidget {
   Qt::Alignment columnAlignment(int column) const { return columns_.value(column).alignment; }
 
   // Replaces every row; `current` (0-based, -1 for none) becomes the
-  // selected row. Sends no rowChosen.
+  // selected row. Sends no rowChosen. The columns grow to their titles,
+  // their bands' titles and the rows' texts; the user may widen them, and
+  // the horizontal scroll bar reaches those past the window's edge.
   void setRows(const QList<QStringList>& rows, int current);
 
   // Enter (and the keypad's Enter) does what Tab does: the next cell, then
@@ -49,8 +51,11 @@ class DataGrid : public QTableWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void fitColumns();
+
   QList<Column> columns_;
   bool filling_ = false;
+  bool fitted_ = false;  // the columns were sized to the first rows
   bool enterMovesLikeTab_ = false;
 };
 
@@ -62,6 +67,8 @@ class BandedHeader : public QHeaderView {
   explicit BandedHeader(QWidget* parent = nullptr) : QHeaderView(Qt::Horizontal, parent) {}
   void setBands(const QList<DataGrid::Band>& bands);
   const DataGrid::Band* bandOf(int column) const;
+  // Widens the last column under each band whose title would not fit.
+  void widenUnderBands();
 
  protected:
   QSize sizeHint() const override;

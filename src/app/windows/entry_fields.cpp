@@ -3,6 +3,8 @@
 
 #include <QValidator>
 
+#include "app/windows/date_picker.h"
+
 namespace app {
 
 namespace {
@@ -30,10 +32,8 @@ QLineEdit* makeEdit(const char* name, int limit) {
 void typeUpperCase(QLineEdit* edit) { edit->setValidator(new UpperCaseValidator(edit)); }
 
 QDateEdit* makeDatePicker(const char* name) {
-  auto* picker = new QDateEdit(QDate::currentDate());
+  auto* picker = new DatePicker;
   picker->setObjectName(name);
-  picker->setDisplayFormat("dd.MM.yyyy");
-  picker->setCalendarPopup(true);
   return picker;
 }
 

@@ -16,7 +16,7 @@ QLineEdit* makeEdit(const char* name, int limit);
 // Letters typed into `edit` become capitals as they are typed.
 void typeUpperCase(QLineEdit* edit);
 
-// A date picker showing dd.MM.yyyy with a calendar, set to today.
+// A date picker (DatePicker) showing dd.MM.yyyy with a calendar, set to today.
 QDateEdit* makeDatePicker(const char* name);
 
 // The dialogs' "MEMOREAZA" (BitBtn1) and "RENUNT" (BitBtn2) buttons with

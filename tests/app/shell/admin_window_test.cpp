@@ -1,8 +1,10 @@
 // The administrator window: settings and the password change.
+#include <QPushButton>
 #include <QTest>
 
 #include "admin/password.h"
 #include "admin/admin_window.h"
+#include "admin/password_prompt.h"
 #include "shell_fixture.h"
 #include "ui/balloon.h"
 
@@ -42,6 +44,42 @@ TEST_F(AdminWindowTest, SamePasswordIsStoredScrambled) {
   EXPECT_EQ(script.shown().back().kind, "Information");
   EXPECT_TRUE(admin.edit2()->text().isEmpty());
   EXPECT_TRUE(admin.edit3()->text().isEmpty());
+}
+
+// Enter walks the fields to the button; only Enter on the button changes the password.
+TEST_F(AdminWindowTest, EnterWalksToTheButtonWhichEnterPresses) {
+  admin.show();
+  admin.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&admin));
+  admin.edit2()->setFocus();
+  QTest::keyClicks(admin.edit2(), "abc");
+  QTest::keyClick(admin.edit2(), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), admin.edit3());
+  QTest::keyClicks(admin.edit3(), "abc");
+  QTest::keyClick(admin.edit3(), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), admin.bitBtn1());
+  EXPECT_TRUE(script.shown().empty());
+  script.answerMessage("OK");
+  QTest::keyClick(admin.bitBtn1(), Qt::Key_Return);
+  EXPECT_EQ(Citeste_Reg("Erori"), admin::CodeazaStr("abc"));
+}
+
+TEST(PasswordPromptTest, EnterMovesToOkAndASecondEnterAccepts) {
+  admin::PasswordPrompt prompt;
+  prompt.prepare("IDENTIFICARE ADMIN", "PAROLA :");
+  prompt.show();
+  prompt.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&prompt));
+  prompt.field()->setFocus();
+  QTest::keyClicks(prompt.field(), "secret");
+  QTest::keyClick(prompt.field(), Qt::Key_Return);
+  auto* ok = prompt.findChild<QPushButton*>("BitBtn1");
+  EXPECT_EQ(QApplication::focusWidget(), ok);
+  EXPECT_TRUE(prompt.isVisible());
+  QTest::keyClick(ok, Qt::Key_Return);
+  EXPECT_FALSE(prompt.isVisible());
+  EXPECT_EQ(prompt.result(), QDialog::Accepted);
+  EXPECT_EQ(prompt.typed(), "secret");
 }
 
 TEST_F(AdminWindowTest, EmptyPasswordsSwitchThePasswordOffOnlyWithDa) {

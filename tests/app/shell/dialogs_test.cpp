@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 
+#include "app/windows/entry_fields.h"
 #include "app/windows/input_helpers.h"
 #include "app/windows/load_combo.h"
 #include "app/windows/message_dialog.h"
@@ -126,6 +128,33 @@ TEST(BalloonTest, CornersAreTriedInOrder) {
   EXPECT_GE(squeezed.corner, 0);
 }
 
+// Each message is drawn whole inside the balloon, which is 300 pixels wide and
+// shaped by a mask that leaves the corners outside the rounded outline.
+TEST(BalloonTest, WholeMessageFitsAndTheShapeIsMasked) {
+  QWidget window;
+  QLineEdit control(&window);
+  control.move(400, 300);
+  window.resize(900, 700);
+  window.show();
+  const QString messages[] = {"Nu am ce lista!", "Alegeti mai intai un produs!",
+                              "Cantitatea introdusa depaseste stocul disponibil al produsului in gestiunea curenta, "
+                              "verificati fisa de magazie si reluati operatia de iesire."};
+  for (const QString& message : messages) {
+    ui::Balloon* balloon = ui::Balloon::show("Problema !", message, &control);
+    EXPECT_EQ(balloon->width(), 300);
+    const QRect area = balloon->messageArea();
+    const QRect needed = balloon->fontMetrics().boundingRect(area, Qt::TextWordWrap, message);
+    EXPECT_TRUE(balloon->rect().contains(area)) << message.toStdString();
+    EXPECT_LE(needed.height(), area.height()) << message.toStdString();
+    EXPECT_LE(needed.width(), area.width()) << message.toStdString();
+    const QRegion mask = balloon->mask();
+    EXPECT_FALSE(mask.isEmpty());
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));  // a rounded corner
+    EXPECT_TRUE(mask.contains(area.center()));
+    balloon->close();
+  }
+}
+
 TEST(BalloonTest, HErrorLeavesTheFocusAndClosesByItself) {
   QWidget window;
   QLineEdit first(&window), second(&window);
@@ -142,6 +171,46 @@ TEST(BalloonTest, HErrorLeavesTheFocusAndClosesByItself) {
   EXPECT_EQ(QApplication::focusWidget(), &first);
   QPointer<ui::Balloon> watched = balloon;
   EXPECT_TRUE(QTest::qWaitFor([&] { return watched.isNull(); }, ui::Balloon::kShowMilliseconds + 2000));
+}
+
+// A click in the middle of the day, then two digits, gives that day; one Tab leaves.
+TEST(EntryHelpersTest, DatePickerTakesDigitsWhereClickedAndOneTabLeaves) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  QDateEdit* picker = app::makeDatePicker("Data");
+  auto* next = new QLineEdit;
+  layout->addWidget(picker);
+  layout->addWidget(next);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  struct Case {
+    int character;  // where the click lands in "dd.MM.yyyy"
+    const char* typed;
+    QDate expected;
+  } cases[] = {
+      {1, "15", QDate(2024, 3, 15)},
+      {4, "11", QDate(2024, 11, 10)},
+      {8, "2031", QDate(2031, 3, 10)},
+  };
+  auto* text = picker->findChild<QLineEdit*>();
+  ASSERT_TRUE(text);
+  for (const Case& c : cases) {
+    picker->setDate(QDate(2024, 3, 10));
+    picker->setFocus();
+    // The middle of the character after `character`, measured from where the text starts.
+    const QFontMetrics metrics(text->font());
+    text->setCursorPosition(0);
+    const QPoint at(text->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() + metrics.horizontalAdvance(text->text().left(c.character)) +
+                        metrics.horizontalAdvance('0') / 2,
+                    text->height() / 2);
+    QTest::mouseClick(text, Qt::LeftButton, {}, at);
+    QTest::keyClicks(text, c.typed);
+    EXPECT_EQ(picker->date(), c.expected) << c.character << " " << c.typed;
+  }
+  picker->setFocus();
+  QTest::keyClick(picker, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), next);
 }
 
 TEST(EntryHelpersTest, NumberEntryFieldTakesKeys) {

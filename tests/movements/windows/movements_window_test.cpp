@@ -73,16 +73,17 @@ TEST_F(MovementsWindowTest, ArrowKeysWalkFromAPrefixThroughTheUnitsProducts) {
     EXPECT_EQ(window->unitBox()->currentText(), "A");
     type("CE");
     EXPECT_TRUE(window->card().cardEmpty());
-    QLineEdit* edit = window->productBox()->lineEdit();
-    QTest::keyClick(edit, Qt::Key_Down);
+    // The keys go where the user's keys go: to the box, which has the focus.
+    QComboBox* box = window->productBox();
+    QTest::keyClick(box, Qt::Key_Down);
     EXPECT_EQ(window->productBox()->currentText(), "CEAI");
     EXPECT_EQ(shownProducts(), QStringList{"CEAI@A"});
     EXPECT_EQ(window->productLabel()->text(), "PRODUSUL : CEAI");
-    QTest::keyClick(edit, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Down);
     EXPECT_EQ(shownProducts(), QStringList{"CEAPA@A"});
-    QTest::keyClick(edit, Qt::Key_Up);
+    QTest::keyClick(box, Qt::Key_Up);
     EXPECT_EQ(shownProducts(), QStringList{"CEAI@A"});
-    QTest::keyClick(edit, Qt::Key_Up);  // at the first product it stays
+    QTest::keyClick(box, Qt::Key_Up);  // at the first product it stays
     EXPECT_EQ(window->productBox()->currentText(), "CEAI");
   });
 }

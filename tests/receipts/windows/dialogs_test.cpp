@@ -232,9 +232,12 @@ TEST_F(LineDialogTest, ProductTypeAhead) {
     QTest::keyClicks(line.productBox()->lineEdit(), "ci");
     EXPECT_EQ(line.productBox()->currentText(), "CI");  // typed in capitals, the typed text stays
     EXPECT_EQ(line.productBox()->itemText(0), "CIMENT");
-    QTest::keyClick(line.productBox()->lineEdit(), Qt::Key_Down);
+    // The arrows go where the user's keys go: to the box, which has the focus.
+    QTest::keyClick(line.productBox(), Qt::Key_Down);
     EXPECT_EQ(line.productBox()->currentText(), "CIMENT ALB");
-    QTest::keyClick(line.productBox()->lineEdit(), Qt::Key_Up);
+    QTest::keyClick(line.productBox(), Qt::Key_Down);  // past the last product it stays
+    EXPECT_EQ(line.productBox()->currentText(), "CIMENT ALB");
+    QTest::keyClick(line.productBox(), Qt::Key_Up);
     EXPECT_EQ(line.productBox()->currentText(), "CIMENT");
     QTest::keyClicks(line.productBox()->lineEdit(), "X");
     EXPECT_EQ(line.productBox()->itemText(0), " ");  // nothing matches

@@ -2,6 +2,7 @@
 // search, the printer, saving and loading, closing.
 #include <QFile>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -35,6 +36,31 @@ class PreviewWindowTest : public ::testing::Test {
     QAction* action = window->action(hint);
     ASSERT_TRUE(action) << hint;
     action->trigger();
+  }
+
+  // The print setup's answer: print to the PDF file `output`.
+  void answerSetupPrintingTo(const QString& output) {
+    script.answerDialog([output](QDialog& dialog) {
+      auto* setup = qobject_cast<QPrintDialog*>(&dialog);
+      if (!setup) return false;
+      setup->printer()->setOutputFormat(QPrinter::PdfFormat);
+      setup->printer()->setOutputFileName(output);
+      return true;
+    });
+  }
+  // A file of the test's folder holding `bytes`; its path.
+  QString writeFile(const QString& name, const QByteArray& bytes) {
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+    return path;
+  }
+  static QString pdfInfo(const QString& pdf) {
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished(30000);
+    return QString::fromUtf8(info.readAllStandardOutput());
   }
 
   ui::ScriptedInteraction script;
@@ -88,6 +114,42 @@ TEST_F(PreviewWindowTest, ButtonsAndKeysTurnThePages) {
   EXPECT_EQ(window->pageStatus()->text(), "Pag. 2 of 3");
 }
 
+// The scroll area and the lists would keep the paging keys for themselves.
+TEST_F(PreviewWindowTest, PagingKeysTurnPagesWhateverHasTheFocus) {
+  QWidget* focusHolders[] = {window->pageView(), window->thumbnails(), window->searchResults(), window->searchText()};
+  for (QWidget* holder : focusHolders) {
+    window->showPage(0);
+    QTest::keyClick(holder, Qt::Key_PageDown);
+    EXPECT_EQ(window->currentPage(), 1) << holder->metaObject()->className();
+    QTest::keyClick(holder, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(window->currentPage(), 2) << holder->metaObject()->className();
+    QTest::keyClick(holder, Qt::Key_PageUp);
+    EXPECT_EQ(window->currentPage(), 1) << holder->metaObject()->className();
+  }
+}
+
+TEST_F(PreviewWindowTest, EnterNeverClosesThePreview) {
+  QTest::keyClick(window.get(), Qt::Key_Return);
+  EXPECT_TRUE(window->isVisible());
+  QTest::keyClick(window->pageView(), Qt::Key_Enter);
+  EXPECT_TRUE(window->isVisible());
+  window->findChild<QPushButton*>("CloseButton")->setFocus();
+  QTest::keyClick(window->findChild<QPushButton*>("CloseButton"), Qt::Key_Return);
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(PreviewWindowTest, ThumbnailsReadLeftToRightThenDown) {
+  QListWidget* thumbnails = window->thumbnails();
+  thumbnails->setFixedWidth(2 * thumbnails->iconSize().width() + 60);  // room for two a row
+  QTest::qWait(0);
+  thumbnails->doItemsLayout();
+  const QRect first = thumbnails->visualItemRect(thumbnails->item(0)), second = thumbnails->visualItemRect(thumbnails->item(1)),
+              third = thumbnails->visualItemRect(thumbnails->item(2));
+  EXPECT_EQ(second.top(), first.top());
+  EXPECT_GT(second.left(), first.left());
+  EXPECT_GT(third.top(), first.top());
+}
+
 TEST_F(PreviewWindowTest, ArrowsScrollAndTurnThePagePastTheBottom) {
   trigger("Zoom to width");
   ASSERT_GT(window->pageView()->height(), 0);
@@ -115,8 +177,12 @@ TEST_F(PreviewWindowTest, ZoomChoicesSizeThePage) {
 }
 
 TEST_F(PreviewWindowTest, SearchListsThePagesHoldingTheText) {
+  window->sidePanes()->hide();
   window->searchText()->setText("produs 9");
   QTest::keyClick(window->searchText(), Qt::Key_Return);
+  EXPECT_TRUE(window->isVisible());  // Enter searched, it did not close the preview
+  EXPECT_TRUE(window->sidePanes()->isVisibleTo(window.get()));
+  EXPECT_EQ(window->sidePanes()->currentIndex(), 1);
   // PRODUS 9 stands on page 1, 90 to 93 on page 2, 94 to 99 on page 3.
   ASSERT_EQ(window->searchResults()->count(), 3);
   EXPECT_EQ(window->searchResults()->item(0)->text(), "Pag. 1");
@@ -152,12 +218,26 @@ TEST_F(PreviewWindowTest, SaveAndLoadOwnFormatAndSaveAsPdf) {
   EXPECT_EQ(window->thumbnails()->count(), 1);
 }
 
-TEST_F(PreviewWindowTest, LoadingAnotherFileShowsTheErrorAndKeepsThePages) {
-  const QString other = folder.filePath("other.vrp");
-  QFile file(other);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("nope");
+TEST_F(PreviewWindowTest, SavingOverAFileAsksFirst) {
+  const QString existing = writeFile("arhiva.zip", "backup");
+  QFile file(existing);
+  script.answerSaveFile(existing);
+  script.answerMessage("NU");
+  trigger("Salveaza raportul");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "backup");
   file.close();
+  EXPECT_EQ(script.shown().back().kind, "Confirmation");
+  EXPECT_TRUE(script.shown().back().text.contains("exista deja")) << script.shown().back().text.toStdString();
+
+  script.answerSaveFile(existing);
+  script.answerMessage("DA");
+  trigger("Salveaza raportul");
+  EXPECT_EQ(loadPages(existing), window->document());
+}
+
+TEST_F(PreviewWindowTest, LoadingAnotherFileShowsTheErrorAndKeepsThePages) {
+  const QString other = writeFile("other.vrp", "nope");
   script.answerOpenFile(other);
   script.expectErrorBox();
   trigger("Incarca raportul");
@@ -167,19 +247,26 @@ TEST_F(PreviewWindowTest, LoadingAnotherFileShowsTheErrorAndKeepsThePages) {
 
 TEST_F(PreviewWindowTest, PrinterChosenInSetupPrintsEveryPage) {
   const QString output = folder.filePath("printed.pdf");
-  script.answerDialog([&](QDialog& dialog) {
-    auto* setup = qobject_cast<QPrintDialog*>(&dialog);
-    if (!setup) return false;
-    setup->printer()->setOutputFormat(QPrinter::PdfFormat);
-    setup->printer()->setOutputFileName(output);
-    return true;
-  });
+  answerSetupPrintingTo(output);
   trigger("Setare imprimanta");
   trigger("Print");
-  QProcess info;
-  info.start("pdfinfo", {output});
-  ASSERT_TRUE(info.waitForFinished(30000));
-  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages: +3\\n")));
+  EXPECT_TRUE(pdfInfo(output).contains(QRegularExpression("Pages: +3\\n")));
+}
+
+// Print with no printer set up opens the setup; cancelled, it says how to
+// choose one, and the same preview prints once a printer is chosen.
+TEST_F(PreviewWindowTest, PrintWithoutPrinterOpensTheSetupAndPrintsAfterwards) {
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "this machine has a printer";
+  script.answerDialog([](QDialog&) { return false; });
+  script.answerMessage("OK");
+  trigger("Print");
+  EXPECT_EQ(script.shown().back().kind, "Warning");
+  EXPECT_TRUE(script.shown().back().text.startsWith("Nu este aleasa nici o imprimanta")) << script.shown().back().text.toStdString();
+
+  const QString output = folder.filePath("printed.pdf");
+  answerSetupPrintingTo(output);
+  trigger("Print");
+  EXPECT_TRUE(pdfInfo(output).contains(QRegularExpression("Pages: +3\\n")));
 }
 
 TEST_F(PreviewWindowTest, EscAndTheCloseButtonClose) {
