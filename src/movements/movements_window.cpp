@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -199,7 +200,21 @@ void MovementsWindow::ArataBonuri() {
 
 void MovementsWindow::ComboBox1Change() {
   card_->filterUnit(comboBox1_->currentText());
+  listUnitProducts();
   SelectFisa();
+}
+
+void MovementsWindow::listUnitProducts() {
+  const QString typed = comboBox2_->currentText();
+  const QSignalBlocker quiet(comboBox2_);
+  comboBox2_->clear();
+  store::sql::ResultSet& products = card_->B1();
+  const int standing = products.recordNumber();
+  for (products.first(); !products.eof(); products.next()) comboBox2_->addItem(products.asText("PRODUS"));
+  products.first();
+  for (int row = 1; row < standing; ++row) products.next();
+  comboBox2_->setCurrentIndex(-1);
+  comboBox2_->setEditText(typed);
 }
 
 void MovementsWindow::ComboBox2Change() {

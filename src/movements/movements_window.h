@@ -41,6 +41,9 @@ class MovementsWindow : public QDialog {
   void ArataBonuri();
   void SelectFisa();
   void ComboBox1Change();
+  // The product box's drop-down lists the unit's products, the names the
+  // type-ahead searches; the typed text and the products' position stay.
+  void listUnitProducts();
   void ComboBox2Change();
   // Up and Down in the search box; true when the key was one of them.
   bool ComboBox2KeyDown(int key);

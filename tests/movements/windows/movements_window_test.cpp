@@ -85,6 +85,12 @@ TEST_F(MovementsWindowTest, ArrowKeysWalkFromAPrefixThroughTheUnitsProducts) {
     EXPECT_EQ(shownProducts(), QStringList{"CEAI@A"});
     QTest::keyClick(box, Qt::Key_Up);  // at the first product it stays
     EXPECT_EQ(window->productBox()->currentText(), "CEAI");
+    // The drop-down lists the unit's products; choosing one shows its card.
+    QStringList listed;
+    for (int i = 0; i < box->count(); ++i) listed << box->itemText(i);
+    EXPECT_EQ(listed, (QStringList{"CEAI", "CEAPA", "ZAHAR"}));
+    box->setCurrentIndex(2);
+    EXPECT_EQ(shownProducts(), QStringList{"ZAHAR@A"});
   });
 }
 
