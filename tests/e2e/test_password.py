@@ -49,7 +49,6 @@ def test_password_set_then_asked_after_a_restart(program, steps):
         flows.expect_unlocked(program)
 
 
-@pytest.mark.xfail(reason="issue 14: Enter on the focused 'Schimba parola' does nothing", strict=True)
 def test_password_changed_with_the_keyboard_alone(program, steps):
     program.start()
     flows.unlock(program)
