@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLocale>
 
 #include "app/settings.h"
 #include "store/error.h"
@@ -84,9 +83,6 @@ store::TableObject& Shell::sursa() {
 void Shell::Timer1Timer() {
   admin_->setUnlocked(false);
   ui::guarded([this] {
-    // One format for the whole process: "." decimal, "," thousands; dates are
-    // always written dd.MM.yyyy by the code itself.
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     main_->setWindowTitle(kVersionText);
     Scrie_Reg("CALE", QDir::toNativeSeparators(programFolder()));
     Scrie_Reg("VER", kVersionText);
