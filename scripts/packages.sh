@@ -2,7 +2,7 @@
 # set-up scripts. Installs whatever of them is missing.
 VARNELA_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev zlib1g-dev
+  qt6-base-dev qt6-l10n-tools libgl-dev zlib1g-dev
   libgtest-dev libsqlite3-dev
   libdbd-xbase-perl python3-dbfread python3-dbf gdal-bin
   fonts-liberation poppler-utils

@@ -6,6 +6,8 @@
 #include "app/settings.h"
 #include "app/shell.h"
 #include "app/single_instance.h"
+#include "app/windows/code_page_letters.h"
+#include "app/windows/romanian_texts.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -13,8 +15,10 @@ int main(int argc, char** argv) {
   if (app::SingleInstance::notifyRunning(identity)) return 0;
 
   application.setApplicationName(app::kApplicationTitle);
-  application.setApplicationDisplayName(app::kApplicationTitle);
+  // No display name: the platform would append it to every window caption.
   application.setQuitOnLastWindowClosed(false);  // the program ends only through the main window
+  app::installRomanianTexts();
+  app::installCodePageLetters();
   QPalette tips = QToolTip::palette();
   tips.setColor(QPalette::ToolTipBase, Qt::white);
   QToolTip::setPalette(tips);
