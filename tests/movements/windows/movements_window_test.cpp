@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "ui/error_text.h"
 #include "app/counters.h"
 #include "app/shell.h"
 #include "movements/exit_dialog.h"
@@ -282,8 +283,11 @@ TEST_F(MovementsWindowTest, AFailedTransferSaysNothingWasSaved) {
     answerExit("1", QString(), "B");
     script.expectErrorBox();
   });
-  EXPECT_TRUE(script.shown().back().text.endsWith(app::kNothingSaved));
+  EXPECT_TRUE(script.shown().back().text.startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved));
   EXPECT_EQ(ledgerRows({"IDGEST"}), QStringList{"IDGEST=1"});
+  // Nothing was saved, so neither the transfer number nor the identifier moved.
+  EXPECT_EQ(app::CodExistent("TRANSFER"), "1");
+  EXPECT_EQ(app::CodExistent("IDGEST"), "2147483646");
 }
 
 TEST(ShellMovementsTest, FiseMiscariOpensTheMovementsWindow) {
