@@ -103,6 +103,20 @@ TEST_F(MovementsWindowTest, SwitchingUnitsKeepsTheProductAndTheGridShowsTheBands
   });
 }
 
+// A character no product can hold is named in a balloon, not searched for
+// (the script takes no error box); the comma-below letters are searched as
+// the stored cedilla letters.
+TEST_F(MovementsWindowTest, ProductBoxNamesACharacterTheTablesCannotHold) {
+  ledger(1, "01.03.2006", "A", QString::fromUtf8("ŞURUB"), "10", "25", "0", "0");
+  open([&] {
+    type(QString::fromUtf8("ŞURUB Ω"));
+    EXPECT_EQ(balloon(),
+              QString::fromUtf8("Caracterul 'Ω' (U+03A9) nu poate fi memorat. Folositi doar litere romanesti sau latine!"));
+    type(QString::fromUtf8("ȘURUB"));
+    EXPECT_EQ(window->grid()->rowCount(), 1);
+  });
+}
+
 // "Listeaza Fisa" without a card gives its balloon; with one it fills the four
 // captions and previews the card's rows with their stocks and totals.
 TEST_F(MovementsWindowTest, ListeazaFisaPrintsTheCard) {
