@@ -46,8 +46,8 @@ void Statements::asOneAction(const std::function<void()>& action) {
     // A failed commit may already have ended the transaction.
     if (database_.inTransaction()) database_.rollback();
     counters.restore();  // nothing saved, so no identifier was used
-    throw store::StoreError(
-        ui::explained(QString(ui::kCouldNotFinish) + " " + kNothingSaved, QString::fromUtf8(error.what())).toStdString());
+    const QString sentence = QString(ui::kCouldNotFinish) + " " + kNothingSaved;
+    throw store::StoreError(ui::explained(sentence, QString::fromUtf8(error.what())).toStdString());
   }
 }
 

@@ -59,7 +59,8 @@ std::optional<LineProblem> checkLineFits(const LineEntry& line, int64_t rate) {
   int64_t amounts[3] = {};
   for (int i = 0; i < 3; ++i) {
     const std::optional<int64_t> amount = store::decimal::parse(numbers[i].text->toStdString());
-    if (!amount) return LineProblem{numbers[i].field, QString(numbers[i].name) + " are prea multe zecimale (cel mult 4) !"};
+    if (!amount)
+      return LineProblem{numbers[i].field, QString(numbers[i].name) + " are prea multe zecimale (cel mult 4) !"};
     if (!amountFits(*amount)) return LineProblem{numbers[i].field, QString(numbers[i].name) + " este prea mare !"};
     amounts[i] = *amount;
   }

@@ -333,7 +333,8 @@ void ReceiptNotesWindow::BitBtn7Click() {
   const QString layout = "ReceptiiPRN";
   listari_->setCaption(layout, "FirmP", institution_());
   // The month's abbreviated name comes from the regional settings.
-  listari_->setCaption(layout, "NumaP", "Nr. " + note.number + " din " + reports::formatDate(note.noteDate, "dd.MMM.yyyy"));
+  listari_->setCaption(layout, "NumaP",
+                       "Nr. " + note.number + " din " + reports::formatDate(note.noteDate, "dd.MMM.yyyy"));
   listari_->setCaption(layout, "FurnP", "FURNIZOR : " + note.supplier);
   listari_->setCaption(layout, "FactP",
                        "FACTURA  : " + note.invoiceNumber + " / " + note.invoiceDate.toString("dd.MM.yyyy"));

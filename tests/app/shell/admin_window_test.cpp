@@ -78,7 +78,8 @@ TEST_F(AdminWindowTest, SettingsTheIniCannotHoldKeepTheWindowOpen) {
   EXPECT_TRUE(admin.isVisible());
   ASSERT_NE(ui::Balloon::current(), nullptr);
   EXPECT_EQ(ui::Balloon::current()->message(),
-            QString::fromUtf8("Caracterul 'Ω' (U+03A9) nu poate fi memorat. Folositi doar litere romanesti sau latine!"));
+            QString::fromUtf8("Caracterul 'Ω' (U+03A9) nu poate fi memorat. "
+                              "Folositi doar litere romanesti sau latine!"));
   EXPECT_EQ(CitesteStr_din_Ini("SETARI", "DENUMIRE"), "");
   admin.edit1()->setText(QString::fromUtf8("Școala"));
   QTest::keyClick(&admin, Qt::Key_Escape);

@@ -34,9 +34,10 @@ TEST_F(RomanianTextsTest, StandardButtonsAndTheSaveDialogSpeakRomanian) {
     const char* english;
     const char* romanian;
   };
-  for (const Text& t : {Text{"QFileDialog", "Look in:", "Cauta in:"}, Text{"QFileDialog", "File &name:", "&Nume fisier:"},
-                        Text{"QFileDialog", "&Save", "&Salveaza"}, Text{"QPrintWidget", "Printer", "Imprimanta"},
-                        Text{"QPrintDialog", "&Print", "&Tipareste"}})
+  for (const Text& t :
+       {Text{"QFileDialog", "Look in:", "Cauta in:"}, Text{"QFileDialog", "File &name:", "&Nume fisier:"},
+        Text{"QFileDialog", "&Save", "&Salveaza"}, Text{"QPrintWidget", "Printer", "Imprimanta"},
+        Text{"QPrintDialog", "&Print", "&Tipareste"}})
     EXPECT_EQ(QCoreApplication::translate(t.context, t.english), t.romanian) << t.english;
 }
 

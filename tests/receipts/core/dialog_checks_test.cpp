@@ -262,7 +262,8 @@ TEST_F(UnitCheckTest, UnitChangeIsAllOrNothing) {
     changeUnitEverywhere(notes->sx(), "CIMENT", "KG");
     FAIL() << "the change should fail";
   } catch (const store::StoreError& error) {
-    EXPECT_TRUE(QString(error.what()).startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved)) << error.what();
+    EXPECT_TRUE(QString(error.what()).startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved))
+        << error.what();
   }
   EXPECT_EQ(rows("Note.dbf", {"UM"}, "IDNOTA"), QStringList{"UM=SAC"});
 }

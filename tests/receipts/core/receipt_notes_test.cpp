@@ -258,7 +258,8 @@ TEST_F(ReceiptNotesTest, FailedLineAddLeavesNoLine) {
     notes->addLine(line("HARTIE A4", "3", "1.3333"));
     FAIL() << "the action should fail";
   } catch (const store::StoreError& error) {
-    EXPECT_TRUE(QString(error.what()).startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved)) << error.what();
+    EXPECT_TRUE(QString(error.what()).startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved))
+        << error.what();
   }
   EXPECT_TRUE(rows("Note.dbf", {"IDNOTA"}, "IDNOTA").isEmpty());
   EXPECT_TRUE(notes->linesEmpty());

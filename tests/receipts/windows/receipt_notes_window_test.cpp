@@ -218,7 +218,8 @@ TEST_F(ReceiptNotesWindowTest, FailedActionSaysNothingWasSaved) {
     });
     script.expectErrorBox();
     window->BitBtn2Click();
-    EXPECT_TRUE(script.shown().back().text.startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved)) << script.shown().back().text.toStdString();
+    EXPECT_TRUE(script.shown().back().text.startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved))
+        << script.shown().back().text.toStdString();
     EXPECT_EQ(window->notesGrid()->item(0, 0)->text(), "12");
     EXPECT_EQ(window->linesGrid()->rowCount(), 1);
   });

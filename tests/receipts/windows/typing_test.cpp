@@ -61,7 +61,8 @@ TEST_F(TypingTest, RomanianLettersAndTheDecimalCommaAreSavedAsTyped) {
     });
     window->BitBtn4Click();
   });
-  EXPECT_EQ(rows("CapNote.dbf", {"FURNIZOR"}, "IDCAP"), QStringList{QString::fromUtf8("FURNIZOR=ŞTIINŢĂ ŞI ŢARĂ")});
+  EXPECT_EQ(rows("CapNote.dbf", {"FURNIZOR"}, "IDCAP"),
+            QStringList{QString::fromUtf8("FURNIZOR=ŞTIINŢĂ ŞI ŢARĂ")});
   EXPECT_EQ(rows("Note.dbf", {"PRODUS", "C2", "C3", "C4", "OBS"}, "IDNOTA"),
             QStringList{QString::fromUtf8("PRODUS=ŞURUB C2=2.5 C3=2.5 C4=1.25 OBS=Ţeavă")});
 }
@@ -105,9 +106,11 @@ TEST_F(TypingTest, ValuesTheTablesCannotHoldAreRefusedBeforeAnythingIsWritten) {
       QString inventory;
       QString balloon;
     };
-    for (const LineCase& c : {LineCase{"1000", "99999", "", "Valoarea liniei (cantitate x pret, cu TVA) este prea mare !"},
-                              LineCase{"1", "0.00001", "", "Pretul furnizor are prea multe zecimale (cel mult 4) !"},
-                              LineCase{"1", "2", "1.5", "Numarul de inventar poate avea doar cifre !"}}) {
+    const LineCase lineCases[] = {
+        {"1000", "99999", "", "Valoarea liniei (cantitate x pret, cu TVA) este prea mare !"},
+        {"1", "0.00001", "", "Pretul furnizor are prea multe zecimale (cel mult 4) !"},
+        {"1", "2", "1.5", "Numarul de inventar poate avea doar cifre !"}};
+    for (const LineCase& c : lineCases) {
       script.answerDialog([&](QDialog&) {
         line.productBox()->setEditText("MERE");
         line.unitEdit()->setText("KG");
