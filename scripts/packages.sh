@@ -4,7 +4,7 @@
 # To build the program and run it (scripts/run).
 VARNELA_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev zlib1g-dev libxlsxwriter-dev
+  qt6-base-dev qt6-l10n-tools libgl-dev zlib1g-dev libxlsxwriter-dev
   fonts-liberation
 )
 

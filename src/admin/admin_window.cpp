@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "admin/password.h"
+#include "app/column_fit.h"
 #include "app/settings.h"
 #include "app/windows/input_helpers.h"
 #include "ui/enter_moves_focus.h"
@@ -94,6 +95,10 @@ void AdminWindow::BitBtn1Click() {
     ui::interaction().beep();
     return;
   }
+  if (std::optional<QString> bad = app::unstorableCharacter(edit2_->text())) {
+    HError(*bad, edit2_);
+    return;
+  }
   if (!edit2_->text().isEmpty()) {
     Scrie_Reg("Erori", CodeazaStr(edit2_->text()));
     ui::interaction().message("Parola a fost schimbata cu succes!", "Information", 0);
@@ -107,6 +112,15 @@ void AdminWindow::BitBtn1Click() {
 }
 
 void AdminWindow::done(int result) {
+  // The INI file holds Windows-1250 text: a character it cannot hold keeps
+  // the window open on that field, nothing written.
+  for (QLineEdit* edit : {edit1_, edit7_}) {
+    if (std::optional<QString> bad = app::unstorableCharacter(edit->text())) {
+      edit->setFocus();
+      HError(*bad, edit);
+      return;
+    }
+  }
   ui::guarded([this] {
     ScrieStr_in_Ini("SETARI", "DENUMIRE", edit1_->text());
     ScrieStr_in_Ini("SETARI", "DENUMREC", edit7_->text());

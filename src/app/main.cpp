@@ -7,6 +7,8 @@
 #include "app/settings.h"
 #include "app/shell.h"
 #include "app/single_instance.h"
+#include "app/windows/code_page_letters.h"
+#include "app/windows/romanian_texts.h"
 #include "app/windows/tooltip_time.h"
 #include "ui/icons.h"
 
@@ -23,10 +25,12 @@ int main(int argc, char** argv) {
   }
 
   application.setApplicationName(app::kApplicationTitle);
-  application.setApplicationDisplayName(app::kApplicationTitle);
+  // No display name: the platform would append it to every window caption.
   application.setDesktopFileName("varnela");
   application.setWindowIcon(QIcon(QPixmap::fromImage(ui::icons::applicationIcon(256))));
   application.setQuitOnLastWindowClosed(false);  // the program ends only through the main window
+  app::installRomanianTexts();
+  app::installCodePageLetters();
   QPalette tips = QToolTip::palette();
   tips.setColor(QPalette::ToolTipBase, Qt::white);
   QToolTip::setPalette(tips);

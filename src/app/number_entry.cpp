@@ -62,7 +62,9 @@ KeyOutcome Lasa_Numar(const EditState& box, int key, Qt::KeyboardModifiers modif
     clearLoneZero(outcome);
     if (s.text.size() >= s.maxLength || s.caret != 0 || s.text.startsWith(QLatin1Char('-'))) return outcome;
     assign(outcome, QLatin1Char('-') + s.text, 1);
-  } else if (key == Qt::Key_Period) {
+  } else if (key == Qt::Key_Period || key == Qt::Key_Comma) {
+    // "," is the decimal point too: the Romanian layouts type it, the
+    // keypad's decimal key included.
     deleteSelection(outcome);
     if (s.text.contains(QLatin1Char('.')) || s.text.size() >= s.maxLength) return outcome;
     assign(outcome, QString(s.text).insert(s.caret, QLatin1Char('.')), s.caret + 1);

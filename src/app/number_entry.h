@@ -31,6 +31,7 @@ struct KeyOutcome {
 // The selection removed, the caret where it began; nullopt without selection.
 std::optional<EditState> StergeSelectia(const EditState& box);
 
+// "." and "," both put the one decimal point "." at the caret.
 KeyOutcome Lasa_Numar(const EditState& box, int key, Qt::KeyboardModifiers modifiers);
 
 // The shortest decimal text of a valid number ("12." -> "12", "007" -> "7",

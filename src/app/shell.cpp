@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLocale>
 
 #include "admin/backup_files.h"
 #include "app/settings.h"
@@ -91,9 +90,6 @@ store::TableObject& Shell::sursa() {
 
 void Shell::Timer1Timer() {
   admin_->setUnlocked(false);
-  // One format for the whole process: "." decimal, "," thousands; dates are
-  // always written dd.MM.yyyy by the code itself.
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   main_->setWindowTitle(kVersionText);
   // Each step shows its own failure and the next ones still run: the data
   // store does not depend on the registry or the INI file being writable.

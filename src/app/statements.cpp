@@ -1,8 +1,10 @@
 // Sending statements and grouping an action's statements into one transaction.
 #include "app/statements.h"
 
+#include "app/counter_snapshot.h"
 #include "app/statement_text.h"
 #include "store/error.h"
+#include "ui/error_text.h"
 
 namespace app {
 
@@ -35,6 +37,7 @@ void Statements::open(store::Query& dataSet, const QStringList& lines) {
 }
 
 void Statements::asOneAction(const std::function<void()>& action) {
+  const CounterSnapshot counters(kIdentifierCounters);
   database_.begin();
   try {
     action();
@@ -42,7 +45,9 @@ void Statements::asOneAction(const std::function<void()>& action) {
   } catch (const std::exception& error) {
     // A failed commit may already have ended the transaction.
     if (database_.inTransaction()) database_.rollback();
-    throw store::StoreError(std::string(error.what()) + "\r\n" + kNothingSaved);
+    counters.restore();  // nothing saved, so no identifier was used
+    const QString sentence = QString(ui::kCouldNotFinish) + " " + kNothingSaved;
+    throw store::StoreError(ui::explained(sentence, QString::fromUtf8(error.what())).toStdString());
   }
 }
 

@@ -39,8 +39,9 @@ class Statements {
   void open(store::Query& dataSet, const QStringList& lines);
 
   // Runs `action` inside one transaction: everything or, when it throws,
-  // nothing. The error then goes on with kNothingSaved appended. Identifiers
-  // already taken from the counters stay taken.
+  // nothing. The error then goes on worded for the error box: the Romanian
+  // sentence with kNothingSaved first, the engine's message after it; the
+  // identifier counters the action advanced are put back.
   void asOneAction(const std::function<void()>& action);
 
   void setObserver(std::function<void(const QString&)> observer) { observer_ = std::move(observer); }

@@ -181,7 +181,6 @@ void ExitDialog::B11Click() {
       ui::interaction().message("Data e cam veche!\r\nContinuam totusi ?", "Warning", 1) != "DA")
     return;
   accepted_ = true;
-  advanceCounters(e, transferMode());
   accept();
 }
 

@@ -1,6 +1,7 @@
 // The entry dialog's arithmetic, checks and counters.
 #include "movements/exit_entry.h"
 
+#include "app/column_fit.h"
 #include "app/counters.h"
 #include "app/number_entry.h"
 #include "app/settings.h"
@@ -51,6 +52,9 @@ std::optional<Refusal> checkExit(ExitEntry& entry, const ShownCard& card, bool t
   if (!q || *q < 0) return Refusal{EntryField::Quantity, "Cantitatea este incorecta!", std::nullopt};
   const std::optional<int64_t> v = amount(entry.value);
   if (!v || *v < 0) return Refusal{EntryField::Value, "Valoarea totala este incorecta!", std::nullopt};
+  // Gestiuni.dbf's CANTOUT and VALOUT are DECIMAL(8,2).
+  if (!app::amountFits(*q, 8, 2)) return Refusal{EntryField::Quantity, "Cantitatea este prea mare!", std::nullopt};
+  if (!app::amountFits(*v, 8, 2)) return Refusal{EntryField::Value, "Valoarea totala este prea mare!", std::nullopt};
   if (transfer && entry.target.isEmpty()) return Refusal{EntryField::Target, "Alegeti un Beneficiar!", std::nullopt};
   const int64_t sq = amount(card.quantity).value_or(0);
   const int64_t sv = amount(card.value).value_or(0);
@@ -58,6 +62,13 @@ std::optional<Refusal> checkExit(ExitEntry& entry, const ShownCard& card, bool t
   // Refused here, so that a transfer never stops between its two legs.
   if (entry.documentText().size() > kDocumentColumn)
     return Refusal{EntryField::Document, "Documentul Justificativ este prea lung!", std::nullopt};
+  if (std::optional<QString> bad = app::unstorableCharacter(entry.documentName))
+    return Refusal{EntryField::Document, *bad, std::nullopt};
+  if (std::optional<QString> bad = app::unstorableCharacter(entry.explanation))
+    return Refusal{EntryField::Explanation, *bad, std::nullopt};
+  // The number's successor goes back to the counter, so it must be one.
+  if (!entry.number.isEmpty() && app::counterValue(entry.number).value_or(app::kCounterMaximum) >= app::kCounterMaximum)
+    return Refusal{EntryField::Number, "Numarul documentului este prea mare!", std::nullopt};
   if (transfer && std::max(entry.exitExplanation().size(), entry.entryExplanation(card.unit).size()) >
                       kExplanationColumn)
     return Refusal{EntryField::Explanation, "Explicatia este prea lunga!", std::nullopt};

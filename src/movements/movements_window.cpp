@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "app/column_fit.h"
 #include "app/statement_text.h"
 #include "app/windows/entry_fields.h"
 #include "app/windows/input_helpers.h"
@@ -218,6 +219,10 @@ void MovementsWindow::listUnitProducts() {
 }
 
 void MovementsWindow::ComboBox2Change() {
+  // No product holds a character the tables cannot store: say so once,
+  // on the box, instead of searching for it.
+  if (std::optional<QString> bad = app::unstorableCharacter(comboBox2_->currentText()))
+    return app::HError(*bad, comboBox2_);
   store::sql::ResultSet& products = card_->B1();
   if (!products.isEmpty()) {
     const QString typed = comboBox2_->currentText().trimmed();
@@ -290,7 +295,9 @@ void MovementsWindow::ConvexBtn1Click() {
     exitDialog_->CurataCampurile();
     if (!stockForExit(key, "Nu aveti ce da pe consum! Stocul este ", button("ConvexBtn1"))) return;
     if (!exitDialog_->Adaugare()) return;
-    postConsumption(*card_, key, exitDialog_->entry());
+    const ExitEntry entry = exitDialog_->entry();
+    postConsumption(*card_, key, entry);
+    advanceCounters(entry, false);  // the voucher number advances only once the voucher is saved
   });
 }
 
@@ -303,7 +310,9 @@ void MovementsWindow::ConvexBtn2Click() {
     exitDialog_->CurataCampurileTransfer();
     if (!stockForExit(key, "Nu aveti ce transfera! Stocul este ", button("ConvexBtn2"))) return;
     if (!exitDialog_->AdaugareTransfer()) return;
-    postTransfer(*card_, key, exitDialog_->entry());
+    const ExitEntry entry = exitDialog_->entry();
+    postTransfer(*card_, key, entry);
+    advanceCounters(entry, true);
   });
 }
 

@@ -93,6 +93,8 @@ QLineEdit* HeaderDialog::fieldEdit(HeaderField field) const {
     case HeaderField::IdNumber: return edit6_;
     case HeaderField::PoliceOffice: return edit7_;
     case HeaderField::Receptioner: return edit8_;
+    case HeaderField::VatRate: return edit9_;
+    case HeaderField::Custodian: return edit13_;
   }
   return edit1_;
 }
@@ -142,11 +144,8 @@ void HeaderDialog::BitBtn1Click() {
     app::HError(problem->message, field);
     return;
   }
-  ui::guarded([&] {
-    rememberHeader(header);
-    saved_ = true;
-    accept();
-  });
+  saved_ = true;
+  accept();
 }
 
 }  // namespace receipts

@@ -106,6 +106,8 @@ QWidget* LineDialog::fieldWidget(LineField field) const {
     case LineField::QuantityReceived: return edit4_;
     case LineField::Price: return edit5_;
     case LineField::StockUnit: return comboBox2_;
+    case LineField::InventoryNumber: return edit6_;
+    case LineField::Remarks: return edit2_;
   }
   return comboBox3_;
 }
@@ -212,6 +214,7 @@ bool LineDialog::eventFilter(QObject* watched, QEvent* event) {
 void LineDialog::BitBtn1Click() {
   LineEntry line = fields();
   std::optional<LineProblem> problem = checkLine(line);
+  if (!problem) problem = checkLineFits(line, vatRate_);
   // What the checks cleaned goes back into the fields.
   comboBox3_->setEditText(line.product);
   edit1_->setText(line.unit);

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 
 #include "app/statements.h"
@@ -25,7 +26,7 @@ struct LineEntry {
   QString remarks;
 };
 
-enum class LineField { Unit, Product, QuantityInvoice, QuantityReceived, Price, StockUnit };
+enum class LineField { Unit, Product, QuantityInvoice, QuantityReceived, Price, StockUnit, InventoryNumber, Remarks };
 
 struct LineProblem {
   LineField field;
@@ -36,6 +37,13 @@ struct LineProblem {
 // the unit, stock-keeping unit and product and rewrites the three numbers in
 // their shortest form in `line`; the first failure is returned.
 std::optional<LineProblem> checkLine(LineEntry& line);
+
+// After checkLine: that every value the save writes fits its column, for a
+// note of VAT `rate` (ten-thousandths of a percent): the texts only of
+// characters the tables hold, the three numbers plain decimals, the
+// quantities, the price and the amounts computed from them within
+// DECIMAL(8,2), the inventory number digits within DECIMAL(8,0).
+std::optional<LineProblem> checkLineFits(const LineEntry& line, int64_t rate);
 
 // The last save steps: a negative price takes no stock-keeping unit, an
 // empty inventory number becomes "0".

@@ -1,11 +1,19 @@
 // Defaults, checks and remembered values of the header dialog.
 #include "receipts/note_header.h"
 
+#include "app/column_fit.h"
 #include "app/counters.h"
 #include "app/number_entry.h"
 #include "app/settings.h"
+#include "store/decimal.h"
 
 namespace receipts {
+
+namespace {
+// CapNote.dbf's TVA column is DECIMAL(4,2).
+constexpr int kVatPrecision = 4;
+constexpr int kVatScale = 2;
+}  // namespace
 
 NoteHeader newNoteHeader(const QDate& today) {
   NoteHeader header;
@@ -35,6 +43,17 @@ std::optional<HeaderProblem> checkHeader(NoteHeader& header) {
   if (header.idNumber.isEmpty()) return HeaderProblem{HeaderField::IdNumber, "Nu ati trecut B.I.Nr. !"};
   if (header.policeOffice.isEmpty()) return HeaderProblem{HeaderField::PoliceOffice, "Nu ati trecut B.I. Politia !"};
   if (header.receptioner.isEmpty()) return HeaderProblem{HeaderField::Receptioner, "Nu ati trecut RECEPTIONER !"};
+  const std::pair<HeaderField, const QString*> texts[] = {
+      {HeaderField::Supplier, &header.supplier},       {HeaderField::InvoiceNumber, &header.invoiceNumber},
+      {HeaderField::Delegate, &header.delegate},       {HeaderField::IdSeries, &header.idSeries},
+      {HeaderField::IdNumber, &header.idNumber},       {HeaderField::PoliceOffice, &header.policeOffice},
+      {HeaderField::Receptioner, &header.receptioner}, {HeaderField::Custodian, &header.custodian}};
+  for (const auto& [field, text] : texts)
+    if (std::optional<QString> bad = app::unstorableCharacter(*text)) return HeaderProblem{field, *bad};
+  const std::optional<int64_t> rate = store::decimal::parse(header.vatRate.toStdString());
+  if (!rate) return HeaderProblem{HeaderField::VatRate, "Valoarea TVA trebuie sa fie un numar !"};
+  if (!app::amountFits(*rate, kVatPrecision, kVatScale))
+    return HeaderProblem{HeaderField::VatRate, "Valoarea TVA este prea mare !"};
   return std::nullopt;
 }
 

@@ -23,7 +23,18 @@ struct NoteHeader {
   QString custodian;
 };
 
-enum class HeaderField { Number, Supplier, InvoiceNumber, Delegate, IdSeries, IdNumber, PoliceOffice, Receptioner };
+enum class HeaderField {
+  Number,
+  Supplier,
+  InvoiceNumber,
+  Delegate,
+  IdSeries,
+  IdNumber,
+  PoliceOffice,
+  Receptioner,
+  VatRate,
+  Custodian
+};
 
 struct HeaderProblem {
   HeaderField field;
@@ -34,8 +45,10 @@ struct HeaderProblem {
 // receptioner and custodian, VAT 24.
 NoteHeader newNoteHeader(const QDate& today);
 
-// The save checks in their order. Cleans the fields it tests (and turns an
-// empty number or VAT rate into "0") in `header`; the first failure is returned.
+// The save checks in their order, then that every value fits its column:
+// each text only of characters the tables hold, the VAT rate a number that
+// fits. Cleans the fields it tests (and turns an empty number or VAT rate
+// into "0") in `header`; the first failure is returned.
 std::optional<HeaderProblem> checkHeader(NoteHeader& header);
 
 // Remembers a saved header: the next proposed number is this one plus one,

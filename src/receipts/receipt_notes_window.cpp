@@ -3,12 +3,12 @@
 
 #include <QHBoxLayout>
 #include <QInputDialog>
-#include <QLocale>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "app/windows/input_helpers.h"
 #include "app/grid_rows.h"
+#include "reports/masks.h"
 #include "reports/report_preview.h"
 #include "ui/interaction.h"
 #include "app/windows/grid_export.h"
@@ -230,7 +230,11 @@ void ReceiptNotesWindow::act(const std::function<void()>& handler) {
 void ReceiptNotesWindow::BitBtn1Click() {
   headerDialog_->StergeFormular();
   if (!headerDialog_->Adauga("ADAUGARE Nota de Receptie")) return;
-  act([&] { notes_->addNote(headerDialog_->fields()); });
+  act([&] {
+    const NoteHeader header = headerDialog_->fields();
+    notes_->addNote(header);
+    rememberHeader(header);  // the note number advances only once the note is saved
+  });
 }
 
 void ReceiptNotesWindow::BitBtn2Click() {
@@ -240,7 +244,11 @@ void ReceiptNotesWindow::BitBtn2Click() {
   }
   headerDialog_->setFields(notes_->currentHeader());
   if (!headerDialog_->Adauga(kChangeNoteCaption)) return;
-  act([&] { notes_->changeNote(headerDialog_->fields()); });
+  act([&] {
+    const NoteHeader header = headerDialog_->fields();
+    notes_->changeNote(header);
+    rememberHeader(header);
+  });
 }
 
 void ReceiptNotesWindow::BitBtn3Click() {
@@ -330,7 +338,8 @@ void ReceiptNotesWindow::BitBtn7Click() {
   const QString layout = "ReceptiiPRN";
   listari_->setCaption(layout, "FirmP", institution_());
   // The month's abbreviated name comes from the regional settings.
-  listari_->setCaption(layout, "NumaP", "Nr. " + note.number + " din " + QLocale().toString(note.noteDate, "dd.MMM.yyyy"));
+  listari_->setCaption(layout, "NumaP",
+                       "Nr. " + note.number + " din " + reports::formatDate(note.noteDate, "dd.MMM.yyyy"));
   listari_->setCaption(layout, "FurnP", "FURNIZOR : " + note.supplier);
   listari_->setCaption(layout, "FactP",
                        "FACTURA  : " + note.invoiceNumber + " / " + note.invoiceDate.toString("dd.MM.yyyy"));

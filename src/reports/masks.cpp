@@ -2,6 +2,7 @@
 #include "reports/masks.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include "store/decimal.h"
 
@@ -36,8 +37,20 @@ QString formatNumber(int64_t tenThousandths, const QString& mask) {
 }
 
 QString formatDate(const QDate& date, const QString& mask) {
-  // The C locale keeps month names and digits independent of the machine.
-  return date.isValid() ? QLocale::c().toString(date, mask.isEmpty() ? QString("dd.MM.yyyy") : mask) : QString();
+  if (!date.isValid()) return QString();
+  QString pattern = mask.isEmpty() ? QStringLiteral("dd.MM.yyyy") : mask;
+  // Month names come from the user's regional settings (the default locale);
+  // they enter the pattern as quoted text so that the C locale keeps the
+  // digits and separators fixed.
+  static const QRegularExpression monthName(QStringLiteral("M{3,4}"));
+  QRegularExpressionMatch match;
+  for (qsizetype from = 0; (match = monthName.match(pattern, from)).hasMatch();) {
+    const auto length = match.capturedLength() == 4 ? QLocale::LongFormat : QLocale::ShortFormat;
+    QString quoted = "'" + QLocale().monthName(date.month(), length).replace("'", "''") + "'";
+    pattern.replace(match.capturedStart(), match.capturedLength(), quoted);
+    from = match.capturedStart() + quoted.size();
+  }
+  return QLocale::c().toString(date, pattern);
 }
 
 }  // namespace reports

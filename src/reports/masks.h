@@ -4,7 +4,8 @@
 // fix the rounding (half to even, as every amount), a "," anywhere turns on
 // thousands grouping. The separators are fixed: "." decimal, "," thousands.
 // Without a mask a number prints in its shortest general form (10, 2.5).
-// Date masks use Qt's letters ("dd.MM.yyyy").
+// Date masks use Qt's letters ("dd.MM.yyyy"); "MMM" and "MMMM" print the
+// month's name from the user's regional settings, every digit stays fixed.
 #pragma once
 
 #include <QDate>

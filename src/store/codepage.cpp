@@ -173,31 +173,59 @@ QString decode(std::string_view bytes, CodePage page) {
   return text;
 }
 
+char16_t cedillaLetter(char16_t unit) {
+  switch (unit) {
+    case 0x0218: return 0x015E;
+    case 0x0219: return 0x015F;
+    case 0x021A: return 0x0162;
+    case 0x021B: return 0x0163;
+    default: return unit;
+  }
+}
+
+QString withCedillaLetters(QString text) {
+  for (QChar& c : text) c = QChar(cedillaLetter(c.unicode()));
+  return text;
+}
+
+namespace {
+
+// The byte of `unit` in `page`'s reverse map, the comma-below letters folded.
+std::optional<char> byteOf(char16_t unit, const std::unordered_map<char16_t, char>& reverse) {
+  if (unit < 0x80) return static_cast<char>(unit);
+  auto found = reverse.find(cedillaLetter(unit));
+  if (found == reverse.end()) return std::nullopt;
+  return found->second;
+}
+
+UnencodableCharacter describeAt(QStringView text, qsizetype i) {
+  const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+  char32_t codePoint = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+  return {i, text.mid(i, pair ? 2 : 1).toString(),
+          "U+" + QString::number(codePoint, 16).toUpper().rightJustified(4, '0')};
+}
+
+}  // namespace
+
+std::optional<UnencodableCharacter> firstUnencodable(QStringView text, CodePage page) {
+  const auto& reverse = reverseMap(page);
+  for (qsizetype i = 0; i < text.size(); ++i)
+    if (!byteOf(text[i].unicode(), reverse)) return describeAt(text, i);
+  return std::nullopt;
+}
+
 std::string encode(QStringView text, CodePage page) {
   const auto& reverse = reverseMap(page);
   std::string bytes;
   bytes.reserve(static_cast<size_t>(text.size()));
   for (qsizetype i = 0; i < text.size(); ++i) {
-    char16_t unit = text[i].unicode();
-    if (unit < 0x80) {
-      bytes.push_back(static_cast<char>(unit));
-      continue;
-    }
-    auto found = reverse.find(unit);
-    if (found == reverse.end()) {
-      QString shown = text[i].isSurrogate() && i + 1 < text.size() ? text.mid(i, 2).toString()
-                                                                   : QString(text[i]);
-      throw StoreError("the character '" + shown.toStdString() + "' (U+" +
-                       QString::number(text[i].isHighSurrogate() && i + 1 < text.size()
-                                           ? QChar::surrogateToUcs4(text[i], text[i + 1])
-                                           : unit,
-                                       16)
-                           .toUpper()
-                           .rightJustified(4, '0')
-                           .toStdString() +
+    std::optional<char> byte = byteOf(text[i].unicode(), reverse);
+    if (!byte) {
+      UnencodableCharacter bad = describeAt(text, i);
+      throw StoreError("the character '" + bad.character.toStdString() + "' (" + bad.codePoint.toStdString() +
                        ") cannot be stored in " + codePageName(page));
     }
-    bytes.push_back(found->second);
+    bytes.push_back(*byte);
   }
   return bytes;
 }

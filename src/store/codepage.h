@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,8 +28,28 @@ const char* codePageName(CodePage page);
 
 QString decode(std::string_view bytes, CodePage page = CodePage::Win1250);
 
+// The comma-below letters U+0218..U+021B (Ș ș Ț ț) as the cedilla letters
+// U+015E, U+015F, U+0162, U+0163 (Ş ş Ţ ţ) that the code pages hold; a
+// Romanian keyboard types the former, the tables store the latter.
+char16_t cedillaLetter(char16_t unit);
+QString withCedillaLetters(QString text);
+
+// A character of a text that a code page cannot hold: where it starts, the
+// character itself (both halves of a surrogate pair) and its "U+XXXX" name.
+struct UnencodableCharacter {
+  qsizetype position = 0;
+  QString character;
+  QString codePoint;
+};
+
+// The first character of `text` that `page` cannot hold once the
+// comma-below letters are folded; nullopt when every character fits.
+std::optional<UnencodableCharacter> firstUnencodable(QStringView text, CodePage page = CodePage::Win1250);
+
 // Throws StoreError naming the character and the code page when one of
-// `text`'s characters has no byte in `page`.
+// `text`'s characters has no byte in `page`. The comma-below letters are
+// stored as their cedilla twins.
+
 std::string encode(QStringView text, CodePage page = CodePage::Win1250);
 
 // Bytes of one code page as bytes of another; throws like encode().

@@ -1,6 +1,8 @@
 // The current interaction.
 #include "ui/interaction.h"
 
+#include "ui/error_text.h"
+
 #include <cstdlib>
 #include <cstdio>
 #include <exception>
@@ -29,7 +31,7 @@ void guarded(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const std::exception& error) {
-    interaction().errorBox(QString::fromUtf8(error.what()));
+    interaction().errorBox(errorBoxText(QString::fromUtf8(error.what())));
   }
 }
 

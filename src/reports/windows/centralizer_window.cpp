@@ -2,7 +2,6 @@
 #include "reports/windows/centralizer_window.h"
 
 #include <QHBoxLayout>
-#include <QLocale>
 
 #include "app/windows/entry_fields.h"
 #include "app/windows/input_helpers.h"
@@ -88,7 +87,7 @@ void CentralizerWindow::Filtru7() {
   const QDate month = data1_->date();
   centralizer_->build(month);
   label3_->setText(formatNumber(centralizer_->total(), "0.00"));
-  label1_->setText(QLocale().toString(month, "MMM.yyyy"));
+  label1_->setText(formatDate(month, "MMM.yyyy"));
   showRows(smdbGrid1_, centralizer_->isOpen() ? &centralizer_->N1() : nullptr,
            {{"DATA"}, {"GESTIUNE"}, {"DOCJUS"}, {"TOT", 2}});
   rebuilds_.release();

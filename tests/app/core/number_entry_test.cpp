@@ -6,7 +6,8 @@
 namespace app {
 namespace {
 
-// Types `keys` into a box and returns its text; '<' is Backspace, '>' Delete.
+// Types `keys` into a box and returns its text; '<' is Backspace, '>' Delete,
+// ',' the comma key (Romanian layouts and their keypad).
 struct Typing {
   const char* start;
   int caret;
@@ -22,6 +23,7 @@ int keyOf(char c) {
     case '>': return Qt::Key_Delete;
     case '-': return Qt::Key_Minus;
     case '.': return Qt::Key_Period;
+    case ',': return Qt::Key_Comma;
     default: return c >= '0' && c <= '9' ? Qt::Key_0 + (c - '0') : Qt::Key_A;
   }
 }
@@ -36,6 +38,8 @@ TEST(NumberEntry, KeySequences) {
       {"12", 1, 10, "-", "12", 1},       {"-1", 0, 10, "-", "-1", 0},      // minus only at the start, once
       {"1.5", 1, 10, ".", "1.5", 1},     {"15", 1, 10, ".", "1.5", 2},     // one point at most
       {"12", 2, 10, "a", "12", 2},
+      {"", 0, 10, "2,5", "2.5", 3},      {"1.5", 3, 10, ",", "1.5", 3},    // "," is the decimal point
+      {"25", 1, 10, ",.", "2.5", 2},
   };
   for (const auto& c : cases) {
     EditState box{c.start, c.caret, c.caret, 0, c.maxLength};

@@ -107,5 +107,23 @@ TEST_F(AdminWindowTest, SettingsAreSavedOnCloseAndEmptyOnesAreNotLoaded) {
   EXPECT_EQ(next.receiptAbbreviation(), "N.I.R.");
 }
 
+// A character the INI file cannot hold keeps the window open on its field;
+// the comma-below letters are saved as the cedilla letters.
+TEST_F(AdminWindowTest, SettingsTheIniCannotHoldKeepTheWindowOpen) {
+  admin.edit1()->setText(QString::fromUtf8("Școala Ω"));
+  admin.show();
+  QTest::keyClick(&admin, Qt::Key_Escape);
+  EXPECT_TRUE(admin.isVisible());
+  ASSERT_NE(ui::Balloon::current(), nullptr);
+  EXPECT_EQ(ui::Balloon::current()->message(),
+            QString::fromUtf8("Caracterul 'Ω' (U+03A9) nu poate fi memorat. "
+                              "Folositi doar litere romanesti sau latine!"));
+  EXPECT_EQ(CitesteStr_din_Ini("SETARI", "DENUMIRE"), "");
+  admin.edit1()->setText(QString::fromUtf8("Școala"));
+  QTest::keyClick(&admin, Qt::Key_Escape);
+  EXPECT_FALSE(admin.isVisible());
+  EXPECT_EQ(CitesteStr_din_Ini("SETARI", "DENUMIRE"), QString::fromUtf8("Şcoala"));
+}
+
 }  // namespace
 }  // namespace app::testing

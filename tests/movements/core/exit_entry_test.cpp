@@ -95,7 +95,21 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"stock_at_the_date", entry("5", "12.50"), false,
                   "La data 05.03.2006 stocul era doar de 4.00 KG!", EntryField::Quantity},
         CheckCase{"zero_quantity_passes", entry("0", "0"), false, "", EntryField::Quantity},
-        CheckCase{"four_decimals_compared", entry("4", "10.0001"), false, "", EntryField::Value}),
+        CheckCase{"four_decimals_compared", entry("4", "10.0001"), false, "", EntryField::Value},
+        CheckCase{"quantity_too_large_for_its_column", entry("10000000", "2"), false, "Cantitatea este prea mare!",
+                  EntryField::Quantity},
+        CheckCase{"value_too_large_for_its_column", entry("1", "10000000"), false, "Valoarea totala este prea mare!",
+                  EntryField::Value},
+        CheckCase{"name_the_tables_cannot_hold", entry("1", "2.50", QString::fromUtf8("Bon Ω")), false,
+                  "Caracterul 'Ω' (U+03A9) nu poate fi memorat. Folositi doar litere romanesti sau latine!",
+                  EntryField::Document},
+        CheckCase{"explanation_the_tables_cannot_hold", entry("1", "2.50", "Bon", "1", QString::fromUtf8("a → b")),
+                  false, "Caracterul '→' (U+2192) nu poate fi memorat. Folositi doar litere romanesti sau latine!",
+                  EntryField::Explanation},
+        CheckCase{"romanian_letters_pass", entry("1", "2.50", "Bon", "1", QString::fromUtf8("pentru școală")), false,
+                  "", EntryField::Explanation},
+        CheckCase{"number_beyond_the_counter", entry("1", "2.50", "Bon", "2147483647"), false,
+                  "Numarul documentului este prea mare!", EntryField::Number}),
     [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 TEST(CheckExit, TrimsTheNameCleansTheExplanationAndFocusesTheDate) {

@@ -1,5 +1,6 @@
 // The four actions: their statements in order, the rows they leave, one
 // transaction each.
+#include "ui/error_text.h"
 #include "app/counters.h"
 #include "movements/movement_actions.h"
 #include "movements_fixture.h"
@@ -157,7 +158,7 @@ TEST_F(MovementActionsTest, AFailedTransferLeavesNeitherLeg) {
     postTransfer(*card, card->key(), exit("6", "15.00", "Nota de Transfer", "3"));
     FAIL() << "the transfer was posted";
   } catch (const store::StoreError& error) {
-    EXPECT_TRUE(QString(error.what()).endsWith(app::kNothingSaved));
+    EXPECT_TRUE(QString(error.what()).startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved));
   }
   EXPECT_EQ(takeSent().filter("INSERT").size(), 1);
   EXPECT_EQ(ledgerRows({"IDGEST"}), QStringList{"IDGEST=1"});

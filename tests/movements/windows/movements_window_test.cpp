@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "ui/error_text.h"
 #include "app/counters.h"
 #include "app/shell.h"
 #include "movements/exit_dialog.h"
@@ -106,6 +107,20 @@ TEST_F(MovementsWindowTest, SwitchingUnitsKeepsTheProductAndTheGridShowsTheBands
     EXPECT_EQ(grid->item(0, 9)->text(), "-6.00");
     EXPECT_EQ(grid->bandTitle(8), "STOC FINAL");
     EXPECT_EQ(grid->bandTitle(2), "STOC INITIAL");
+  });
+}
+
+// A character no product can hold is named in a balloon, not searched for
+// (the script takes no error box); the comma-below letters are searched as
+// the stored cedilla letters.
+TEST_F(MovementsWindowTest, ProductBoxNamesACharacterTheTablesCannotHold) {
+  ledger(1, "01.03.2006", "A", QString::fromUtf8("ŞURUB"), "10", "25", "0", "0");
+  open([&] {
+    type(QString::fromUtf8("ŞURUB Ω"));
+    EXPECT_EQ(balloon(),
+              QString::fromUtf8("Caracterul 'Ω' (U+03A9) nu poate fi memorat. Folositi doar litere romanesti sau latine!"));
+    type(QString::fromUtf8("ȘURUB"));
+    EXPECT_EQ(window->grid()->rowCount(), 1);
   });
 }
 
@@ -310,8 +325,11 @@ TEST_F(MovementsWindowTest, AFailedTransferSaysNothingWasSaved) {
     answerExit("1", QString(), "B");
     script.expectErrorBox();
   });
-  EXPECT_TRUE(script.shown().back().text.endsWith(app::kNothingSaved));
+  EXPECT_TRUE(script.shown().back().text.startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved));
   EXPECT_EQ(ledgerRows({"IDGEST"}), QStringList{"IDGEST=1"});
+  // Nothing was saved, so neither the transfer number nor the identifier moved.
+  EXPECT_EQ(app::CodExistent("TRANSFER"), "1");
+  EXPECT_EQ(app::CodExistent("IDGEST"), "2147483646");
 }
 
 TEST(ShellMovementsTest, FiseMiscariOpensTheMovementsWindow) {

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QFile>
 
+#include "ui/error_text.h"
 #include "app/counters.h"
 #include "app/settings.h"
 #include "receipts/line_entry.h"
@@ -28,12 +29,26 @@ NoteHeader completeHeader() {
   return h;
 }
 
+struct HeaderCase {
+  void (*change)(NoteHeader&);
+  HeaderField field;
+  const char* message;
+};
+
+// Each change made to a complete header is refused at `field` with `message`.
+void expectRefusals(std::initializer_list<HeaderCase> cases) {
+  for (const HeaderCase& c : cases) {
+    NoteHeader h = completeHeader();
+    c.change(h);
+    std::optional<HeaderProblem> problem = checkHeader(h);
+    ASSERT_TRUE(problem) << c.message;
+    EXPECT_EQ(problem->field, c.field) << c.message;
+    EXPECT_EQ(problem->message, c.message);
+  }
+}
+
 TEST(HeaderChecksTest, EachMissingFieldInOrder) {
-  struct Case {
-    void (*clear)(NoteHeader&);
-    HeaderField field;
-    const char* message;
-  } cases[] = {
+  expectRefusals({
       {[](NoteHeader& h) { h.number = ""; }, HeaderField::Number, "Nu ati trecut numarul Notei de Receptie !"},
       {[](NoteHeader& h) { h.number = "0"; }, HeaderField::Number, "Nu ati trecut numarul Notei de Receptie !"},
       {[](NoteHeader& h) { h.supplier = "   "; }, HeaderField::Supplier, "Nu ati trecut FURNIZORUL !"},
@@ -45,15 +60,7 @@ TEST(HeaderChecksTest, EachMissingFieldInOrder) {
       {[](NoteHeader& h) { h.receptioner = "  "; }, HeaderField::Receptioner, "Nu ati trecut RECEPTIONER !"},
       // Two missing: the earlier check wins.
       {[](NoteHeader& h) { h.delegate = h.receptioner = ""; }, HeaderField::Delegate, "Nu ati trecut DELEGAT !"},
-  };
-  for (const Case& c : cases) {
-    NoteHeader h = completeHeader();
-    c.clear(h);
-    std::optional<HeaderProblem> problem = checkHeader(h);
-    ASSERT_TRUE(problem) << c.message;
-    EXPECT_EQ(problem->field, c.field) << c.message;
-    EXPECT_EQ(problem->message, c.message);
-  }
+  });
 }
 
 TEST(HeaderChecksTest, CleansFieldsAndFillsEmptyNumbers) {
@@ -74,6 +81,23 @@ TEST(HeaderChecksTest, CleansFieldsAndFillsEmptyNumbers) {
   late.receptioner = "";
   checkHeader(late);
   EXPECT_EQ(late.idSeries, "AB");
+}
+
+// Values the save could not write are refused before the dialog closes.
+TEST(HeaderChecksTest, RefusesValuesTheColumnsCannotHold) {
+  expectRefusals({
+      {[](NoteHeader& h) { h.supplier = QString::fromUtf8("ABC Ω"); }, HeaderField::Supplier,
+       "Caracterul 'Ω' (U+03A9) nu poate fi memorat. Folositi doar litere romanesti sau latine!"},
+      {[](NoteHeader& h) { h.custodian = QString::fromUtf8("ENE →"); }, HeaderField::Custodian,
+       "Caracterul '→' (U+2192) nu poate fi memorat. Folositi doar litere romanesti sau latine!"},
+      {[](NoteHeader& h) { h.vatRate = "-"; }, HeaderField::VatRate, "Valoarea TVA trebuie sa fie un numar !"},
+      {[](NoteHeader& h) { h.vatRate = "-."; }, HeaderField::VatRate, "Valoarea TVA trebuie sa fie un numar !"},
+      {[](NoteHeader& h) { h.vatRate = "1000"; }, HeaderField::VatRate, "Valoarea TVA este prea mare !"},
+  });
+  NoteHeader romanian = completeHeader();
+  romanian.supplier = QString::fromUtf8("ȘTIINȚĂ ŞI ŢARĂ");  // both forms of the letters are stored
+  romanian.vatRate = "999.99";
+  EXPECT_EQ(checkHeader(romanian), std::nullopt);
 }
 
 class RememberedValuesTest : public DataFolderFixture {};
@@ -126,6 +150,54 @@ TEST(LineChecksTest, EachMissingFieldInOrder) {
     EXPECT_EQ(problem->field, c.field) << c.message;
     EXPECT_EQ(problem->message, c.message);
   }
+}
+
+TEST(LineChecksTest, RefusesValuesTheColumnsCannotHold) {
+  const int64_t vat24 = 240000;
+  const QString tooLarge = "Valoarea liniei (cantitate x pret, cu TVA) este prea mare !";
+  struct Case {
+    void (*change)(LineEntry&);
+    LineField field;
+    QString message;
+  } cases[] = {
+      {[](LineEntry& l) { l.remarks = QString::fromUtf8("vezi Ω"); }, LineField::Remarks,
+       "Caracterul 'Ω' (U+03A9) nu poate fi memorat. Folositi doar litere romanesti sau latine!"},
+      {[](LineEntry& l) { l.quantityInvoice = "100000000"; }, LineField::QuantityInvoice,
+       "Cantitatea dupa factura este prea mare !"},
+      {[](LineEntry& l) { l.quantityReceived = "10000000"; }, LineField::QuantityReceived,
+       "Cantitatea la receptie este prea mare !"},
+      {[](LineEntry& l) { l.price = "0.00001"; }, LineField::Price,
+       "Pretul furnizor are prea multe zecimale (cel mult 4) !"},
+      // 1000 x 99999 is 99,999,000: more than C5's 9,999,999.99.
+      {[](LineEntry& l) { l.quantityInvoice = l.quantityReceived = "1000"; l.price = "99999"; }, LineField::Price,
+       tooLarge},
+      // 9,000,000 fits C5, but with its VAT the total does not fit C7.
+      {[](LineEntry& l) { l.quantityReceived = "9000"; l.price = "1000"; }, LineField::Price, tooLarge},
+      {[](LineEntry& l) { l.inventoryNumber = "-"; }, LineField::InventoryNumber,
+       "Numarul de inventar poate avea doar cifre !"},
+      {[](LineEntry& l) { l.inventoryNumber = "."; }, LineField::InventoryNumber,
+       "Numarul de inventar poate avea doar cifre !"},
+      {[](LineEntry& l) { l.inventoryNumber = "1.5"; }, LineField::InventoryNumber,
+       "Numarul de inventar poate avea doar cifre !"},
+      {[](LineEntry& l) { l.inventoryNumber = "123456789"; }, LineField::InventoryNumber,
+       "Numarul de inventar este prea mare !"},
+  };
+  for (const Case& c : cases) {
+    LineEntry l = completeLine();
+    c.change(l);
+    ASSERT_EQ(checkLine(l), std::nullopt) << c.message.toStdString();
+    std::optional<LineProblem> problem = checkLineFits(l, vat24);
+    ASSERT_TRUE(problem) << c.message.toStdString();
+    EXPECT_EQ(problem->field, c.field) << c.message.toStdString();
+    EXPECT_EQ(problem->message, c.message);
+  }
+  LineEntry largest = completeLine();
+  largest.product = QString::fromUtf8("ȘURUB ȚEAVĂ");
+  largest.quantityInvoice = largest.quantityReceived = "1000";
+  largest.price = "8000";  // 8,000,000 + 24 % = 9,920,000 fits
+  largest.inventoryNumber = "12345678";
+  ASSERT_EQ(checkLine(largest), std::nullopt);
+  EXPECT_EQ(checkLineFits(largest, vat24), std::nullopt);
 }
 
 TEST(LineChecksTest, NormalisesAndCompletes) {
@@ -190,7 +262,8 @@ TEST_F(UnitCheckTest, UnitChangeIsAllOrNothing) {
     changeUnitEverywhere(notes->sx(), "CIMENT", "KG");
     FAIL() << "the change should fail";
   } catch (const store::StoreError& error) {
-    EXPECT_TRUE(QString(error.what()).endsWith(app::kNothingSaved)) << error.what();
+    EXPECT_TRUE(QString(error.what()).startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved))
+        << error.what();
   }
   EXPECT_EQ(rows("Note.dbf", {"UM"}, "IDNOTA"), QStringList{"UM=SAC"});
 }

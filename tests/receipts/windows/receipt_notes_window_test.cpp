@@ -3,6 +3,9 @@
 #include <QSplitter>
 #include <QTest>
 
+#include "ui/error_text.h"
+#include "app/counters.h"
+#include "app/settings.h"
 #include "window_fixture.h"
 
 namespace receipts::testing {
@@ -60,6 +63,8 @@ TEST_F(ReceiptNotesWindowTest, AddNoteAndLineShowInGridsAndTexts) {
     EXPECT_EQ(window->linesGrid()->currentRow(), 0);
   });
   EXPECT_EQ(rows("CapNote.dbf", {"FURNIZOR"}, "IDCAP"), QStringList{"FURNIZOR=ABC \"NORD\" SRL"});
+  EXPECT_EQ(app::CodExistent("NRNOTA"), "13");  // the saved note moves the proposed number on
+  EXPECT_EQ(app::CitesteStr_din_Ini("CONSTANTE", "RECEPTIONER"), "POPA");
   EXPECT_EQ(rows("Gestiuni.dbf", {"DOCJUS", "CANTIN", "VALIN"}, "IDGEST"),
             QStringList{"DOCJUS=N.I.R. nr.12 CANTIN=3 VALIN=4.96"});
 }
@@ -213,11 +218,13 @@ TEST_F(ReceiptNotesWindowTest, FailedActionSaysNothingWasSaved) {
     });
     script.expectErrorBox();
     window->BitBtn2Click();
-    EXPECT_TRUE(script.shown().back().text.endsWith(app::kNothingSaved)) << script.shown().back().text.toStdString();
+    EXPECT_TRUE(script.shown().back().text.startsWith(QString(ui::kCouldNotFinish) + " " + app::kNothingSaved))
+        << script.shown().back().text.toStdString();
     EXPECT_EQ(window->notesGrid()->item(0, 0)->text(), "12");
     EXPECT_EQ(window->linesGrid()->rowCount(), 1);
   });
   EXPECT_EQ(rows("Note.dbf", {"NRNOTA"}, "IDNOTA"), QStringList{"NRNOTA=12"});
+  EXPECT_EQ(app::CodExistent("NRNOTA"), "13");  // the failed change numbered nothing
 }
 
 TEST_F(ReceiptNotesWindowTest, EscapeAndInchideClose) {

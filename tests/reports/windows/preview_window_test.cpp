@@ -241,7 +241,8 @@ TEST_F(PreviewWindowTest, LoadingAnotherFileShowsTheErrorAndKeepsThePages) {
   script.answerOpenFile(other);
   script.expectErrorBox();
   trigger("Incarca raportul");
-  EXPECT_EQ(script.shown().back().text, "Not a saved report: " + other);
+  EXPECT_EQ(script.shown().back().text,
+            "Operatia nu a putut fi terminata.\r\n\r\nDetalii tehnice: Not a saved report: " + other);
   EXPECT_EQ(window->document().pages.size(), 3u);
 }
 

@@ -69,11 +69,35 @@ TEST(CodePage, RomanianTextRoundTripsAndForeignCharactersFail) {
   EXPECT_EQ(codePageOfDriver(0), CodePage::Win1250);
   EXPECT_EQ(codePageOfDriver(0x57), CodePage::Win1252);
   try {
-    encode(QString::fromUtf8("ș"));  // comma-below s is not in Windows-1250
+    encode(QString::fromUtf8("aΩb"));  // Greek omega is not in Windows-1250
     FAIL();
   } catch (const StoreError& e) {
-    EXPECT_NE(std::string(e.what()).find("U+0219"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("U+03A9"), std::string::npos) << e.what();
   }
+}
+
+TEST(CodePage, CommaBelowLettersAreStoredAsTheCedillaLetters) {
+  EXPECT_EQ(encode(QString::fromUtf8("ȘșȚț")), encode(QString::fromUtf8("ŞşŢţ")));
+  EXPECT_EQ(withCedillaLetters(QString::fromUtf8("știință și țară")), QString::fromUtf8("ştiinţă şi ţară"));
+  EXPECT_EQ(firstUnencodable(QString::fromUtf8("școală")), std::nullopt);
+}
+
+TEST(CodePage, FirstUnencodableNamesTheCharacterAndWhereItIs) {
+  struct Case {
+    const char* text;
+    qsizetype position;
+    const char* character;
+    const char* codePoint;
+  };
+  for (const Case& c : {Case{"abΩ", 2, "Ω", "U+03A9"}, Case{"x\xF0\x9F\x98\x80y", 1, "\xF0\x9F\x98\x80", "U+1F600"},
+                        Case{"ţ→", 1, "→", "U+2192"}}) {
+    auto bad = firstUnencodable(QString::fromUtf8(c.text));
+    ASSERT_TRUE(bad.has_value()) << c.text;
+    EXPECT_EQ(bad->position, c.position) << c.text;
+    EXPECT_EQ(bad->character, QString::fromUtf8(c.character)) << c.text;
+    EXPECT_EQ(bad->codePoint, QLatin1String(c.codePoint)) << c.text;
+  }
+  EXPECT_EQ(firstUnencodable(QString::fromUtf8("Č"), CodePage::Win1252)->codePoint, "U+010C");
 }
 
 }  // namespace
