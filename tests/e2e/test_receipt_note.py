@@ -15,7 +15,6 @@ def fill_header(program, dialog, fields):
         program.fill(dialog, label, text)
 
 
-@pytest.mark.xfail(reason="issue 13: comma-below letters and the decimal comma", strict=True)
 def test_receipt_note_with_romanian_letters_and_decimal_commas(program, steps, home):
     program.start()
     flows.unlock(program)

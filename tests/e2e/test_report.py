@@ -27,7 +27,6 @@ def open_report(program, item, caption="Rapoarte"):
     return program.window(name=caption, timeout=15)
 
 
-@pytest.mark.xfail(reason="issue 13: the decimal comma", strict=True)
 def test_inventory_total_printed_as_shown(program, steps, home):
     program.start()
     flows.unlock(program)
