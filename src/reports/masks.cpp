@@ -46,7 +46,11 @@ QString formatDate(const QDate& date, const QString& mask) {
   QRegularExpressionMatch match;
   for (qsizetype from = 0; (match = monthName.match(pattern, from)).hasMatch();) {
     const auto length = match.capturedLength() == 4 ? QLocale::LongFormat : QLocale::ShortFormat;
-    QString quoted = "'" + QLocale().monthName(date.month(), length).replace("'", "''") + "'";
+    QString name = QLocale().monthName(date.month(), length);
+    // An abbreviation's own point ("dec.") and the mask's separator after it
+    // would print two points in a row ("10.dec..2026"): one is enough.
+    if (name.endsWith('.') && pattern.mid(match.capturedEnd(), 1) == ".") name.chop(1);
+    QString quoted = "'" + name.replace("'", "''") + "'";
     pattern.replace(match.capturedStart(), match.capturedLength(), quoted);
     from = match.capturedStart() + quoted.size();
   }

@@ -48,32 +48,23 @@ def name_of(node):
         return ""
 
 
-def is_showing(node):
+def has_state(node, state):
     try:
-        return node.getState().contains(pyatspi.STATE_SHOWING)
-    except Exception:
+        return node.getState().contains(state)
+    except Exception:  # the node went away while we looked
         return False
+
+
+def is_showing(node):
+    return has_state(node, pyatspi.STATE_SHOWING)
 
 
 def is_enabled(node):
-    try:
-        return node.getState().contains(pyatspi.STATE_ENABLED)
-    except Exception:
-        return False
-
-
-def is_checked(node):
-    try:
-        return node.getState().contains(pyatspi.STATE_CHECKED)
-    except Exception:
-        return False
+    return has_state(node, pyatspi.STATE_ENABLED)
 
 
 def is_focused(node):
-    try:
-        return node.getState().contains(pyatspi.STATE_FOCUSED)
-    except Exception:
-        return False
+    return has_state(node, pyatspi.STATE_FOCUSED)
 
 
 def text_of(node):

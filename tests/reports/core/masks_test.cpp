@@ -49,7 +49,8 @@ TEST(MasksTest, MonthNamesComeFromTheRegionalSettings) {
     const char* printed;
   };
   const Case cases[] = {
-      {"ro_RO", "dd.MMM.yyyy", "10.dec..2026"}, {"ro_RO", "MMM.yyyy", "mar..2024"},
+      {"ro_RO", "dd.MMM.yyyy", "10.dec.2026"}, {"ro_RO", "MMM.yyyy", "mar.2024"},
+      {"ro_RO", "dd MMM yyyy", "10 dec. 2026"},
       {"ro_RO", "MMMM yyyy", "martie 2024"},    {"en_US", "dd.MMM.yyyy", "10.Dec.2026"},
       {"en_US", "MMM.yyyy", "Mar.2024"},        {"ar_EG", "dd.MM.yyyy", "10.12.2026"},
   };
