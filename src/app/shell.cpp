@@ -6,6 +6,7 @@
 
 #include "admin/backup_files.h"
 #include "app/settings.h"
+#include "app/windows/grid_export.h"
 #include "store/error.h"
 #include "store/index_rebuild.h"
 #include "store/schema.h"
@@ -23,6 +24,7 @@ Shell::Shell() {
   prompt_ = std::make_unique<admin::PasswordPrompt>();
   // The counter comes before the backup window, which keeps a reference to it.
   counter_ = std::make_unique<ProgressCounter>();
+  setExportCounter(counter_.get());
   backup_ = std::make_unique<admin::BackupWindow>(*counter_, &Shell::endAfterRestore);
   // The layouts hold no window; they come before the first window that prints with them.
   listari_ = std::make_unique<reports::TLISTARI>();
@@ -58,7 +60,7 @@ Shell::Shell() {
   splash_->setStartup([this] { Timer1Timer(); });
 }
 
-Shell::~Shell() = default;
+Shell::~Shell() { setExportCounter(nullptr); }
 
 void Shell::endAfterRestore() {
   // Leaves every event loop at once. quit() would first offer each window

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <cstdio>
@@ -24,8 +23,8 @@ std::string shown(const QString& path) { return QDir::toNativeSeparators(path).t
 }
 
 std::optional<QDate> dateValue(const QString& text) {
-  static const QRegularExpression pattern("^\\d\\d\\.\\d\\d\\.\\d{4}$");
-  if (!pattern.match(text).hasMatch()) return std::nullopt;
+  // Checked by hand: this runs for every cell of the export.
+  if (text.size() != 10 || text[2] != '.' || text[5] != '.') return std::nullopt;
   QDate date = QDate::fromString(text, "dd.MM.yyyy");
   if (!date.isValid()) return std::nullopt;
   return date;
@@ -157,9 +156,25 @@ void writeXlsx(const ExportTable& table, const QString& path, const ExportProgre
 }  // namespace
 
 std::optional<double> amountValue(const QString& shown) {
-  static const QRegularExpression pattern("^-?\\d{1,3}(,\\d{3})*(\\.\\d+)?$|^-?\\d+(\\.\\d+)?$");
+  // "-1,234.50", "12", "0.5": digits with an optional minus, thousands
+  // separated by "," in groups of three, an optional decimal part. Checked by
+  // hand, as it runs for every amount cell of the export.
   const QString text = shown.trimmed();
-  if (!pattern.match(text).hasMatch()) return std::nullopt;
+  qsizetype i = text.startsWith('-') ? 1 : 0;
+  const qsizetype point = text.indexOf('.');
+  const qsizetype end = point < 0 ? text.size() : point;
+  if (end == i) return std::nullopt;
+  const bool grouped = text.indexOf(',', i) >= 0;
+  for (qsizetype k = i; k < end; ++k) {
+    const bool separatorPlace = grouped && (end - k) % 4 == 0;
+    if (separatorPlace ? text[k] != ',' : !text[k].isDigit()) return std::nullopt;
+  }
+  if (grouped && (text[i] == ',' || (end - i) % 4 == 0)) return std::nullopt;
+  if (point >= 0) {
+    if (point + 1 == text.size()) return std::nullopt;
+    for (qsizetype k = point + 1; k < text.size(); ++k)
+      if (!text[k].isDigit()) return std::nullopt;
+  }
   return QString(text).remove(',').toDouble();
 }
 

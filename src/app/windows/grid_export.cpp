@@ -4,13 +4,23 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QScopeGuard>
 #include <QStandardPaths>
 
+#include "app/windows/progress_counter.h"
 #include "ui/interaction.h"
 
 namespace app {
 
 namespace {
+
+// Exports of fewer rows end before a counter would be seen.
+constexpr int kRowsWorthACounter = 2000;
+
+ProgressCounter*& exportCounter() {
+  static ProgressCounter* counter = nullptr;
+  return counter;
+}
 
 // The columns in the order the user sees them, hidden ones left out.
 QList<int> shownColumns(const ui::DataGrid& grid) {
@@ -46,11 +56,27 @@ void runExport(ui::DataGrid& grid, const GridExportSource& source) {
       ui::interaction().message("Fisierul " + QDir::toNativeSeparators(path) + " exista deja.\r\nIl inlocuim?",
                                 "Warning", 1) != "DA")
     return;
-  exportTable(snapshotOf(grid, source.footer ? source.footer() : QList<QStringList>()), path,
-              [](int, int) { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+  const ExportTable table = snapshotOf(grid, source.footer ? source.footer() : QList<QStringList>());
+  ProgressCounter* counter = table.rows.size() >= kRowsWorthACounter ? exportCounter() : nullptr;
+  QWidget* busy = grid.window();
+  if (counter) {
+    counter->caption()->setText("Export " + QFileInfo(path).fileName() + "...");
+    ProgressCounter::ContorMax() = int(table.rows.size());
+    counter->Arata(busy);
+    counter->ContorPos(0);
+  }
+  const auto giveBack = qScopeGuard([counter, busy] {
+    if (counter) counter->Distruge(busy);
+  });
+  exportTable(table, path, [counter](int written, int) {
+    if (counter) counter->ContorPos(written);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  });
 }
 
 }  // namespace
+
+void setExportCounter(ProgressCounter* counter) { exportCounter() = counter; }
 
 ExportTable snapshotOf(const ui::DataGrid& grid, const QList<QStringList>& footer) {
   ExportTable table;

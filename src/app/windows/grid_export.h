@@ -28,6 +28,11 @@ struct GridExportSource {
 // window's button can trigger it too.
 QAction* addGridExport(ui::DataGrid* grid, GridExportSource source);
 
+// The progress counter a long export shows over its window (the program's
+// one counter, set at start; none in tests that do not set it).
+class ProgressCounter;
+void setExportCounter(ProgressCounter* counter);
+
 // The grid's rows as the export writes them.
 ExportTable snapshotOf(const ui::DataGrid& grid, const QList<QStringList>& footer);
 

@@ -1,7 +1,9 @@
 // The grid export read back by independent readers: the .xlsx by openpyxl,
 // the .csv by Python's csv module, cell by cell against the grid.
 #include <QApplication>
+#include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,7 +14,9 @@
 
 #include "app/export/table_export.h"
 #include "app/windows/grid_export.h"
+#include "app/windows/progress_counter.h"
 #include "ui/data_grid.h"
+#include "ui/scripted_interaction.h"
 
 namespace {
 
@@ -106,13 +110,44 @@ TEST_F(GridExportTest, CsvIsUtf8WithSemicolonsAndPointAmountsQuotedAsRfc4180) {
       EXPECT_EQ(rows[row][column][1].toString(), expected[row][column]) << row << "," << column;
 }
 
+TEST_F(GridExportTest, ManyRowsGoOutUnderTheCounterAndReplaceAFileOnlyAfterDa) {
+  QList<QStringList> rows;
+  for (int i = 0; i < 5000; ++i) rows << QStringList{"01.01.2025", "P" + QString::number(i), "1.00", "2.00"};
+  grid_.setRows(rows, 0);
+  app::ProgressCounter counter;
+  app::setExportCounter(&counter);
+  QAction* exportAction = app::addGridExport(&grid_, {[] { return QString("Fisa"); }, {}});
+  ui::ScriptedInteraction script;
+  ui::setInteraction(&script);
+  QFile old(path("fisa.csv"));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("old");
+  old.close();
+  script.answerSaveFile(path("fisa.csv"));
+  script.answerMessage("NU");  // keep the old file
+  exportAction->trigger();
+  EXPECT_EQ(QFileInfo(path("fisa.csv")).size(), 3);
+  script.answerSaveFile(path("fisa.csv"));
+  script.answerMessage("DA");
+  exportAction->trigger();
+  EXPECT_EQ(readBack(path("fisa.csv")).size(), 2 + 5000);
+  EXPECT_EQ(counter.percentLabel()->text(), "100%");  // it followed the rows to the end
+  EXPECT_FALSE(counter.isVisible());
+  EXPECT_TRUE(grid_.window()->isEnabled());
+  EXPECT_TRUE(script.pending().isEmpty());
+  EXPECT_TRUE(script.failures().isEmpty()) << script.failures().join("; ").toStdString();
+  ui::setInteraction(nullptr);
+  app::setExportCounter(nullptr);
+}
+
 TEST(TableExport, CsvFieldsAndAmounts) {
   EXPECT_EQ(app::csvRecord({"a", "b;c", "say \"x\"", "two\nlines"}).toStdString(),
             "a;\"b;c\";\"say \"\"x\"\"\";\"two\nlines\"\r\n");
   struct Case {
     const char* shown;
     const char* csv;
-  } cases[] = {{"1,234,567.89", "1234567.89"}, {"-0.50", "-0.50"}, {"12", "12"}, {"1,5", "1,5"}, {"N.I.R. 1", "N.I.R. 1"}};
+  } cases[] = {{"1,234,567.89", "1234567.89"}, {"-0.50", "-0.50"}, {"12", "12"}, {"1,5", "1,5"}, {"N.I.R. 1", "N.I.R. 1"},
+      {"123,456", "123456"}, {",123", ",123"}, {"1234,567", "1234,567"}, {"12.", "12."}, {"-", "-"}, {"1.2.3", "1.2.3"}};
   for (const Case& c : cases) EXPECT_EQ(app::csvAmount(c.shown), c.csv) << c.shown;
 }
 
