@@ -1,10 +1,14 @@
 // The modal preview of a layout.
 #include "reports/report_preview.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <optional>
+#include <string>
+#include <vector>
+
+#include "app/export/table_export.h"
+#include "app/grid_rows.h"
+#include "app/windows/grid_export.h"
+#include "app/windows/save_path.h"
 
 #include "reports/generator.h"
 #include "reports/preview_window.h"
@@ -16,51 +20,100 @@ namespace reports {
 
 namespace {
 
-struct PdfTarget {
+// Where previewReport sends the pages instead of the preview, while a
+// StraightToPdf or a StraightToSpreadsheet lives.
+struct Target {
+  enum class Kind { Pdf, Spreadsheet } kind;
   QString path;
   bool written = false;
 };
 
-std::optional<PdfTarget>& pdfTarget() {
-  static std::optional<PdfTarget> target;
-  return target;
+std::optional<Target>& target() {
+  static std::optional<Target> current;
+  return current;
+}
+
+// The report's rows as a table: every column of the result set under its
+// name, numbers with two decimals as amounts.
+app::ExportTable tableOf(store::sql::ResultSet& rows) {
+  const std::vector<std::string>& names = rows.columnNames();
+  std::vector<app::GridField> fields;
+  app::ExportTable table;
+  QStringList titles;
+  for (const std::string& name : names) {
+    bool number = false;
+    const int current = rows.recordNumber();
+    for (rows.first(); !rows.eof(); rows.next()) {
+      const store::Value& value = rows.value(name);
+      if (value.isSqlNull()) continue;
+      number = value.kind() == store::Value::Kind::Number || value.kind() == store::Value::Kind::Float;
+      break;
+    }
+    app::moveTo(rows, current);
+    fields.push_back({name.c_str(), number ? 2 : -1});
+    titles << QString::fromStdString(name);
+    table.amountColumns << number;
+    table.columnWidths << (number ? 14 : 32);
+  }
+  table.headerRows << titles;
+  table.rows = app::gridRows(rows, fields);
+  return table;
+}
+
+QPushButton* addTargetButton(QPushButton* printButton, const QString& caption, const QString& hint,
+                             std::function<void()> run) {
+  auto* button = new QPushButton(caption);
+  button->setToolTip(hint);
+  button->setAutoDefault(false);
+  ui::insertBeside(printButton, button);
+  QObject::connect(button, &QPushButton::clicked, button, [run] { ui::guarded(run); });
+  return button;
 }
 
 }  // namespace
 
-StraightToPdf::StraightToPdf(const QString& path) { pdfTarget() = PdfTarget{path}; }
-StraightToPdf::~StraightToPdf() { pdfTarget().reset(); }
-bool StraightToPdf::written() const { return pdfTarget()->written; }
+StraightToPdf::StraightToPdf(const QString& path) { target() = Target{Target::Kind::Pdf, path}; }
+StraightToPdf::~StraightToPdf() { target().reset(); }
+bool StraightToPdf::written() const { return target()->written; }
+
+StraightToSpreadsheet::StraightToSpreadsheet(const QString& path) {
+  target() = Target{Target::Kind::Spreadsheet, path};
+}
+StraightToSpreadsheet::~StraightToSpreadsheet() { target().reset(); }
 
 QPushButton* addPdfButton(QPushButton* printButton, std::function<QString()> proposedName,
                           std::function<void()> print) {
-  auto* button = new QPushButton("PDF");
-  button->setObjectName("PdfBtn");
-  button->setToolTip("Salveaza documentul direct ca fisier PDF, fara previzualizare.");
-  button->setAutoDefault(false);
-  ui::insertBeside(printButton, button);
-  QObject::connect(button, &QPushButton::clicked, button, [proposedName, print] {
-    ui::guarded([&] {
-      const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-      QString path = ui::interaction().saveFileName("Salveaza ca PDF", QDir(folder).filePath(proposedName() + ".pdf"),
-                                                    "PDF (*.pdf)", "pdf");
-      if (path.isEmpty()) return;
-      if (QFileInfo(path).suffix().compare("pdf", Qt::CaseInsensitive) != 0) path += ".pdf";
-      if (QFileInfo::exists(path) &&
-          ui::interaction().message("Fisierul " + QDir::toNativeSeparators(path) + " exista deja.\r\nIl inlocuim?",
-                                    "Warning", 1) != "DA")
-        return;
-      StraightToPdf target(path);
-      print();
-    });
-  });
-  return button;
+  return addTargetButton(printButton, "PDF", "Salveaza documentul direct ca fisier PDF, fara previzualizare.",
+                         [proposedName, print] {
+                           const QString path =
+                               app::askSavePath("Salveaza ca PDF", proposedName(), "PDF (*.pdf)", {"pdf"});
+                           if (path.isEmpty()) return;
+                           StraightToPdf target(path);
+                           print();
+                         });
+}
+
+QPushButton* addSpreadsheetButton(QPushButton* printButton, std::function<QString()> proposedName,
+                                  std::function<void()> print) {
+  return addTargetButton(printButton, "Exporta", "Exporta randurile raportului intr-o foaie de calcul.",
+                         [proposedName, print] {
+                           const QString path = app::askSavePath("Exporta raportul", proposedName(),
+                                                                 app::kSpreadsheetFilter, {"xlsx", "csv"});
+                           if (path.isEmpty()) return;
+                           StraightToSpreadsheet target(path);
+                           print();
+                         });
 }
 
 void previewReport(const Layout& layout, store::sql::ResultSet& rows) {
-  if (pdfTarget()) {
-    writePdf(generate(layout, rows, {}), pdfTarget()->path);
-    pdfTarget()->written = true;
+  if (target() && target()->kind == Target::Kind::Pdf) {
+    writePdf(generate(layout, rows, {}), target()->path);
+    target()->written = true;
+    return;
+  }
+  if (target()) {
+    app::exportTable(tableOf(rows), target()->path);
+    target()->written = true;
     return;
   }
   Document pending;

@@ -28,6 +28,22 @@ class StraightToPdf {
   bool written() const;
 };
 
+// While one lives, previewReport writes the report's rows (every column of
+// the data set, under its name) to `path` as .xlsx or .csv instead.
+class StraightToSpreadsheet {
+ public:
+  explicit StraightToSpreadsheet(const QString& path);
+  ~StraightToSpreadsheet();
+  StraightToSpreadsheet(const StraightToSpreadsheet&) = delete;
+  StraightToSpreadsheet& operator=(const StraightToSpreadsheet&) = delete;
+};
+
+// An "Exporta" button placed right after the window's print button, for a
+// report without a grid: it asks for a .xlsx or .csv file, then runs `print`
+// under StraightToSpreadsheet.
+QPushButton* addSpreadsheetButton(QPushButton* printButton, std::function<QString()> proposedName,
+                                  std::function<void()> print);
+
 // A "PDF" button placed right after the window's print button: it asks for a
 // file (proposing `proposedName`() + ".pdf", asking before replacing one),
 // then runs `print` under StraightToPdf. Returns the button.

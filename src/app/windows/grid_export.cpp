@@ -1,13 +1,12 @@
 #include "app/windows/grid_export.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QScopeGuard>
-#include <QStandardPaths>
 
 #include "app/windows/progress_counter.h"
+#include "app/windows/save_path.h"
 #include "ui/interaction.h"
 
 namespace app {
@@ -39,23 +38,10 @@ bool hasBands(const ui::DataGrid& grid, const QList<int>& columns) {
   return false;
 }
 
-QString withExtension(QString path) {
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix != "xlsx" && suffix != "csv") path += ".xlsx";
-  return path;
-}
-
 void runExport(ui::DataGrid& grid, const GridExportSource& source) {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString proposed = QDir(folder).filePath((source.proposedName ? source.proposedName() : "Export") + ".xlsx");
-  QString path = ui::interaction().saveFileName("Exporta tabelul", proposed,
-                                                "Foaie de calcul Excel (*.xlsx);;Text separat prin ; (*.csv)", "xlsx");
+  const QString path = askSavePath("Exporta tabelul", source.proposedName ? source.proposedName() : "Export",
+                                   kSpreadsheetFilter, {"xlsx", "csv"});
   if (path.isEmpty()) return;
-  path = withExtension(path);
-  if (QFileInfo::exists(path) &&
-      ui::interaction().message("Fisierul " + QDir::toNativeSeparators(path) + " exista deja.\r\nIl inlocuim?",
-                                "Warning", 1) != "DA")
-    return;
   const ExportTable table = snapshotOf(grid, source.footer ? source.footer() : QList<QStringList>());
   ProgressCounter* counter = table.rows.size() >= kRowsWorthACounter ? exportCounter() : nullptr;
   QWidget* busy = grid.window();

@@ -28,6 +28,9 @@ struct GridExportSource {
 // window's button can trigger it too.
 QAction* addGridExport(ui::DataGrid* grid, GridExportSource source);
 
+// The save dialog's choice of spreadsheet formats.
+inline constexpr char kSpreadsheetFilter[] = "Foaie de calcul Excel (*.xlsx);;Text separat prin ; (*.csv)";
+
 // The progress counter a long export shows over its window (the program's
 // one counter, set at start; none in tests that do not set it).
 class ProgressCounter;

@@ -21,8 +21,9 @@ CumulativeReportWindow::CumulativeReportWindow(std::function<store::Database&()>
   auto* fields = new QFormLayout;
   fields->addRow("Luna", data1_);
   body()->addLayout(fields);
-  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { accept(); },
-                      [] { return QString("Raport_valoric_cumulativ"); });
+  const auto fileName = [this] { return "Raport_valoric_cumulativ_" + data1_->date().toString("MM.yyyy"); };
+  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { accept(); }, fileName);
+  addSpreadsheetButton(button("ConvexBtn2"), fileName, [this] { button("ConvexBtn2")->click(); });
   setFixedSize(sizeHint());
 }
 

@@ -39,8 +39,11 @@ MonthlyReportWindow::MonthlyReportWindow(std::function<store::Database&()> datab
   fields->addRow("Anul", anul1_);
   fields->addRow("Contul", comboBox1_);
   body()->addLayout(fields);
-  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { ConvexBtn1Click(); },
-                      [] { return QString("Raport_lunar"); });
+  const auto fileName = [this] {
+    return QString("Raport_lunar_%1.%2").arg(luna1_->currentIndex() + 1, 2, 10, QChar('0')).arg(anul1_->text());
+  };
+  addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { ConvexBtn1Click(); }, fileName);
+  addSpreadsheetButton(button("ConvexBtn2"), fileName, [this] { button("ConvexBtn2")->click(); });
   setFixedSize(sizeHint());
   FormCreate();
 }

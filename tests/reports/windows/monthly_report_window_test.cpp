@@ -1,6 +1,8 @@
 // The monthly report window through its handlers: the unit list, the year
 // check, printing with its captions and a failing computation.
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 
 #include "app/windows/progress_counter.h"
@@ -60,6 +62,33 @@ TEST_F(MonthlyReportWindowTest, ListsEveryUnitIncludingThoseOnlyInTheLedger) {
     EXPECT_FALSE(scratchExists("R2.dbf"));
     EXPECT_FALSE(counter.isVisible());
   });
+}
+
+TEST_F(MonthlyReportWindowTest, ExportaWritesTheReportRowsToASpreadsheet) {
+  addReceiptLines({{"MAGAZIE", "CAIET", "CONSUMABIL"}});
+  addLedger({{QDate(2024, 3, 5), "MAGAZIE", "CAIET", "BUC", "2", "20"},
+             {QDate(2024, 3, 6), "MAGAZIE", "TUS \"A\"; B", "BUC", "1", "7.5"}});
+  QTemporaryDir folder;
+  const QString path = folder.filePath("lunar");
+  open([&] {
+    choose(0);
+    script.answerSaveFile(path + ".csv");
+    QPushButton* exporta = nullptr;
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+      if (button->text() == "Exporta") exporta = button;
+    ASSERT_NE(exporta, nullptr);
+    exporta->click();
+    EXPECT_FALSE(scratchExists("R2.dbf"));
+  });
+  QFile file(path + ".csv");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QStringList lines = QString::fromUtf8(file.readAll()).remove(QChar(0xFEFF)).split("\r\n", Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);  // the column names, two products
+  EXPECT_TRUE(lines[0].startsWith("GESTIUNE;")) << lines[0].toStdString();
+  EXPECT_TRUE(lines[0].contains(";VFIN")) << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].contains("MAGAZIE;CAIET;")) << lines[1].toStdString();
+  EXPECT_TRUE(lines[1].contains(";20.00")) << lines[1].toStdString();
+  EXPECT_TRUE(lines[2].contains("\"TUS \"\"A\"\"; B\"")) << lines[2].toStdString();
 }
 
 TEST_F(MonthlyReportWindowTest, ChosenUnitPrintsOnlyItsRows) {
