@@ -27,8 +27,7 @@ def back_up(program, path):
     program.press(window, "Salveaza baza de date")
     flows.save_file_as(program, "Unde salvam arhiva ?", path)
     flows.answer(program, "Salvare incheiata cu succes !", "OK")
-    desktop.keys("Escape")
-    program.gone(window)
+    flows.close_with_escape(program, window)
 
 
 def restore_from(program, path):
@@ -84,5 +83,4 @@ def test_damaged_archive_is_refused_and_nothing_changes(program, steps, home):
         program.gone(box)
         expect_equal(program.running(), True, "program running after a refused restore")
         expect_equal(folder_digest(program.data), before, "the Data folder after a refused restore")
-        desktop.keys("Escape")
-        program.gone(window)
+        flows.close_with_escape(program, window)

@@ -39,8 +39,7 @@ def test_browse_the_units_products_with_the_arrow_keys(program, steps):
         desktop.keys("Up")
         shown("CAIET A5")
     with steps("Esc closes the window"):
-        desktop.keys("Escape")
-        program.gone(window)
+        flows.close_with_escape(program, window)
 
 
 def test_search_the_preview_with_enter(program, steps):

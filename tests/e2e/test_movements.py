@@ -69,5 +69,4 @@ def test_consumption_and_transfer_on_a_received_card(program, steps, home):
         expect_in("4.50", printed, "the printed card's final stock")
 
     with steps("Esc closes the window"):
-        desktop.keys("Escape")
-        program.gone(window)
+        flows.close_with_escape(program, window)

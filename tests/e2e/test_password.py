@@ -22,8 +22,7 @@ def set_password(program, password, by_keyboard):
         program.fill(admin, "Inca odata", password)
         program.press(admin, "Schimba parola")
     flows.answer(program, "Parola a fost schimbata cu succes!", "OK")
-    desktop.keys("Escape")
-    program.gone(admin)
+    flows.close_with_escape(program, admin)
 
 
 def test_password_set_then_asked_after_a_restart(program, steps):

@@ -85,5 +85,4 @@ def test_receipt_note_with_romanian_letters_and_decimal_commas(program, steps, h
         expect_in("2.50", printed, "the printed note")
 
     with steps("Esc closes the window"):
-        desktop.keys("Escape")
-        program.gone(window)
+        flows.close_with_escape(program, window)

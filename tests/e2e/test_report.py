@@ -54,8 +54,7 @@ def test_inventory_total_printed_as_shown(program, steps, home):
         expect_equal(amount(match.group(1)), amount(shown), "the printed total")
 
     with steps("Esc closes the report"):
-        desktop.keys("Escape")
-        program.gone(window)
+        flows.close_with_escape(program, window)
 
 
 def test_inventory_exported_to_a_spreadsheet_and_straight_to_pdf(program, steps, home):
@@ -90,5 +89,4 @@ def test_inventory_exported_to_a_spreadsheet_and_straight_to_pdf(program, steps,
         flows.preview_to_pdf(program, previewed)
         expect_equal(pdf.text(straight), pdf.text(previewed), "the straight PDF's text against the preview's")
     with steps("Esc closes the report"):
-        desktop.keys("Escape")
-        program.gone(window)
+        flows.close_with_escape(program, window)

@@ -44,11 +44,26 @@ def quit_program(program):
     program.wait_ended()
 
 
-def focus_main_window(program):
-    """Clicks the main window's status bar, where no control reacts, so that
-    keys go to the main window."""
-    x, y, width, height = desktop.extents(program.main_window())
+def focus_window(window):
+    """Clicks the window's status bar (its bottom right), where no control
+    reacts, so that keys go to that window: after a dialog closes, the
+    keyboard may still be elsewhere for a moment."""
+    x, y, width, height = desktop.extents(window)
     desktop.xdotool("mousemove", "--sync", str(x + width - 40), str(y + height - 6), "click", "1")
+
+
+def focus_main_window(program):
+    focus_window(program.main_window())
+
+
+def close_with_escape(program, window):
+    """Esc on a window, as the status bar says; the window goes (a window
+    that has already closed itself is left as it is)."""
+    if not desktop.is_showing(window) or desktop.extents(window)[2] == 0:
+        return
+    focus_window(window)
+    desktop.keys("Escape")
+    program.gone(window)
 
 
 def open_from_toolbar(program, caption, window_caption):
@@ -108,5 +123,4 @@ def receive_goods(program, supplier, lines):
         program.fill(line, "GESTIUNEA", stock_unit)
         program.press(line, "MEMOREAZA")
         program.gone(line)
-    desktop.keys("Escape")
-    program.gone(window)
+    close_with_escape(program, window)
