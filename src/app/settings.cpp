@@ -30,13 +30,17 @@ bool isInstalledProgram(const QString& executableFolder) {
 QString programFolder() {
   const QString home = qEnvironmentVariable("VARNELA_HOME");
   if (!home.isEmpty()) return QDir::cleanPath(QDir(home).absolutePath());
-  const QString executableFolder = QCoreApplication::applicationDirPath();
-  if (!isInstalledProgram(executableFolder) && QFileInfo(executableFolder).isWritable())
-    return QDir::cleanPath(executableFolder);
-  const QString userFolder =
-      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/varnela";
-  QDir().mkpath(userFolder);
-  return QDir::cleanPath(userFolder);
+  // The executable does not move during a run: decided once, at the first
+  // call, rather than with file system checks at every call.
+  static const QString folder = [] {
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    if (!isInstalledProgram(executableFolder) && QFileInfo(executableFolder).isWritable())
+      return QDir::cleanPath(executableFolder);
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/varnela";
+    QDir().mkpath(userFolder);
+    return QDir::cleanPath(userFolder);
+  }();
+  return folder;
 }
 
 QString dataFolder() { return programFolder() + "/Data"; }

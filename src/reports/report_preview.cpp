@@ -20,18 +20,25 @@ namespace reports {
 
 namespace {
 
-// Where previewReport sends the pages instead of the preview, while a
-// StraightToPdf or a StraightToSpreadsheet lives.
+// Where previewReport sends the report instead of the preview, while a
+// Redirect lives (one at a time: the buttons run on the one UI thread).
 struct Target {
   enum class Kind { Pdf, Spreadsheet } kind;
   QString path;
-  bool written = false;
 };
 
 std::optional<Target>& target() {
   static std::optional<Target> current;
   return current;
 }
+
+class Redirect {
+ public:
+  explicit Redirect(Target to) { target() = std::move(to); }
+  ~Redirect() { target().reset(); }
+  Redirect(const Redirect&) = delete;
+  Redirect& operator=(const Redirect&) = delete;
+};
 
 // The report's rows as a table: every column of the result set under its
 // name, numbers with two decimals as amounts.
@@ -72,15 +79,6 @@ QPushButton* addTargetButton(QPushButton* printButton, const QString& caption, c
 
 }  // namespace
 
-StraightToPdf::StraightToPdf(const QString& path) { target() = Target{Target::Kind::Pdf, path}; }
-StraightToPdf::~StraightToPdf() { target().reset(); }
-bool StraightToPdf::written() const { return target()->written; }
-
-StraightToSpreadsheet::StraightToSpreadsheet(const QString& path) {
-  target() = Target{Target::Kind::Spreadsheet, path};
-}
-StraightToSpreadsheet::~StraightToSpreadsheet() { target().reset(); }
-
 QPushButton* addPdfButton(QPushButton* printButton, std::function<QString()> proposedName,
                           std::function<void()> print) {
   return addTargetButton(printButton, "PDF", "Salveaza documentul direct ca fisier PDF, fara previzualizare.",
@@ -88,7 +86,7 @@ QPushButton* addPdfButton(QPushButton* printButton, std::function<QString()> pro
                            const QString path =
                                app::askSavePath("Salveaza ca PDF", proposedName(), "PDF (*.pdf)", {"pdf"});
                            if (path.isEmpty()) return;
-                           StraightToPdf target(path);
+                           const Redirect toFile({Target::Kind::Pdf, path});
                            print();
                          });
 }
@@ -100,20 +98,15 @@ QPushButton* addSpreadsheetButton(QPushButton* printButton, std::function<QStrin
                            const QString path = app::askSavePath("Exporta raportul", proposedName(),
                                                                  app::kSpreadsheetFilter, {"xlsx", "csv"});
                            if (path.isEmpty()) return;
-                           StraightToSpreadsheet target(path);
+                           const Redirect toFile({Target::Kind::Spreadsheet, path});
                            print();
                          });
 }
 
 void previewReport(const Layout& layout, store::sql::ResultSet& rows) {
-  if (target() && target()->kind == Target::Kind::Pdf) {
-    writePdf(generate(layout, rows, {}), target()->path);
-    target()->written = true;
-    return;
-  }
   if (target()) {
-    app::exportTable(tableOf(rows), target()->path);
-    target()->written = true;
+    if (target()->kind == Target::Kind::Pdf) writePdf(generate(layout, rows, {}), target()->path);
+    else app::exportTable(tableOf(rows), target()->path);
     return;
   }
   Document pending;

@@ -1,6 +1,6 @@
 // Previewing a layout modally: what the windows call after setting captions.
-// A window's "PDF" button runs the same print handler under StraightToPdf,
-// so the same pages go to a PDF file instead of the preview.
+// A window's "PDF" and "Exporta" buttons run the same print handler with the
+// preview replaced by a file, so the same pages (or rows) go to that file.
 #pragma once
 
 #include <QPushButton>
@@ -17,36 +17,17 @@ namespace reports {
 // bar shows the progress, and returns when the preview closes.
 void previewReport(const Layout& layout, store::sql::ResultSet& rows);
 
-// While one lives, previewReport writes the pages it generates to `path` as
-// a PDF file instead of opening the preview. One at a time.
-class StraightToPdf {
- public:
-  explicit StraightToPdf(const QString& path);
-  ~StraightToPdf();
-  StraightToPdf(const StraightToPdf&) = delete;
-  StraightToPdf& operator=(const StraightToPdf&) = delete;
-  bool written() const;
-};
-
-// While one lives, previewReport writes the report's rows (every column of
-// the data set, under its name) to `path` as .xlsx or .csv instead.
-class StraightToSpreadsheet {
- public:
-  explicit StraightToSpreadsheet(const QString& path);
-  ~StraightToSpreadsheet();
-  StraightToSpreadsheet(const StraightToSpreadsheet&) = delete;
-  StraightToSpreadsheet& operator=(const StraightToSpreadsheet&) = delete;
-};
-
 // An "Exporta" button placed right after the window's print button, for a
 // report without a grid: it asks for a .xlsx or .csv file, then runs `print`
-// under StraightToSpreadsheet.
+// with previewReport writing the report's rows (every column of the data
+// set, under its name) to that file instead of opening the preview.
 QPushButton* addSpreadsheetButton(QPushButton* printButton, std::function<QString()> proposedName,
                                   std::function<void()> print);
 
 // A "PDF" button placed right after the window's print button: it asks for a
 // file (proposing `proposedName`() + ".pdf", asking before replacing one),
-// then runs `print` under StraightToPdf. Returns the button.
+// then runs `print` with previewReport writing the pages it generates to
+// that file instead of opening the preview. Returns the button.
 QPushButton* addPdfButton(QPushButton* printButton, std::function<QString()> proposedName,
                           std::function<void()> print);
 

@@ -136,14 +136,15 @@ def wait_for(predicate, what, timeout=DEFAULT_TIMEOUT, interval=0.1):
         time.sleep(interval)
 
 
-def centre(node):
-    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return extents.x + extents.width // 2, extents.y + extents.height // 2
-
-
 def extents(node):
+    """x, y, width, height on the screen."""
     e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return e.x, e.y, e.width, e.height
+
+
+def centre(node):
+    x, y, width, height = extents(node)
+    return x + width // 2, y + height // 2
 
 
 def xdotool(*args):
@@ -153,16 +154,6 @@ def xdotool(*args):
 def click(node):
     x, y = centre(node)
     xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
-
-
-def double_click(node):
-    x, y = centre(node)
-    xdotool("mousemove", "--sync", str(x), str(y), "click", "--repeat", "2", "1")
-
-
-def right_click(node):
-    x, y = centre(node)
-    xdotool("mousemove", "--sync", str(x), str(y), "click", "3")
 
 
 def type_text(text, delay_ms=25):
