@@ -29,11 +29,11 @@ dbase::DbfTable& TableObject::table() {
   return database_.table(path_);
 }
 
-void TableObject::append() { pending_.emplace(table().image().fields.size()); }
+void TableObject::append() { pending_.emplace(table().fields().size()); }
 
 void TableObject::setValue(std::string_view column, const Value& value) {
   if (!pending_) throw StoreError("no record is being appended to " + QDir::toNativeSeparators(path_).toStdString());
-  int field = table().image().fieldIndex(column);
+  int field = table().fieldIndex(column);
   if (field < 0)
     throw StoreError("unknown column " + std::string(column) + " in " + QDir::toNativeSeparators(path_).toStdString());
   (*pending_)[static_cast<size_t>(field)] = value;

@@ -95,9 +95,13 @@ Field parseDescriptor(std::string_view descriptor, const QString& fileName) {
 }  // namespace
 
 TableLayout parse(std::string_view file, const QString& fileName) {
-  if (file.empty()) fail(fileName, "the file is empty (0 bytes)");
-  if (static_cast<int64_t>(file.size()) < kHeaderSize)
-    fail(fileName, "only " + std::to_string(file.size()) + " bytes, too short for a dBase table header");
+  return parse(file, static_cast<int64_t>(file.size()), file.empty() ? '\0' : file.back(), fileName);
+}
+
+TableLayout parse(std::string_view file, int64_t fileSize, char lastByte, const QString& fileName) {
+  if (fileSize == 0) fail(fileName, "the file is empty (0 bytes)");
+  if (fileSize < kHeaderSize)
+    fail(fileName, "only " + std::to_string(fileSize) + " bytes, too short for a dBase table header");
   TableLayout table;
   HeaderInfo& header = table.header;
   header.version = byteAt(file, 0);
@@ -117,7 +121,6 @@ TableLayout parse(std::string_view file, const QString& fileName) {
   // Records start at the header length, which some writers make longer than
   // the descriptors need: it is honoured, never computed.
   const int64_t headerLength = header.headerLength;
-  const int64_t fileSize = static_cast<int64_t>(file.size());
   if (headerLength > fileSize)
     fail(fileName, "header length " + std::to_string(headerLength) + " runs past the end of the file (" +
                        std::to_string(fileSize) + " bytes)");
@@ -126,8 +129,8 @@ TableLayout parse(std::string_view file, const QString& fileName) {
   uint32_t nextOffset = 1;  // byte 0 of a record is the deletion flag
   int64_t at = kHeaderSize;
   for (;;) {
-    if (at < headerLength && file[at] == kDescriptorEnd) break;
-    if (at + kDescriptorSize > headerLength)
+    if (at < headerLength && at < static_cast<int64_t>(file.size()) && file[at] == kDescriptorEnd) break;
+    if (at + kDescriptorSize > headerLength || at + kDescriptorSize > static_cast<int64_t>(file.size()))
       fail(fileName, "the field descriptors run past the header length without a closing 0x0D");
     Field field = parseDescriptor(file.substr(at, kDescriptorSize), fileName);
     std::string upper = field.name;
@@ -154,7 +157,7 @@ TableLayout parse(std::string_view file, const QString& fileName) {
   if (records > table.recordCount)
     fail(fileName, "the header counts " + std::to_string(table.recordCount) + " records but the file holds " +
                        std::to_string(records));
-  if (rest > 1 || (rest == 1 && file.back() != kEndOfFile))
+  if (rest > 1 || (rest == 1 && lastByte != kEndOfFile))
     fail(fileName, std::to_string(rest) + " stray bytes after the " + std::to_string(table.recordCount) +
                        " records, where only the end byte 0x1A may stand");
   return table;

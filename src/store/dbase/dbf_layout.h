@@ -40,6 +40,10 @@ struct TableLayout {
 // and width and fits the record length, and that the file holds every record
 // the header counts. Throws StoreError starting with `fileName`.
 TableLayout parse(std::string_view file, const QString& fileName);
+// The same checks on a file read in part: `head` holds its first bytes, at
+// least the whole header (or the whole file when shorter); `fileSize` and
+// `lastByte` tell the rest.
+TableLayout parse(std::string_view head, int64_t fileSize, char lastByte, const QString& fileName);
 
 // The header of a new, empty table: version 0x03, `created` as the update
 // date, driver 0xC8 (Windows-1250), no production index; descriptors for

@@ -12,11 +12,13 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <limits>
+#include <numeric>
 #include <optional>
 
 #include "store/dbase/dbf_layout.h"
 #include "store/dbase/field_codec.h"
 #include "store/dbase/image_reader.h"
+#include "store/dbase/table_file.h"
 #include "store/error.h"
 #include "store/mdx/mdx_file.h"
 
@@ -59,14 +61,9 @@ void commitOrFail(QSaveFile& file, const QString& fileName) {
   if (!file.commit()) fail(fileName, "cannot write: " + file.errorString().toStdString());
 }
 
-// The whole file, mapped for reading while `file` stays open.
-std::string_view mapWhole(QFile& file, const QString& fileName) {
-  if (!file.open(QIODevice::ReadOnly)) fail(fileName, "cannot open: " + file.errorString().toStdString());
-  const qint64 size = file.size();
-  if (size == 0) return {};
-  const uchar* bytes = file.map(0, size);
-  if (bytes == nullptr) fail(fileName, "cannot read: " + file.errorString().toStdString());
-  return {reinterpret_cast<const char*>(bytes), static_cast<size_t>(size)};
+// The records of an open table file, a slice at a time.
+RecordSlices slicesOf(const TableFile& file) {
+  return [&file](uint32_t first, uint32_t count, std::string& buffer) { return file.records(first, count, buffer); };
 }
 
 }  // namespace
@@ -97,17 +94,34 @@ bool DbfTable::isStale() const {
 }
 
 void DbfTable::reload() {
-  QFile file(path_);
-  const std::string_view bytes = mapWhole(file, fileName());
   // The stamp comes from the descriptor we read, so a file replaced while
   // we read it shows as stale afterwards rather than being missed.
-  struct stat status;
-  if (::fstat(file.handle(), &status) != 0) fail(fileName(), "cannot read its size and time");
-  auto image = readImage(bytes, fileName());
-  image_ = std::move(image);
-  stamp_ = std::make_unique<DiskStamp>(DiskStamp::of(status));
+  const TableFile file(path_);
+  image_ = readFlags(file.layout(), slicesOf(file), fileName());
+  stamp_ = std::make_unique<DiskStamp>(DiskStamp::of(file.status()));
   mdx_.reset();
 }
+
+TableImage& DbfTable::imageWith(const std::vector<int>& fields) {
+  if (std::all_of(fields.begin(), fields.end(), [&](int f) { return image_->columns[f].decoded; })) return *image_;
+  // The decoded columns and the flags reflect the file as we last read or
+  // wrote it; a file changed by someone else since is read again whole.
+  const TableFile file(path_);
+  if (!stamp_ || DiskStamp::of(file.status()) != *stamp_) {
+    reload();
+    return imageWith(fields);
+  }
+  decodeFields(slicesOf(file), fileName(), *image_, fields);
+  return *image_;
+}
+
+TableImage& DbfTable::wholeImage() {
+  std::vector<int> all(image_->fields.size());
+  std::iota(all.begin(), all.end(), 0);
+  return imageWith(all);
+}
+
+const TableImage& DbfTable::image() { return wholeImage(); }
 
 void DbfTable::noteOwnWrite(QDate updated) {
   HeaderInfo& header = image_->header;
@@ -152,7 +166,7 @@ std::vector<int> DbfTable::maintainedTags(journal::Journal& journal) {
 
 void DbfTable::insertRows(journal::Journal& journal, const std::vector<std::vector<Value>>& rows) {
   if (rows.empty()) return;
-  TableImage& image = *image_;
+  TableImage& image = wholeImage();
   const FieldList& fields = image.fields;
   const std::string table = fileName().toStdString();
   const FieldTarget target{table, image.codePage};
@@ -196,7 +210,7 @@ void DbfTable::insertRows(journal::Journal& journal, const std::vector<std::vect
 }
 
 void DbfTable::updateRows(journal::Journal& journal, const std::vector<RowChange>& changes) {
-  TableImage& image = *image_;
+  TableImage& image = wholeImage();
   const FieldList& fields = image.fields;
   const std::string table = fileName().toStdString();
   const FieldTarget target{table, image.codePage};
@@ -255,7 +269,7 @@ void DbfTable::updateRows(journal::Journal& journal, const std::vector<RowChange
 }
 
 void DbfTable::deleteRows(journal::Journal& journal, const std::vector<uint32_t>& rows) {
-  TableImage& image = *image_;
+  TableImage& image = wholeImage();
   std::vector<std::pair<int64_t, std::string>> writes;
   for (uint32_t row : rows) {
     if (row >= image.rowCount()) fail(fileName(), "record " + std::to_string(row + 1) + " does not exist");
@@ -271,9 +285,9 @@ void DbfTable::deleteRows(journal::Journal& journal, const std::vector<uint32_t>
 }
 
 void DbfTable::createIndex(journal::Journal& journal, const std::string& tag, const std::string& fieldName) {
-  TableImage& image = *image_;
-  const int f = image.fieldIndex(fieldName);
+  const int f = image_->fieldIndex(fieldName);
   if (f < 0) fail(fileName(), "no field " + fieldName + " to index");
+  TableImage& image = imageWith({f});
   const Field& field = image.fields[f];
   if (QByteArrayView(tag).compare(QByteArrayView(field.name), Qt::CaseInsensitive) != 0)
     fail(fileName(), "index " + tag + " must be named after its field " + field.name);
@@ -311,15 +325,9 @@ bool DbfTable::detachProductionIndex(const QString& tablePath) {
   if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return false;
   // Nothing is written to a table whose header and size disagree (an empty
   // file included): it is refused by name, its index left where it is.
-  const QString name = QFileInfo(tablePath).fileName();
-  const qint64 size = file.size();
-  uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
-  if (size > 0 && !mapped) fail(name, "cannot read the table: " + file.errorString().toStdString());
-  const layout::TableLayout table =
-      layout::parse(std::string_view(reinterpret_cast<const char*>(mapped), static_cast<size_t>(size)), name);
-  file.unmap(mapped);
-  if (table.header.mdxFlag != 0 && (!file.seek(layout::kMdxFlagAt) || file.write("\0", 1) != 1))
-    fail(name, "cannot clear the index flag: " + file.errorString().toStdString());
+  const TableFile table(tablePath);
+  if (table.layout().header.mdxFlag != 0 && (!file.seek(layout::kMdxFlagAt) || file.write("\0", 1) != 1))
+    fail(QFileInfo(tablePath).fileName(), "cannot clear the index flag: " + file.errorString().toStdString());
   file.close();
   const QFileInfo info(tablePath);
   const QDir folder = info.dir();
@@ -339,8 +347,11 @@ void DbfTable::detachProductionIndex() {
 
 void DbfTable::pack() {
   if (isStale()) reload();
-  const TableImage& image = *image_;
-  if (std::find(image.deleted.begin(), image.deleted.end(), 1) == image.deleted.end()) return;
+  if (std::find(image_->deleted.begin(), image_->deleted.end(), 1) == image_->deleted.end()) return;
+  std::vector<int> tagged;
+  for (size_t f = 0; f < image_->fields.size(); ++f)
+    if (image_->fields[f].tagged) tagged.push_back(static_cast<int>(f));
+  const TableImage& image = imageWith(tagged);
   mdx_.reset();
 
   const uint32_t live = static_cast<uint32_t>(std::count(image.deleted.begin(), image.deleted.end(), 0));
@@ -362,23 +373,23 @@ void DbfTable::pack() {
     }
   }
 
-  QFile source(path_);
-  const std::string_view bytes = mapWhole(source, fileName());
+  const TableFile source(path_);
   QSaveFile packed(path_);
   if (!packed.open(QIODevice::WriteOnly)) fail(fileName(), "cannot write: " + packed.errorString().toStdString());
-  std::string header(bytes.substr(0, image.header.headerLength));
+  std::string buffer;
+  std::string header(source.bytes(0, image.header.headerLength, buffer));
   header.replace(layout::kUpdateDateAt, 7, layout::dateAndCount(QDate::currentDate(), live));
   writeOrFail(packed, header, fileName());
-  // Consecutive live records go out in one piece.
+  // Consecutive live records go out together, a bounded slice at a time.
+  constexpr uint32_t kSliceRecords = 4096;
   for (uint32_t row = 0; row < image.rowCount();) {
     if (image.deleted[row]) {
       ++row;
       continue;
     }
     const uint32_t first = row;
-    while (row < image.rowCount() && !image.deleted[row]) ++row;
-    writeOrFail(packed, bytes.substr(recordAt(first), static_cast<size_t>(recordAt(row) - recordAt(first))),
-                fileName());
+    while (row < image.rowCount() && !image.deleted[row] && row - first < kSliceRecords) ++row;
+    writeOrFail(packed, source.records(first, row - first, buffer), fileName());
   }
   writeOrFail(packed, std::string_view(&layout::kEndOfFile, 1), fileName());
 
@@ -390,7 +401,6 @@ void DbfTable::pack() {
     mdx::MdxFile::writeWhole(productionIndexPath(), QFileInfo(path_).completeBaseName().toStdString(),
                              std::move(tags));
   commitOrFail(packed, fileName());
-  source.close();
   // The records that stay are already in memory: drop the deleted ones
   // instead of reading the new file again.
   image_->dropDeleted();

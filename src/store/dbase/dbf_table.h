@@ -1,7 +1,9 @@
 // One .dbf table file with its parsed image and its production .mdx.
 //
 // Reads a dBase III/IV table (version 0x03, 0x83 or 0x8B; memo ignored) into
-// a TableImage, and writes it: appended, changed and deleted records, whose
+// a TableImage, and writes it. Loading reads the header and the deletion
+// flags; a field's values are decoded when first needed, so the index
+// rebuild reads only the indexed fields of a large table. Writes: appended, changed and deleted records, whose
 // bytes go through the journal and whose keys are maintained in the .mdx
 // tags the way dBase maintains them (deleted records stay indexed until the
 // pack). Every batch is checked whole before the first byte is written, so a
@@ -47,7 +49,11 @@ class DbfTable {
   DbfTable& operator=(const DbfTable&) = delete;
 
   const QString& path() const { return path_; }
-  const TableImage& image() const { return *image_; }
+  // The whole image, every field decoded (on the first call after a load).
+  const TableImage& image();
+  // The fields, known from the header without decoding any record.
+  const FieldList& fields() const { return image_->fields; }
+  int fieldIndex(std::string_view name) const { return image_->fieldIndex(name); }
 
   // True when the file on disk is no longer the one this image reflects.
   bool isStale() const;
@@ -86,6 +92,9 @@ class DbfTable {
   QString fileName() const;
   QString productionIndexPath() const;
   int64_t recordAt(uint32_t row) const;
+  // The image with at least `fields` decoded, from the file as it is now.
+  TableImage& imageWith(const std::vector<int>& fields);
+  TableImage& wholeImage();
   // The fields whose tags the writes keep true; opens the .mdx if needed.
   std::vector<int> maintainedTags(journal::Journal& journal);
   mdx::MdxFile& productionIndex(journal::Journal& journal);

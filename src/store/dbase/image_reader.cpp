@@ -5,6 +5,8 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <numeric>
+#include <thread>
 
 #include "store/date.h"
 #include "store/dbase/dbf_layout.h"
@@ -110,15 +112,18 @@ class FieldCodes {
 
 class RecordDecoder {
  public:
-  RecordDecoder(std::string_view file, const TableImage& image, const QString& fileName)
-      : records_(file.data() + image.header.headerLength),
-        recordLength_(image.header.recordLength),
-        codePage_(image.codePage),
-        fileName_(fileName) {}
+  RecordDecoder(const TableImage& image, const QString& fileName)
+      : recordLength_(image.header.recordLength), codePage_(image.codePage), fileName_(fileName) {}
+
+  // The records decoded next: `bytes` holds records from `first` on.
+  void setSlice(std::string_view bytes, uint32_t first) {
+    slice_ = bytes.data();
+    first_ = first;
+  }
 
   void decodeFlags(uint32_t begin, uint32_t end, std::vector<uint8_t>& deleted) const {
     for (uint32_t row = begin; row < end; ++row) {
-      const char flag = records_[static_cast<int64_t>(row) * recordLength_];
+      const char flag = *recordAt(row);
       if (flag == layout::kDeletedFlag) {
         deleted[row] = 1;
       } else if (flag != layout::kLiveFlag) {
@@ -174,7 +179,7 @@ class RecordDecoder {
   void decodeRange(const Field& field, uint32_t begin, uint32_t end, std::vector<T>& out, Decode decode) const {
     std::string_view previous;
     T previousValue{};
-    const char* bytes = records_ + static_cast<int64_t>(begin) * recordLength_ + field.offset;
+    const char* bytes = recordAt(begin) + field.offset;
     for (uint32_t row = begin; row < end; ++row, bytes += recordLength_) {
       std::string_view current(bytes, field.width);
       if (current != previous) {
@@ -200,7 +205,10 @@ class RecordDecoder {
                      ": '" + shown + "' " + what);
   }
 
-  const char* records_;
+  const char* recordAt(uint32_t row) const { return slice_ + static_cast<int64_t>(row - first_) * recordLength_; }
+
+  const char* slice_ = nullptr;
+  uint32_t first_ = 0;
   int64_t recordLength_;
   CodePage codePage_;
   const QString& fileName_;
@@ -208,43 +216,110 @@ class RecordDecoder {
 
 // Columns are reserved rather than sized: the decoder appends to them, so
 // their memory is written once instead of being zeroed first.
-void prepareColumns(TableImage& image, uint32_t rows) {
-  image.columns.resize(image.fields.size());
-  for (size_t i = 0; i < image.fields.size(); ++i) {
-    Column& column = image.columns[i];
-    switch (image.fields[i].type) {
-      case 'D':
-        column.dates.reserve(rows);
-        break;
-      case 'C':
-        column.codes.reserve(rows);
-        column.dictionary = std::make_unique<TextDictionary>();
-        break;
-      default:
-        column.numbers.reserve(rows);
-    }
+void prepareColumn(const Field& field, uint32_t rows, Column& column) {
+  switch (field.type) {
+    case 'D':
+      column.dates.reserve(rows);
+      break;
+    case 'C':
+      column.codes.reserve(rows);
+      column.dictionary = std::make_unique<TextDictionary>();
+      break;
+    default:
+      column.numbers.reserve(rows);
   }
-  image.deleted.assign(rows, 0);
 }
+
+// Decodes `fields` of every record, a block of records at a time, so that
+// a block's bytes stay in the cache while each of its columns is decoded.
+void decodeAll(const RecordSlices& records, const QString& fileName, TableImage& image, const std::vector<int>& fields) {
+  const uint32_t rows = image.rowCount();
+  RecordDecoder decoder(image, fileName);
+  std::string buffer;
+  std::vector<FieldCodes> codes(fields.size());
+  for (int field : fields) prepareColumn(image.fields[field], rows, image.columns[field]);
+  for (uint32_t begin = 0, end = 0; begin < rows; begin = end) {
+    end = begin + std::min(kBlockRows, rows - begin);
+    decoder.setSlice(records(begin, end - begin, buffer), begin);
+    for (size_t i = 0; i < fields.size(); ++i)
+      decoder.decodeColumn(image.fields[fields[i]], begin, end, image.columns[fields[i]], codes[i]);
+  }
+}
+
+// Below this many records a second thread costs more than it saves.
+constexpr uint32_t kRowsWorthAThread = 50000;
+
+// A rough cost of decoding one field: texts are looked up, numbers parsed.
+int decodingCost(const Field& field) { return field.type == 'C' ? 3 + field.width / 16 : 2; }
 
 }  // namespace
 
-std::unique_ptr<TableImage> readImage(std::string_view file, const QString& fileName) {
-  layout::TableLayout table = layout::parse(file, fileName);
+std::unique_ptr<TableImage> readFlags(const layout::TableLayout& table, const RecordSlices& records,
+                                      const QString& fileName) {
   auto image = std::make_unique<TableImage>();
   image->header = table.header;
-  image->fields = std::move(table.fields);
+  image->fields = table.fields;
   image->codePage = codePageOfDriver(table.header.languageDriver);
-  prepareColumns(*image, table.recordCount);
-
-  const RecordDecoder decoder(file, *image, fileName);
-  std::vector<FieldCodes> codes(image->fields.size());
+  image->columns.resize(image->fields.size());
+  image->deleted.assign(table.recordCount, 0);
+  RecordDecoder decoder(*image, fileName);
+  std::string buffer;
   for (uint32_t begin = 0, end = 0; begin < table.recordCount; begin = end) {
     end = begin + std::min(kBlockRows, table.recordCount - begin);
+    decoder.setSlice(records(begin, end - begin, buffer), begin);
     decoder.decodeFlags(begin, end, image->deleted);
-    for (size_t i = 0; i < image->fields.size(); ++i)
-      decoder.decodeColumn(image->fields[i], begin, end, image->columns[i], codes[i]);
   }
+  return image;
+}
+
+void decodeFields(const RecordSlices& records, const QString& fileName, TableImage& image, std::vector<int> fields) {
+  std::erase_if(fields, [&](int field) { return image.columns[field].decoded; });
+  if (fields.empty()) return;
+  // Both cores: the fields are shared out by their decoding cost, and each
+  // thread fills its own columns.
+  std::vector<int> mine, theirs;
+  int mineCost = 0, theirsCost = 0;
+  for (int field : fields) {
+    const bool toMine = image.rowCount() < kRowsWorthAThread || mineCost <= theirsCost;
+    (toMine ? mine : theirs).push_back(field);
+    (toMine ? mineCost : theirsCost) += decodingCost(image.fields[field]);
+  }
+  std::exception_ptr theirFailure;
+  std::thread helper;
+  if (!theirs.empty())
+    helper = std::thread([&] {
+      try {
+        decodeAll(records, fileName, image, theirs);
+      } catch (...) {
+        theirFailure = std::current_exception();
+      }
+    });
+  std::exception_ptr myFailure;
+  try {
+    decodeAll(records, fileName, image, mine);
+  } catch (...) {
+    myFailure = std::current_exception();
+  }
+  if (helper.joinable()) helper.join();
+  if (myFailure || theirFailure) {
+    // A column left half decoded is dropped: it is decoded again, and fails
+    // again, when next needed.
+    for (int field : fields) image.columns[field] = Column();
+    std::rethrow_exception(myFailure ? myFailure : theirFailure);
+  }
+  for (int field : fields) image.columns[field].decoded = true;
+}
+
+std::unique_ptr<TableImage> readImage(std::string_view file, const QString& fileName) {
+  const layout::TableLayout table = layout::parse(file, fileName);
+  const RecordSlices inMemory = [&](uint32_t first, uint32_t count, std::string&) {
+    const size_t length = table.header.recordLength;
+    return file.substr(table.header.headerLength + first * length, count * length);
+  };
+  auto image = readFlags(table, inMemory, fileName);
+  std::vector<int> all(image->fields.size());
+  std::iota(all.begin(), all.end(), 0);
+  decodeFields(inMemory, fileName, *image, std::move(all));
   return image;
 }
 

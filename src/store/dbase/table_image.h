@@ -9,6 +9,8 @@
 // - C: a code into the column's dictionary of distinct texts (Windows-1250
 //   bytes without the trailing pad blanks); code 0 is always the empty text.
 // Deleted records stay in the image (flagged), as they stay in the file.
+// A column is filled when it is first needed (see DbfTable::image()); until
+// then it is empty and not `decoded`.
 //
 // The image is owned by the table object that loaded it; the SQL executor
 // reads it, and the table object keeps it equal to the file after every
@@ -51,6 +53,7 @@ class TextDictionary {
 };
 
 struct Column {
+  bool decoded = false;          // read from the file yet (see image_reader.h)
   std::vector<int64_t> numbers;  // N, F, L
   std::vector<int32_t> dates;    // D
   std::vector<uint32_t> codes;   // C

@@ -161,7 +161,10 @@ TEST_F(DbfReadTest, RefusesDamagedFilesNamingThem) {
     const QString path = dir.filePath("Gestiuni.dbf");
     testing::writeFile(path, c.bytes);
     try {
+      // The header and the flags are checked on loading, the values when
+      // the image is first read.
       DbfTable table(path);
+      table.image();
       ADD_FAILURE() << "loaded";
     } catch (const StoreError& error) {
       const std::string message = error.what();
@@ -169,6 +172,47 @@ TEST_F(DbfReadTest, RefusesDamagedFilesNamingThem) {
       EXPECT_NE(message.find(c.message), std::string::npos) << message;
     }
   }
+}
+
+// A table large enough to be decoded on both cores: a bad value in the last
+// record is found whichever thread decodes its field, leaves no half-filled
+// column behind, and a file mended on disk is read again.
+TEST_F(DbfReadTest, DecodesFieldsWhenFirstNeededOnBothCores) {
+  constexpr int kRows = 70000;
+  auto ledger = [](const std::string& lastAmount) {
+    DbfBytes file;
+    file.field("ID", 'N', 8).field("PRODUS", 'C', 20).field("DATA", 'D', 8).field("SUMA", 'N', 10, 2);
+    for (int row = 0; row < kRows; ++row)
+      file.record({std::to_string(row + 1), "produs " + std::to_string(row % 97), "20240115",
+                   row + 1 == kRows ? lastAmount : std::to_string(row % 1000) + ".25"},
+                  /*deleted=*/row % 1000 == 7);
+    return file;
+  };
+  const QString path = dir.filePath("T.dbf");
+  testing::writeFile(path, ledger("12a.50").bytes());
+  DbfTable table(path);
+  EXPECT_EQ(table.fields().size(), 4u);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    try {
+      table.image();
+      ADD_FAILURE() << "a bad amount was read";
+    } catch (const StoreError& error) {
+      EXPECT_NE(std::string(error.what()).find("record 70000, field SUMA: '12a.50' is not a number"), std::string::npos)
+          << error.what();
+    }
+  }
+  testing::writeFile(path, ledger("3.75").bytes());
+  const TableImage& image = table.image();
+  ASSERT_EQ(image.rowCount(), static_cast<uint32_t>(kRows));
+  for (const uint32_t row : {0u, 7u, 4242u, static_cast<uint32_t>(kRows - 1)}) {
+    SCOPED_TRACE(row);
+    EXPECT_EQ(image.value(row, 0), Value::number((row + 1) * decimal::kScale));
+    EXPECT_EQ(image.value(row, 1), Value::text("produs " + std::to_string(row % 97)));
+    EXPECT_EQ(image.value(row, 2), day(2024, 1, 15));
+    EXPECT_EQ(image.deleted[row], row % 1000 == 7 ? 1 : 0);
+  }
+  EXPECT_EQ(image.value(kRows - 1, 3), Value::number(37500));
+  EXPECT_EQ(image.value(4242, 3), Value::number(242 * decimal::kScale + 2500));
 }
 
 TEST_F(DbfReadTest, MissingFileIsAStoreError) {

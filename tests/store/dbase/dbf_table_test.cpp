@@ -266,7 +266,7 @@ TEST_F(DbfTableTest, WritesReadsBackAndPacksEveryFieldType) {
   EXPECT_EQ(table->image().deleted, deleted);
   EXPECT_FALSE(table->isStale());
   {
-    const DbfTable reread(path);
+    DbfTable reread(path);
     EXPECT_EQ(rowsOf(reread.image()), expected);
     EXPECT_EQ(reread.image().deleted, deleted);
   }
