@@ -57,6 +57,8 @@ void StergePuneIndex(Query& sx, TableObject& sursa, const QString& tablePath, co
     reportMissing(missingTableMessage(tablePath));
     return;
   }
+  // The flags the pack needs and the fields the indexes need, in one pass.
+  sx.database().table(tablePath).decodeFields(columns);
   PackTable(sursa, tablePath);
   QCoreApplication::processEvents();
   for (const QString& column : columns) {

@@ -93,11 +93,13 @@ bool DbfTable::isStale() const {
   return !now || !stamp_ || *now != *stamp_;
 }
 
-void DbfTable::reload() {
+void DbfTable::reload() { reload({}); }
+
+void DbfTable::reload(const std::vector<int>& fields) {
   // The stamp comes from the descriptor we read, so a file replaced while
   // we read it shows as stale afterwards rather than being missed.
   const TableFile file(path_);
-  image_ = readFlags(file.layout(), slicesOf(file), fileName());
+  image_ = readImage(file.layout(), slicesOf(file), fileName(), fields);
   stamp_ = std::make_unique<DiskStamp>(DiskStamp::of(file.status()));
   mdx_.reset();
 }
@@ -108,11 +110,18 @@ TableImage& DbfTable::imageWith(const std::vector<int>& fields) {
   // wrote it; a file changed by someone else since is read again whole.
   const TableFile file(path_);
   if (!stamp_ || DiskStamp::of(file.status()) != *stamp_) {
-    reload();
-    return imageWith(fields);
+    reload(fields);
+    return *image_;
   }
-  decodeFields(slicesOf(file), fileName(), *image_, fields);
+  dbase::decodeFields(slicesOf(file), fileName(), *image_, fields);
   return *image_;
+}
+
+void DbfTable::decodeFields(const QStringList& names) {
+  std::vector<int> fields;
+  for (const QString& name : names)
+    if (const int f = fieldIndex(name.toStdString()); f >= 0) fields.push_back(f);
+  imageWith(fields);
 }
 
 TableImage& DbfTable::wholeImage() {

@@ -22,6 +22,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -58,6 +59,9 @@ class DbfTable {
   // True when the file on disk is no longer the one this image reflects.
   bool isStale() const;
   void reload();
+  // Decodes the named fields (unknown names ignored) in one pass, ahead of
+  // statements that will read them, such as the index rebuild's.
+  void decodeFields(const QStringList& names);
 
   // Writes a new empty table (version 0x03, driver 0xC8, no index) through a
   // temporary file renamed into place; the journal notes its creation.
@@ -92,6 +96,8 @@ class DbfTable {
   QString fileName() const;
   QString productionIndexPath() const;
   int64_t recordAt(uint32_t row) const;
+  // Reads the file again, with `fields` decoded.
+  void reload(const std::vector<int>& fields);
   // The image with at least `fields` decoded, from the file as it is now.
   TableImage& imageWith(const std::vector<int>& fields);
   TableImage& wholeImage();

@@ -230,84 +230,107 @@ void prepareColumn(const Field& field, uint32_t rows, Column& column) {
   }
 }
 
-// Decodes `fields` of every record, a block of records at a time, so that
-// a block's bytes stay in the cache while each of its columns is decoded.
-void decodeAll(const RecordSlices& records, const QString& fileName, TableImage& image, const std::vector<int>& fields) {
-  const uint32_t rows = image.rowCount();
-  RecordDecoder decoder(image, fileName);
-  std::string buffer;
-  std::vector<FieldCodes> codes(fields.size());
-  for (int field : fields) prepareColumn(image.fields[field], rows, image.columns[field]);
-  for (uint32_t begin = 0, end = 0; begin < rows; begin = end) {
-    end = begin + std::min(kBlockRows, rows - begin);
-    decoder.setSlice(records(begin, end - begin, buffer), begin);
+// One thread's share of the records: [begin, end), decoded into `columns`
+// (one per field decoded) and into the image's deletion flags.
+struct Share {
+  uint32_t begin = 0, end = 0;
+  uint32_t reserved = 0;  // records the columns are reserved for
+  std::vector<Column*> columns;
+  std::exception_ptr failure;
+};
+
+// Decodes a share a block of records at a time, so that a block's bytes
+// stay in the cache while each of its columns is decoded.
+void decodeShare(const RecordSlices& records, const QString& fileName, TableImage& image,
+                 const std::vector<int>& fields, bool withFlags, Share& share) {
+  try {
+    RecordDecoder decoder(image, fileName);
+    std::string buffer;
+    std::vector<FieldCodes> codes(fields.size());
     for (size_t i = 0; i < fields.size(); ++i)
-      decoder.decodeColumn(image.fields[fields[i]], begin, end, image.columns[fields[i]], codes[i]);
+      prepareColumn(image.fields[fields[i]], share.reserved, *share.columns[i]);
+    for (uint32_t begin = share.begin, end = 0; begin < share.end; begin = end) {
+      end = begin + std::min(kBlockRows, share.end - begin);
+      decoder.setSlice(records(begin, end - begin, buffer), begin);
+      if (withFlags) decoder.decodeFlags(begin, end, image.deleted);
+      for (size_t i = 0; i < fields.size(); ++i)
+        decoder.decodeColumn(image.fields[fields[i]], begin, end, *share.columns[i], codes[i]);
+    }
+  } catch (...) {
+    share.failure = std::current_exception();
   }
+}
+
+// Appends the records of `later`, decoded by another thread with its own
+// dictionary, to `column`.
+void append(Column& column, Column&& later) {
+  auto concatenate = [](auto& values, const auto& more) { values.insert(values.end(), more.begin(), more.end()); };
+  concatenate(column.numbers, later.numbers);
+  concatenate(column.dates, later.dates);
+  if (!later.dictionary) return;
+  std::vector<uint32_t> codeOf(later.dictionary->size());
+  for (uint32_t code = 0; code < codeOf.size(); ++code)
+    codeOf[code] = column.dictionary->intern(later.dictionary->text(code));
+  column.codes.reserve(column.codes.size() + later.codes.size());
+  for (uint32_t code : later.codes) column.codes.push_back(codeOf[code]);
 }
 
 // Below this many records a second thread costs more than it saves.
 constexpr uint32_t kRowsWorthAThread = 50000;
 
-// A rough cost of decoding one field: texts are looked up, numbers parsed.
-int decodingCost(const Field& field) { return field.type == 'C' ? 3 + field.width / 16 : 2; }
+// Decodes the deletion flags when `withFlags`, and the columns of `fields`
+// not decoded yet, in one pass over the records. A large table is read on
+// both cores, each thread taking half of the records.
+void decode(const RecordSlices& records, const QString& fileName, TableImage& image, std::vector<int> fields,
+            bool withFlags) {
+  std::erase_if(fields, [&](int field) { return image.columns[field].decoded; });
+  if (fields.empty() && !withFlags) return;
+  const uint32_t rows = image.rowCount();
+  const uint32_t middle = rows >= kRowsWorthAThread ? rows / 2 : rows;
+  // The first share's columns become the image's: room for every record.
+  Share first{0, middle, rows, {}, nullptr}, second{middle, rows, rows - middle, {}, nullptr};
+  std::vector<Column> later(fields.size());
+  for (size_t i = 0; i < fields.size(); ++i) {
+    first.columns.push_back(&image.columns[fields[i]]);
+    second.columns.push_back(&later[i]);
+  }
+  std::thread helper;
+  if (second.begin < second.end)
+    helper = std::thread(decodeShare, std::cref(records), std::cref(fileName), std::ref(image), std::cref(fields),
+                         withFlags, std::ref(second));
+  decodeShare(records, fileName, image, fields, withFlags, first);
+  if (helper.joinable()) helper.join();
+  // The first share's failure names the earlier record.
+  if (first.failure || second.failure) {
+    // A column left half decoded is dropped: it is decoded again, and fails
+    // again, when next needed.
+    for (int field : fields) image.columns[field] = Column();
+    std::rethrow_exception(first.failure ? first.failure : second.failure);
+  }
+  for (size_t i = 0; i < fields.size(); ++i) {
+    Column& column = image.columns[fields[i]];
+    append(column, std::move(later[i]));
+    column.decoded = true;
+  }
+}
 
 }  // namespace
 
-std::unique_ptr<TableImage> readFlags(const layout::TableLayout& table, const RecordSlices& records,
-                                      const QString& fileName) {
+std::unique_ptr<TableImage> readImage(const layout::TableLayout& table, const RecordSlices& records,
+                                      const QString& fileName, const std::vector<int>& fields) {
   auto image = std::make_unique<TableImage>();
   image->header = table.header;
   image->fields = table.fields;
   image->codePage = codePageOfDriver(table.header.languageDriver);
   image->columns.resize(image->fields.size());
   image->deleted.assign(table.recordCount, 0);
-  RecordDecoder decoder(*image, fileName);
-  std::string buffer;
-  for (uint32_t begin = 0, end = 0; begin < table.recordCount; begin = end) {
-    end = begin + std::min(kBlockRows, table.recordCount - begin);
-    decoder.setSlice(records(begin, end - begin, buffer), begin);
-    decoder.decodeFlags(begin, end, image->deleted);
-  }
+  decode(records, fileName, *image, fields, /*withFlags=*/true);
   return image;
 }
 
-void decodeFields(const RecordSlices& records, const QString& fileName, TableImage& image, std::vector<int> fields) {
-  std::erase_if(fields, [&](int field) { return image.columns[field].decoded; });
-  if (fields.empty()) return;
-  // Both cores: the fields are shared out by their decoding cost, and each
-  // thread fills its own columns.
-  std::vector<int> mine, theirs;
-  int mineCost = 0, theirsCost = 0;
-  for (int field : fields) {
-    const bool toMine = image.rowCount() < kRowsWorthAThread || mineCost <= theirsCost;
-    (toMine ? mine : theirs).push_back(field);
-    (toMine ? mineCost : theirsCost) += decodingCost(image.fields[field]);
-  }
-  std::exception_ptr theirFailure;
-  std::thread helper;
-  if (!theirs.empty())
-    helper = std::thread([&] {
-      try {
-        decodeAll(records, fileName, image, theirs);
-      } catch (...) {
-        theirFailure = std::current_exception();
-      }
-    });
-  std::exception_ptr myFailure;
-  try {
-    decodeAll(records, fileName, image, mine);
-  } catch (...) {
-    myFailure = std::current_exception();
-  }
-  if (helper.joinable()) helper.join();
-  if (myFailure || theirFailure) {
-    // A column left half decoded is dropped: it is decoded again, and fails
-    // again, when next needed.
-    for (int field : fields) image.columns[field] = Column();
-    std::rethrow_exception(myFailure ? myFailure : theirFailure);
-  }
-  for (int field : fields) image.columns[field].decoded = true;
+void decodeFields(const RecordSlices& records, const QString& fileName, TableImage& image,
+                  const std::vector<int>& fields) {
+  decode(records, fileName, image, fields, /*withFlags=*/false);
 }
 
 std::unique_ptr<TableImage> readImage(std::string_view file, const QString& fileName) {
@@ -316,11 +339,9 @@ std::unique_ptr<TableImage> readImage(std::string_view file, const QString& file
     const size_t length = table.header.recordLength;
     return file.substr(table.header.headerLength + first * length, count * length);
   };
-  auto image = readFlags(table, inMemory, fileName);
-  std::vector<int> all(image->fields.size());
+  std::vector<int> all(table.fields.size());
   std::iota(all.begin(), all.end(), 0);
-  decodeFields(inMemory, fileName, *image, std::move(all));
-  return image;
+  return readImage(table, inMemory, fileName, all);
 }
 
 }  // namespace store::dbase

@@ -28,14 +28,17 @@ namespace store::dbase {
 // unless they are in memory already. Called from two threads at once.
 using RecordSlices = std::function<std::string_view(uint32_t first, uint32_t count, std::string& buffer)>;
 
-// The header, the fields and the deletion flags, with no field decoded yet.
-std::unique_ptr<TableImage> readFlags(const layout::TableLayout& table, const RecordSlices& records,
-                                      const QString& fileName);
+// The header, the fields, the deletion flags and the columns of `fields`
+// (others stay undecoded), in one pass over the records, using both cores
+// for a large table.
+std::unique_ptr<TableImage> readImage(const layout::TableLayout& table, const RecordSlices& records,
+                                      const QString& fileName, const std::vector<int>& fields);
 
 // Decodes the columns of `fields` that `image` has not decoded yet from
-// `records`, the records `image` was read from, using both cores for a large
-// table. On failure those columns stay undecoded.
-void decodeFields(const RecordSlices& records, const QString& fileName, TableImage& image, std::vector<int> fields);
+// `records`, the records `image` was read from. On failure those columns
+// stay undecoded.
+void decodeFields(const RecordSlices& records, const QString& fileName, TableImage& image,
+                  const std::vector<int>& fields);
 
 // The whole image of a table file held in memory.
 std::unique_ptr<TableImage> readImage(std::string_view file, const QString& fileName);
