@@ -437,8 +437,12 @@ std::string JournaledFile::read(int64_t offset, int64_t length) const {
 void JournaledFile::write(int64_t offset, std::string_view bytes) { writeMany({{offset, std::string(bytes)}}); }
 
 void JournaledFile::writeMany(const std::vector<std::pair<int64_t, std::string>>& writes) {
-  // Runs of writes no further apart than this become one write.
+  // Runs of writes no further apart than this become one write, unless the
+  // run would grow past kLargestRun: a large block (a whole index tag) goes
+  // out by itself rather than being copied into a run first. Writes that
+  // overlap always share a run, so that the later one wins.
   constexpr int64_t kLargestGap = 512;
+  constexpr int64_t kLargestRun = 1 << 20;
   std::vector<size_t> order(writes.size());
   std::iota(order.begin(), order.end(), size_t{0});
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return writes[a].first < writes[b].first; });
@@ -449,7 +453,9 @@ void JournaledFile::writeMany(const std::vector<std::pair<int64_t, std::string>>
   std::vector<Run> runs;
   for (size_t i : order) {
     const int64_t offset = writes[i].first, end = offset + static_cast<int64_t>(writes[i].second.size());
-    if (!runs.empty() && offset - runs.back().end <= kLargestGap) {
+    const bool joins = !runs.empty() && (offset < runs.back().end || (offset - runs.back().end <= kLargestGap &&
+                                                                         end - runs.back().offset <= kLargestRun));
+    if (joins) {
       runs.back().end = std::max(runs.back().end, end);
       runs.back().members.push_back(i);
     } else {

@@ -2,6 +2,7 @@
 #include "store/mdx/bulk_build.h"
 
 #include <algorithm>
+#include <array>
 
 #include "store/mdx/btree_node.h"
 #include "store/mdx/mdx_layout.h"
@@ -21,16 +22,35 @@ size_t runStart(size_t total, size_t groups, size_t run) { return run * total / 
 
 size_t groupsOf(size_t total, size_t perGroup) { return std::max<size_t>(1, (total + perGroup - 1) / perGroup); }
 
+// A key's place in the sort: its order prefix, record and position.
+struct Slot {
+  uint64_t prefix;
+  uint32_t record;
+  uint32_t index;
+};
+
+// A stable sort of the slots by prefix alone: a counting sort per byte,
+// from the lowest, skipping the bytes every prefix shares. On a million
+// identifiers a few linear passes instead of a comparison sort.
+void radixSortByPrefix(std::vector<Slot>& places) {
+  uint64_t varying = 0;
+  for (const Slot& slot : places) varying |= slot.prefix ^ places.front().prefix;
+  std::vector<Slot> sorted(places.size());
+  for (int shift = 0; shift < 64; shift += 8) {
+    if (((varying >> shift) & 0xFF) == 0) continue;
+    std::array<size_t, 257> start{};
+    for (const Slot& slot : places) ++start[((slot.prefix >> shift) & 0xFF) + 1];
+    for (size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
+    for (const Slot& slot : places) sorted[start[(slot.prefix >> shift) & 0xFF]++] = slot;
+    places.swap(sorted);
+  }
+}
+
 }  // namespace
 
 void sortKeys(const KeyCodec& codec, KeyTable& table) {
   // Sorting small order that carry the key's order prefix keeps the sort in
   // cache; only equal prefixes of longer text keys look at the keys.
-  struct Slot {
-    uint64_t prefix;
-    uint32_t record;
-    uint32_t index;
-  };
   std::vector<Slot> order(table.size());
   for (size_t i = 0; i < order.size(); ++i)
     order[i] = {codec.orderPrefix(table.key(i)), table.records[i], static_cast<uint32_t>(i)};
@@ -42,7 +62,10 @@ void sortKeys(const KeyCodec& codec, KeyTable& table) {
   };
   // Identifier columns usually grow with the record number: nothing to sort.
   if (std::is_sorted(order.begin(), order.end(), before)) return;
-  std::sort(order.begin(), order.end(), before);
+  // Keys taken in record order and ordered by their prefix alone need only
+  // a stable sort by prefix.
+  if (whole && std::is_sorted(table.records.begin(), table.records.end())) radixSortByPrefix(order);
+  else std::sort(order.begin(), order.end(), before);
   KeyTable sorted{table.keyLength, std::string(), std::vector<uint32_t>(order.size())};
   sorted.keys.reserve(table.keys.size());
   for (size_t i = 0; i < order.size(); ++i) {
