@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <sqlite3.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,6 +23,7 @@
 
 #include "bench_run.h"
 #include "ledger_generator.h"
+#include "sqlite_mirror.h"
 #include "store/codepage.h"
 #include "store/database.h"
 #include "store/date.h"
@@ -52,63 +52,18 @@ struct BenchQuery {
   std::vector<std::string> sqlite;
 };
 
+// SQLite in memory, with or without an index on (GESTIUNE, PRODUS).
 class Sqlite {
  public:
-  explicit Sqlite(bool withIndex) : withIndex_(withIndex) {
-    sqlite3_open(":memory:", &db_);
-    exec("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;");
-  }
-  ~Sqlite() { sqlite3_close(db_); }
-  void exec(const std::string& sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-      std::fprintf(stderr, "sqlite: %s\n%s\n", error, sql.c_str());
-      sqlite3_free(error);
-      std::exit(2);
-    }
-  }
-  // Copies a table image into a native table of the same columns.
+  explicit Sqlite(bool withIndex) : mirror_(":memory:", "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;"), withIndex_(withIndex) {}
   void load(const std::string& name, const store::dbase::TableImage& image) {
-    std::string create = "CREATE TABLE " + name + " (", insert = "INSERT INTO " + name + " VALUES (";
-    for (size_t f = 0; f < image.fields.size(); ++f) {
-      const auto& field = image.fields[f];
-      create += (f ? ", " : "") + field.name + (field.type == 'C' ? " TEXT" : field.type == 'D' ? " INTEGER" : " NUMERIC");
-      insert += f ? ",?" : "?";
-    }
-    exec(create + ")");
-    exec("BEGIN");
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db_, (insert + ")").c_str(), -1, &statement, nullptr);
-    for (uint32_t row = 0; row < image.rowCount(); ++row) {
-      if (image.deleted[row]) continue;
-      for (size_t f = 0; f < image.fields.size(); ++f) {
-        store::Value v = image.value(row, static_cast<int>(f));
-        int i = static_cast<int>(f) + 1;
-        switch (v.kind()) {
-          case store::Value::Kind::Text: sqlite3_bind_text(statement, i, v.asText().c_str(), -1, SQLITE_TRANSIENT); break;
-          case store::Value::Kind::Number: sqlite3_bind_double(statement, i, store::decimal::toDouble(v.asNumber())); break;
-          case store::Value::Kind::Date: sqlite3_bind_int(statement, i, v.asDate()); break;
-          default: sqlite3_bind_null(statement, i); break;
-        }
-      }
-      sqlite3_step(statement);
-      sqlite3_reset(statement);
-    }
-    sqlite3_finalize(statement);
-    exec("COMMIT");
-    if (withIndex_ && name == "Gestiuni") exec("CREATE INDEX GP ON Gestiuni (GESTIUNE, PRODUS)");
+    mirror_.load(name, image);
+    if (withIndex_ && name == "Gestiuni") mirror_.exec("CREATE INDEX GP ON Gestiuni (GESTIUNE, PRODUS)");
   }
-  // Runs a query and reads every column of every row, as a window would.
-  void run(const std::string& sql) {
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr);
-    while (sqlite3_step(statement) == SQLITE_ROW)
-      for (int c = 0; c < sqlite3_column_count(statement); ++c) sqlite3_column_text(statement, c);
-    sqlite3_finalize(statement);
-  }
+  void run(const std::string& sql) { mirror_.run(sql); }
 
  private:
-  sqlite3* db_ = nullptr;
+  bench::SqliteMirror mirror_;
   bool withIndex_;
 };
 
