@@ -6,12 +6,12 @@
 #include <functional>
 #include <limits>
 #include <numeric>
-#include <thread>
 
 #include "store/date.h"
 #include "store/dbase/dbf_layout.h"
 #include "store/decimal.h"
 #include "store/error.h"
+#include "store/split_work.h"
 
 namespace store::dbase {
 
@@ -230,34 +230,22 @@ void prepareColumn(const Field& field, uint32_t rows, Column& column) {
   }
 }
 
-// One thread's share of the records: [begin, end), decoded into `columns`
-// (one per field decoded) and into the image's deletion flags.
-struct Share {
-  uint32_t begin = 0, end = 0;
-  uint32_t reserved = 0;  // records the columns are reserved for
-  std::vector<Column*> columns;
-  std::exception_ptr failure;
-};
-
-// Decodes a share a block of records at a time, so that a block's bytes
-// stay in the cache while each of its columns is decoded.
-void decodeShare(const RecordSlices& records, const QString& fileName, TableImage& image,
-                 const std::vector<int>& fields, bool withFlags, Share& share) {
-  try {
-    RecordDecoder decoder(image, fileName);
-    std::string buffer;
-    std::vector<FieldCodes> codes(fields.size());
+// Decodes records [begin, end) a block at a time, so that a block's bytes
+// stay in the cache while each of its columns is decoded: the deletion flags
+// into the image when `withFlags`, and the fields into `columns` (one per
+// field, reserved for `reserved` records).
+void decodeRange(const RecordSlices& records, const QString& fileName, TableImage& image, const std::vector<int>& fields,
+                 bool withFlags, uint32_t begin, uint32_t end, const std::vector<Column*>& columns, uint32_t reserved) {
+  RecordDecoder decoder(image, fileName);
+  std::string buffer;
+  std::vector<FieldCodes> codes(fields.size());
+  for (size_t i = 0; i < fields.size(); ++i) prepareColumn(image.fields[fields[i]], reserved, *columns[i]);
+  for (uint32_t blockEnd = 0; begin < end; begin = blockEnd) {
+    blockEnd = begin + std::min(kBlockRows, end - begin);
+    decoder.setSlice(records(begin, blockEnd - begin, buffer), begin);
+    if (withFlags) decoder.decodeFlags(begin, blockEnd, image.deleted);
     for (size_t i = 0; i < fields.size(); ++i)
-      prepareColumn(image.fields[fields[i]], share.reserved, *share.columns[i]);
-    for (uint32_t begin = share.begin, end = 0; begin < share.end; begin = end) {
-      end = begin + std::min(kBlockRows, share.end - begin);
-      decoder.setSlice(records(begin, end - begin, buffer), begin);
-      if (withFlags) decoder.decodeFlags(begin, end, image.deleted);
-      for (size_t i = 0; i < fields.size(); ++i)
-        decoder.decodeColumn(image.fields[fields[i]], begin, end, *share.columns[i], codes[i]);
-    }
-  } catch (...) {
-    share.failure = std::current_exception();
+      decoder.decodeColumn(image.fields[fields[i]], begin, blockEnd, *columns[i], codes[i]);
   }
 }
 
@@ -280,32 +268,29 @@ constexpr uint32_t kRowsWorthAThread = 50000;
 
 // Decodes the deletion flags when `withFlags`, and the columns of `fields`
 // not decoded yet, in one pass over the records. A large table is read on
-// both cores, each thread taking half of the records.
+// both cores, each thread taking half of the records; the second half's
+// columns are appended to the first's.
 void decode(const RecordSlices& records, const QString& fileName, TableImage& image, std::vector<int> fields,
             bool withFlags) {
   std::erase_if(fields, [&](int field) { return image.columns[field].decoded; });
   if (fields.empty() && !withFlags) return;
   const uint32_t rows = image.rowCount();
-  const uint32_t middle = rows >= kRowsWorthAThread ? rows / 2 : rows;
-  // The first share's columns become the image's: room for every record.
-  Share first{0, middle, rows, {}, nullptr}, second{middle, rows, rows - middle, {}, nullptr};
+  std::vector<Column*> firstColumns;
+  for (int field : fields) firstColumns.push_back(&image.columns[field]);
   std::vector<Column> later(fields.size());
-  for (size_t i = 0; i < fields.size(); ++i) {
-    first.columns.push_back(&image.columns[fields[i]]);
-    second.columns.push_back(&later[i]);
-  }
-  std::thread helper;
-  if (second.begin < second.end)
-    helper = std::thread(decodeShare, std::cref(records), std::cref(fileName), std::ref(image), std::cref(fields),
-                         withFlags, std::ref(second));
-  decodeShare(records, fileName, image, fields, withFlags, first);
-  if (helper.joinable()) helper.join();
-  // The first share's failure names the earlier record.
-  if (first.failure || second.failure) {
+  std::vector<Column*> laterColumns;
+  for (Column& column : later) laterColumns.push_back(&column);
+  try {
+    splitInTwo(rows, kRowsWorthAThread, [&](int half, uint32_t begin, uint32_t end) {
+      // The first half's columns become the image's: room for every record.
+      if (half == 0) decodeRange(records, fileName, image, fields, withFlags, begin, end, firstColumns, rows);
+      else decodeRange(records, fileName, image, fields, withFlags, begin, end, laterColumns, end - begin);
+    });
+  } catch (...) {
     // A column left half decoded is dropped: it is decoded again, and fails
     // again, when next needed.
     for (int field : fields) image.columns[field] = Column();
-    std::rethrow_exception(first.failure ? first.failure : second.failure);
+    throw;
   }
   for (size_t i = 0; i < fields.size(); ++i) {
     Column& column = image.columns[fields[i]];

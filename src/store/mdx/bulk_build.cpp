@@ -48,12 +48,12 @@ void radixSortByPrefix(std::vector<Slot>& places) {
 
 }  // namespace
 
-void sortKeys(const KeyCodec& codec, KeyTable& table) {
+void sortKeys(const KeyCodec& codec, KeyTable& table, const std::vector<uint64_t>& prefixes) {
   // Sorting small order that carry the key's order prefix keeps the sort in
   // cache; only equal prefixes of longer text keys look at the keys.
   std::vector<Slot> order(table.size());
   for (size_t i = 0; i < order.size(); ++i)
-    order[i] = {codec.orderPrefix(table.key(i)), table.records[i], static_cast<uint32_t>(i)};
+    order[i] = {prefixes[i], table.records[i], static_cast<uint32_t>(i)};
   const bool whole = codec.prefixIsWhole();
   auto before = [&](const Slot& a, const Slot& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;

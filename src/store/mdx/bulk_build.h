@@ -27,7 +27,8 @@ struct KeyTable {
 };
 
 // Puts the table in tag order: by key, equal keys by record number.
-void sortKeys(const KeyCodec& codec, KeyTable& table);
+// `prefixes` holds codec.orderPrefix() of each key, in the table's order.
+void sortKeys(const KeyCodec& codec, KeyTable& table, const std::vector<uint64_t>& prefixes);
 
 // The tag's header block followed by its node blocks, for placing at
 // `firstPage`; REQUIRES: `sorted` is in tag order.

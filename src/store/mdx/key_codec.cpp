@@ -178,8 +178,18 @@ int KeyCodec::compare(std::string_view a, std::string_view b) const {
   return std::memcmp(a.data(), b.data(), static_cast<size_t>(keyLength_));
 }
 
+namespace {
+constexpr uint64_t kSignBit = uint64_t{1} << 63;
+}  // namespace
+
+uint64_t KeyCodec::orderPrefix(const Value& value, std::string_view key) const {
+  // A number's key holds the number itself (a blank one is keyed as 0).
+  if (type_ == KeyType::Numeric && (value.isNull() || value.kind() == Value::Kind::Number))
+    return static_cast<uint64_t>(value.isNull() ? 0 : value.asNumber()) ^ kSignBit;
+  return orderPrefix(key);
+}
+
 uint64_t KeyCodec::orderPrefix(std::string_view key) const {
-  constexpr uint64_t kSignBit = uint64_t{1} << 63;
   switch (type_) {
     case KeyType::Numeric:
       // Every key encode() makes holds an int64; flipping the sign bit puts

@@ -60,6 +60,8 @@ class KeyCodec {
   // keys. Lets a million keys sort without reaching into them.
   // REQUIRES: `key` came from encode().
   uint64_t orderPrefix(std::string_view key) const;
+  // The same for `key` = encode(value), from the value where that is quicker.
+  uint64_t orderPrefix(const Value& value, std::string_view key) const;
   bool prefixIsWhole() const { return type_ != KeyType::Character || keyLength_ <= 8; }
 
  private:

@@ -17,10 +17,14 @@
 #include "store/mdx/tag_directory.h"
 #include "store/mdx/tag_header.h"
 #include "store/mdx/tag_tree.h"
+#include "store/split_work.h"
 
 namespace store::mdx {
 
 namespace {
+
+// Below this many keys a second thread costs more than it saves.
+constexpr uint32_t kKeysWorthAThread = 50000;
 
 std::string nameOf(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
@@ -45,20 +49,29 @@ std::string appendTag(TagDirectory& directory, const std::string& name, const db
     throw StoreError(context + ": the file holds " + std::to_string(kMaxTags) + " tags, no room for another");
   const KeyCodec codec = codecFor(field, context);
 
-  KeyTable table{static_cast<size_t>(codec.keyLength()), std::string(), std::vector<uint32_t>()};
-  table.keys.reserve(static_cast<size_t>(keys.count) * table.keyLength);
-  table.records.reserve(keys.count);
-  for (uint32_t i = 0; i < keys.count; ++i) {
-    const uint32_t record = keys.recordOf ? keys.recordOf(i) : i + 1;
-    if (record == 0) throw StoreError(context + ": record number 0");
-    try {
-      table.keys += codec.encode(keys.valueOf(i), field.name);
-    } catch (const StoreError& error) {
-      throw StoreError(context + ", record " + std::to_string(record) + ": " + error.what());
+  // A large tag's keys are encoded on both cores, each thread filling its
+  // half of the table.
+  const size_t keyLength = static_cast<size_t>(codec.keyLength());
+  KeyTable table{keyLength, std::string(static_cast<size_t>(keys.count) * keyLength, '\0'),
+                 std::vector<uint32_t>(keys.count)};
+  std::vector<uint64_t> prefixes(keys.count);
+  splitInTwo(keys.count, kKeysWorthAThread, [&](int, uint32_t begin, uint32_t end) {
+    for (uint32_t i = begin; i < end; ++i) {
+      const uint32_t record = keys.recordOf ? keys.recordOf(i) : i + 1;
+      if (record == 0) throw StoreError(context + ": record number 0");
+      const Value value = keys.valueOf(i);
+      std::string key;
+      try {
+        key = codec.encode(value, field.name);
+      } catch (const StoreError& error) {
+        throw StoreError(context + ", record " + std::to_string(record) + ": " + error.what());
+      }
+      key.copy(table.keys.data() + i * keyLength, keyLength);
+      table.records[i] = record;
+      prefixes[i] = codec.orderPrefix(value, key);
     }
-    table.records.push_back(record);
-  }
-  sortKeys(codec, table);
+  });
+  sortKeys(codec, table, prefixes);
   for (size_t i = 1; i < table.size(); ++i)
     if (table.records[i] == table.records[i - 1] && codec.compare(table.key(i), table.key(i - 1)) == 0)
       throw StoreError(context + ": record " + std::to_string(table.records[i]) + " is given twice");
