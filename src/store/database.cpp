@@ -59,10 +59,10 @@ dbase::DbfTable* Database::cachedTable(const QString& path) {
 const dbase::TableImage& Database::image(const QString& path) { return table(path).image(); }
 
 template <typename Change>
-void Database::inTransaction(const QString& path, Change&& change) {
+void Database::inTransaction(const QString& path, Change&& change, bool derived) {
   bool own = !journal_.active();
   int64_t savepoint = own ? 0 : journal_.savepoint();
-  if (own) journal_.begin(QFileInfo(path).absolutePath() == dataFolder_);
+  if (own) journal_.begin(!derived && QFileInfo(path).absolutePath() == dataFolder_);
   try {
     change();
   } catch (...) {
@@ -126,7 +126,9 @@ void Database::createTable(const QString& path, const dbase::FieldList& fields) 
 
 void Database::createIndex(const std::string& tag, const QString& path, const std::string& column) {
   dbase::DbfTable& target = table(path);
-  inTransaction(target.path(), [&] { target.createIndex(journal_, tag, column); });
+  // Undone like any statement if it fails or the program is killed, but
+  // the start-up's rebuild makes the index and its flags again anyway.
+  inTransaction(target.path(), [&] { target.createIndex(journal_, tag, column); }, /*derived=*/true);
 }
 
 void Database::insertRows(const QString& path, const std::vector<std::vector<Value>>& rows) {

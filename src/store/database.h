@@ -68,12 +68,13 @@ class Database : public sql::Catalog {
   void deleteRows(const QString& path, const std::vector<uint32_t>& rows) override;
 
  private:
-  // Runs `change` inside the open transaction, or inside one of its own.
   // Runs `change` to the file `path` inside the open transaction, or inside
   // one of its own; that one waits for the disk only for files in the Data
-  // folder (the program's scratch tables are made anew on every use).
+  // folder (the program's scratch tables are made anew on every use), and
+  // only when `derived` is false: an index is rebuilt from its table at
+  // every start, so creating one need not wait for the disk.
   template <typename Change>
-  void inTransaction(const QString& path, Change&& change);
+  void inTransaction(const QString& path, Change&& change, bool derived = false);
 
   QString dataFolder_;
   bool recovered_ = false;
