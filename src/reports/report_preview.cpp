@@ -119,4 +119,29 @@ void previewReport(const Layout& layout, store::sql::ResultSet& rows) {
   });
 }
 
+void previewReports(const Layout& layout, const std::vector<store::sql::ResultSet*>& rows,
+                    const std::function<void(size_t)>& prepare) {
+  Document all;
+  all.title = layout.title;
+  all.pageWidth = layout.pageWidth();
+  all.pageHeight = layout.pageHeight();
+  const auto generateAll = [&](const Progress& progress) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+      prepare(i);
+      const Progress share = [&](int percent) {
+        if (progress) progress(static_cast<int>((i * 100 + static_cast<size_t>(percent)) / rows.size()));
+      };
+      Document one = generate(layout, *rows[i], share);
+      all.pages.insert(all.pages.end(), one.pages.begin(), one.pages.end());
+    }
+    return all;
+  };
+  if (target()) return writePdf(generateAll({}), target()->path);
+  Document pending = all;
+  PreviewWindow window(std::move(pending), layout.zoom, layout.sidePanes);
+  ui::interaction().preview(window, [&] {
+    window.setDocument(generateAll([&](int percent) { window.showProgress(percent); }));
+  });
+}
+
 }  // namespace reports

@@ -44,6 +44,7 @@ def test_consumption_and_transfer_on_a_received_card(program, steps, home):
 
     with steps("a consumption voucher of 2,5 pieces"):
         exit_goods(program, window, "Bon de consum", "Bon de Consum", "2,5", "pentru școală")
+        flows.answer(program, "Listati bonul de consum?", "NU")
         ledger = tables.rows(program.data, "Gestiuni.dbf")
         exits = [r for r in ledger if float(r["CANTOUT"]) > 0]
         expect_equal(len(exits), 1, "exit rows after the voucher")
@@ -53,6 +54,7 @@ def test_consumption_and_transfer_on_a_received_card(program, steps, home):
 
     with steps("a transfer of 3 pieces to SALA MARE"):
         exit_goods(program, window, "Nota de transfer", "Bon de Transfer", "3", "mutare", target="SALA MARE")
+        flows.answer(program, "Listati nota de transfer?", "NU")
         ledger = tables.rows(program.data, "Gestiuni.dbf")
         arrived = [r for r in ledger if r["GESTIUNE"] == "SALA MARE" and r["PRODUS"] == "CAIET A4"]
         expect_equal([float(r["CANTIN"]) for r in arrived], [3.0], "quantity arrived in SALA MARE")
