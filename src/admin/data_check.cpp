@@ -22,6 +22,9 @@ using store::dbase::TableImage;
 
 constexpr int64_t kScale = store::decimal::kScale;
 
+// A blank number field counts as 0.
+int64_t orZero(int64_t number) { return number == kNullNumber ? 0 : number; }
+
 QString amount(int64_t tenThousandths) { return QString::fromStdString(store::decimal::format(tenThousandths, 2)); }
 QString whole(int64_t tenThousandths) { return QString::number(tenThousandths / kScale); }
 QString dateText(int32_t julianDay) {
@@ -122,9 +125,8 @@ void receiptEntries(const Table& notes, const Table& ledger, QStringList& out) {
   const std::vector<int64_t>& idgest = ledger.numbers("IDGEST");
   const std::vector<int64_t>& in = ledger.numbers("CANTIN");
   const std::vector<int64_t>& valueIn = ledger.numbers("VALIN");
-  const std::vector<int64_t>& out_ = ledger.numbers("CANTOUT");
+  const std::vector<int64_t>& quantityOut = ledger.numbers("CANTOUT");
   const std::vector<int64_t>& valueOut = ledger.numbers("VALOUT");
-  const auto orZero = [](int64_t v) { return v == kNullNumber ? 0 : v; };
   std::vector<int64_t> lineIds;
   {
     Findings findings(out);
@@ -142,12 +144,12 @@ void receiptEntries(const Table& notes, const Table& ledger, QStringList& out) {
         findings.add(QString("%1 are %2 intrari in Gestiuni.dbf.").arg(line).arg(last - first));
       } else {
         const uint32_t e = first->second;
-        if (orZero(in[e]) != orZero(c3[r]) || orZero(valueIn[e]) != orZero(c7[r]) || orZero(out_[e]) != 0 ||
+        if (orZero(in[e]) != orZero(c3[r]) || orZero(valueIn[e]) != orZero(c7[r]) || orZero(quantityOut[e]) != 0 ||
             orZero(valueOut[e]) != 0 || idcap[e] != lineHeader[r])
           findings.add(QString("%1: intrarea IDGEST %2 are intrat %3 cu valoarea %4, iesit %5 cu valoarea %6 si "
                                "IDCAP %7; linia are cantitatea %8, valoarea %9 si IDCAP %10.")
                            .arg(line, whole(orZero(idgest[e])), amount(orZero(in[e])), amount(orZero(valueIn[e])),
-                                amount(orZero(out_[e])), amount(orZero(valueOut[e])), whole(orZero(idcap[e])),
+                                amount(orZero(quantityOut[e])), amount(orZero(valueOut[e])), whole(orZero(idcap[e])),
                                 amount(orZero(c3[r])), amount(orZero(c7[r])))
                            .arg(whole(orZero(lineHeader[r]))));
       }
@@ -180,7 +182,7 @@ void negativeStocks(const Table& ledger, QStringList& out) {
   movements.reserve(ledger.rows());
   for (uint32_t r = 0; r < ledger.rows(); ++r) {
     if (!ledger.live(r)) continue;
-    const int64_t id = idgest[r] == kNullNumber ? 0 : idgest[r] / kScale;
+    const int64_t id = orZero(idgest[r]) / kScale;
     movements.push_back({(uint64_t(unit[r]) << 32) | product[r],
                          (int64_t(date[r]) << 32) + std::clamp<int64_t>(id, 0, 0xFFFFFFFF), r});
   }
@@ -199,7 +201,7 @@ void negativeStocks(const Table& ledger, QStringList& out) {
       std::optional<uint32_t> culprit;
       for (; i < movements.size() && movements[i].card == card && date[movements[i].row] == day; ++i) {
         const uint32_t r = movements[i].row;
-        stock += (in[r] == kNullNumber ? 0 : in[r]) - (outgoing[r] == kNullNumber ? 0 : outgoing[r]);
+        stock += orZero(in[r]) - orZero(outgoing[r]);
         if (stock < 0 && !culprit) culprit = r;
       }
       if (stock < 0 && !reported) {
