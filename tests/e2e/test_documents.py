@@ -41,3 +41,36 @@ def test_consumption_voucher_printed_after_posting(program, steps, home):
 
     with steps("Esc closes the window"):
         flows.close_with_escape(program, window)
+
+
+def test_count_list_and_data_check(program, steps, home):
+    program.start()
+    flows.unlock(program)
+    with steps("receive two products into MAGAZIE"):
+        flows.receive_goods(program, "FURNIZOR", [("CAIET A4", "BUC", "10", "2,5", "MAGAZIE"),
+                                                  ("CRETA", "CUT", "5", "2", "MAGAZIE")])
+
+    with steps("Rapoarte, Lista de inventariere: the list of every unit printed to PDF"):
+        program.press(program.main_window(), "Rapoarte")
+        flows.settle()
+        desktop.keys(*["Down"] * 8, "Return")  # the eighth item, after the separator
+        window = program.window(name="Rapoarte", timeout=15)
+        program.control(window, name="INCLUDE PRODUSELE FARA STOC")
+        program.press(window, "LISTEAZA")
+        path = os.path.join(home, "inventariere.pdf")
+        flows.preview_to_pdf(program, path)
+        printed = pdf.text(path)
+        for text in ("LISTA DE INVENTARIERE", "Gestiunea: MAGAZIE", "CONSUMABIL", "CAIET A4", "CRETA", "Stoc faptic",
+                     "Diferente", "31.00", "12.40", "Total pagina", "43.40", "Comisia de inventariere", "Contabil"):
+            expect_in(text, printed, "the printed count list")
+        flows.close_with_escape(program, window)
+
+    with steps("Admin, Verificare date: nothing wrong with data the program wrote"):
+        flows.focus_main_window(program)
+        program.press(program.main_window(), "Admin")
+        admin = program.window(name="Administrator program", timeout=15)
+        program.press(admin, "Verificare date")
+        path = os.path.join(home, "verificare.pdf")
+        flows.preview_to_pdf(program, path)
+        expect_in("Nicio problema gasita.", pdf.text(path), "the data check's listing")
+        flows.close_with_escape(program, admin)
