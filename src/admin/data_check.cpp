@@ -220,7 +220,8 @@ std::optional<int64_t> documentNumber(const std::string& text) {
   const size_t at = text.rfind(" nr.");
   if (at == std::string::npos) return std::nullopt;
   const std::string digits = text.substr(at + 4);
-  if (digits.empty() || digits.size() > 12 || !std::all_of(digits.begin(), digits.end(), ::isdigit)) return std::nullopt;
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  if (digits.empty() || digits.size() > 12 || !std::all_of(digits.begin(), digits.end(), isDigit)) return std::nullopt;
   return std::stoll(digits);
 }
 

@@ -122,7 +122,7 @@ ExitDocumentKind exitDocumentKind(const LedgerMovement& row) {
 
 QString ExitDocument::number() const {
   const qsizetype at = document.lastIndexOf(" nr.");
-  return at < 0 ? document : document.mid(at + 4);
+  return at < 0 ? QString() : document.mid(at + 4);
 }
 
 std::optional<ExitDocument> exitDocumentOf(app::Statements& sx, const LedgerMovement& row) {
@@ -152,7 +152,9 @@ QString fillExitDocument(TLISTARI& listari, const QString& institution, const Ex
   const bool voucher = document.kind == ExitDocumentKind::Consumption;
   const QString layout = voucher ? "LBonConsum" : "LBonTransfer";
   listari.setCaption(layout, "Institutie", "Unitatea: " + institution);
-  listari.setCaption(layout, "NrData", "Nr. " + document.number() + " din " + document.date.toString("dd.MM.yyyy"));
+  // A document saved without a number is named by its text.
+  const QString number = document.number().isEmpty() ? document.document : "Nr. " + document.number();
+  listari.setCaption(layout, "NrData", number + " din " + document.date.toString("dd.MM.yyyy"));
   if (voucher) {
     listari.setCaption(layout, "Gestiunea", "Gestiunea: " + document.unit);
     listari.setCaption(layout, "Explicatie", "Locul de consum / explicatii: " + document.explanation);

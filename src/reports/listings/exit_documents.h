@@ -44,7 +44,7 @@ struct ExitDocument {
   // or CANT (a note), PRET, VALOARE.
   store::sql::ResultSet lines{{}, {}};
 
-  // The number after " nr." in the document text, or the whole text when it has none.
+  // The number after " nr." in the document text; empty when it has none.
   QString number() const;
 };
 

@@ -99,6 +99,17 @@ TEST_F(ExitDocumentsTest, TransferNoteFromEitherLegListsTheExitLegsTowardsItsRec
   EXPECT_EQ(listari.caption("LBonTransfer", "NrData"), "Nr. 3 din 02.03.2006");
 }
 
+// A voucher saved without a number is named by its document text.
+TEST_F(ExitDocumentsTest, VoucherWithoutANumberIsNamedByItsText) {
+  addLedger({{kDay, "A", "CEAI", "BUC", "0", "0", "1", "2.5", -1, "Bon Consum"}});
+  std::optional<ExitDocument> voucher = of("A", "Bon Consum", "", 0, 10000);
+  ASSERT_TRUE(voucher);
+  EXPECT_EQ(voucher->number(), "");
+  TLISTARI listari;
+  fillExitDocument(listari, "SCOALA", *voucher);
+  EXPECT_EQ(listari.caption("LBonConsum", "NrData"), "Bon Consum din 02.03.2006");
+}
+
 // A row whose document is gone (or a lone leg whose other leg was deleted)
 // gives no document.
 TEST_F(ExitDocumentsTest, NoDocumentWithoutItsRows) {
