@@ -322,9 +322,21 @@ void raiseCounters(const std::vector<CounterShortfall>& counters) {
 
 store::sql::ResultSet findingRows(const QStringList& findings) {
   std::vector<std::vector<store::Value>> rows;
-  rows.reserve(static_cast<size_t>(findings.size()));
-  for (const QString& finding : findings) rows.push_back({store::Value::text(store::encode(finding))});
-  return store::sql::ResultSet({"PROBLEMA"}, std::move(rows));
+  for (qsizetype i = 0; i < findings.size(); ++i) {
+    QString line;
+    QString number = QString::number(i + 1);
+    const auto flush = [&] {
+      rows.push_back({store::Value::text(store::encode(number)), store::Value::text(store::encode(line))});
+      number.clear();
+      line.clear();
+    };
+    for (const QString& word : findings[i].split(' ')) {
+      if (!line.isEmpty() && line.size() + 1 + word.size() > kFindingLineLength) flush();
+      line += (line.isEmpty() ? "" : " ") + word;
+    }
+    flush();
+  }
+  return store::sql::ResultSet({"NR", "PROBLEMA"}, std::move(rows));
 }
 
 }  // namespace admin

@@ -49,7 +49,12 @@ DataCheckResult checkData(store::Database& database, const CheckProgress& progre
 // Throws store::StoreError when that number does not fit a counter.
 void raiseCounters(const std::vector<CounterShortfall>& counters);
 
-// The findings as the listing's rows: one column PROBLEMA.
+// The widest line of a finding on the listing, in characters: a longer one
+// goes on over the next rows, broken between words.
+inline constexpr int kFindingLineLength = 95;
+
+// The findings as the listing's rows: NR, the finding's number on its first
+// row and empty on the rows that carry it on, and PROBLEMA, its text.
 store::sql::ResultSet findingRows(const QStringList& findings);
 
 }  // namespace admin

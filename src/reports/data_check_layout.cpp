@@ -1,6 +1,6 @@
 // The bands of the data check's listing: the heading with the date and the
-// outcome ("Nicio problema gasita." or the number of findings), then one
-// numbered line per finding.
+// outcome ("Nicio problema gasita." or the number of findings), then the
+// numbered findings.
 #include "reports/data_check_layout.h"
 
 #include "reports/document_bands.h"
@@ -18,8 +18,10 @@ Layout dataCheckLayout() {
   Band title = documentTitle(26, {}, "VERIFICARE DATE");
   title.elements.push_back(bandRight(staticText("Data", "Data", arial(9)), 0));
   title.elements.push_back(centred(staticText("Rezultat", "Rezultat", arial(11, true)), 19));
-  layout.bands = {title, numberedColumnHeader(6.1, 0, {{"Problema gasita", 15}}),
-                  numberedDetail({at(fieldText("PROBLEMA", arial(8)), 15, 0.4)}), listingPageFooter()};
+  // A finding too long for one line goes on over the next rows, without a number.
+  Band line = makeBand(BandKind::Detail, 4.2);
+  line.elements = {rightEdgeAt(fieldText("NR", arial(9)), 11.1, 0), at(fieldText("PROBLEMA", arial(9)), 15, 0)};
+  layout.bands = {title, numberedColumnHeader(6.1, 0, {{"Problema gasita", 15}}), line, listingPageFooter()};
   return layout;
 }
 

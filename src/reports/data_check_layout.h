@@ -1,4 +1,4 @@
-// LVerificare: the findings of the data check, one numbered line each.
+// LVerificare: the numbered findings of the data check.
 #pragma once
 
 #include "reports/layout.h"

@@ -148,11 +148,14 @@ TEST_F(DataCheckTest, RaisingTheCountersChangesOnlyThoseBehind) {
   EXPECT_EQ(rows("Gestiuni.dbf", {"IDGEST"}, "IDGEST").size(), 4);
 }
 
+// A long finding goes on over the next rows, broken between words, its
+// number on its first row only.
 TEST_F(DataCheckTest, FindingsBecomeTheListingsRows) {
-  store::sql::ResultSet rows = findingRows({"Prima.", "A doua."});
-  ASSERT_EQ(rows.recordCount(), 2);
-  rows.first();
-  EXPECT_EQ(rows.asText("PROBLEMA"), "Prima.");
+  const QString word = QString(40, 'x');
+  store::sql::ResultSet rows = findingRows({"Prima.", word + " " + word + " " + word + " sfarsit."});
+  QStringList texts;
+  for (rows.first(); !rows.eof(); rows.next()) texts << rows.asText("NR") + "|" + rows.asText("PROBLEMA");
+  EXPECT_EQ(texts, (QStringList{"1|Prima.", "2|" + word + " " + word, "|" + word + " sfarsit."}));
 }
 
 }  // namespace

@@ -139,13 +139,17 @@ TEST_F(DocumentPagesTest, CountListGroupsByKindWithPageAndGrandTotals) {
   EXPECT_FALSE(findText(pages, 0, "Contabil"));
 }
 
-TEST_F(DocumentPagesTest, DataCheckListsOneNumberedLinePerFinding) {
+TEST_F(DocumentPagesTest, DataCheckListsItsNumberedFindings) {
   listari.setCaption("LVerificare", "Rezultat", "Probleme gasite: 2");
-  store::sql::ResultSet rows({"PROBLEMA"}, {{text("Prima problema.")}, {text("A doua problema.")}});
+  store::sql::ResultSet rows({"NR", "PROBLEMA"}, {{text("1"), text("Prima problema.")},
+                                                  {text("2"), text("A doua problema,")},
+                                                  {text(""), text("pe doua randuri.")}});
   const Document pages = generate(listari.layout("LVerificare"), rows);
   ASSERT_EQ(pages.pages.size(), 1u);
-  for (const char* caption : {"VERIFICARE DATE", "Probleme gasite: 2", "Prima problema.", "A doua problema.", "1", "2"})
+  for (const char* caption : {"VERIFICARE DATE", "Probleme gasite: 2", "Prima problema.", "A doua problema,",
+                              "pe doua randuri.", "1", "2"})
     EXPECT_TRUE(findText(pages, 0, caption)) << caption;
+  EXPECT_NEAR(findText(pages, 0, "pe doua randuri.")->y - findText(pages, 0, "A doua problema,")->y, 4.2, 1e-6);
 }
 
 }  // namespace
