@@ -1,16 +1,18 @@
-"""The printed documents of the exits: a consumption voucher printed right
-after it is posted, read back from its PDF."""
+"""The printed documents: a consumption voucher printed right after it is
+posted and a transfer note from the card, the count list and the data
+check, each read back from its PDF."""
 import os
 
 from harness import desktop, flows, pdf
 from harness.steps import expect_in
 
 
-def test_consumption_voucher_printed_after_posting(program, steps, home):
+def test_voucher_after_posting_and_transfer_note_from_the_card(program, steps, home):
     program.start()
     flows.unlock(program)
-    with steps("receive 10 exercise books into MAGAZIE"):
-        flows.receive_goods(program, "FURNIZOR", [("CAIET A4", "BUC", "10", "2,5", "MAGAZIE")])
+    with steps("receive 10 exercise books into MAGAZIE, chalk into SALA MARE"):
+        flows.receive_goods(program, "FURNIZOR", [("CAIET A4", "BUC", "10", "2,5", "MAGAZIE"),
+                                                  ("CRETA", "CUT", "1", "1", "SALA MARE")])
 
     with steps("open the card of CAIET A4"):
         window = flows.open_from_toolbar(program, "Fise.Miscari", "MISCARI")
@@ -38,6 +40,21 @@ def test_consumption_voucher_printed_after_posting(program, steps, home):
         for text in ("BON DE CONSUM", "Gestiunea: MAGAZIE", "Nr. 1 din", "sala 12", "CAIET A4", "BUC",
                      "3.10", "12.40", "TOTAL", "Sef compartiment", "Gestionar", "Primitor"):
             expect_in(text, printed, "the printed voucher")
+
+    with steps("a transfer of 3 to SALA MARE, NU to the printing, then \"Listeaza Bon\" on its row"):
+        program.press(window, "Nota de transfer")
+        dialog = program.dialog("Bon de Transfer")
+        program.fill(dialog, "Cantitate iesita", "3")
+        program.press(dialog, "MEMOREAZA")
+        program.gone(dialog)
+        flows.answer(program, "Listati nota de transfer?", "NU")
+        program.press(window, "Listeaza Bon")  # the card stands on its last row, the transfer
+        path = os.path.join(home, "transfer.pdf")
+        flows.preview_to_pdf(program, path)
+        printed = pdf.text(path)
+        for text in ("BON DE PREDARE, TRANSFER, RESTITUIRE", "Gestiunea predatoare: MAGAZIE",
+                     "Gestiunea primitoare: SALA MARE", "CAIET A4", "9.30", "Predator"):
+            expect_in(text, printed, "the printed transfer note")
 
     with steps("Esc closes the window"):
         flows.close_with_escape(program, window)
