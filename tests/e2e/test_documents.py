@@ -16,13 +16,7 @@ def test_voucher_after_posting_and_transfer_note_from_the_card(program, steps, h
 
     with steps("open the card of CAIET A4"):
         window = flows.open_from_toolbar(program, "Fise.Miscari", "MISCARI")
-        desktop.click(program.field(window, "GESTIUNEA"))
-        flows.settle()
-        desktop.type_text("MAG")
-        desktop.keys("Return")
-        program.fill(window, "PRODUSUL", "CAIET A4")
-        label = program.control(window, contains="PRODUSUL : ")
-        desktop.wait_for(lambda: "CAIET A4" in desktop.name_of(label), "the card of CAIET A4")
+        flows.choose_card(program, window, "MAGAZIE", "CAIET A4")
 
     with steps("a consumption voucher of 4 pieces for the classroom, DA to the printing"):
         program.press(window, "Bon de consum")
