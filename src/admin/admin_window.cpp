@@ -71,6 +71,14 @@ AdminWindow::AdminWindow(QWidget* parent) : QDialog(parent) {
   checkBox1_->setObjectName("CheckBox1");
   checkBox1_->setToolTip("Va da dreptul de a modifica date.");
   layout->addWidget(checkBox1_);
+  auto* check = new QPushButton("Verificare date");
+  check->setObjectName("BitBtn2");
+  check->setToolTip("Verifica daca tabelele si contoarele se potrivesc intre ele.");
+  check->setAutoDefault(false);
+  layout->addWidget(check);
+  connect(check, &QPushButton::clicked, this, [this] {
+    if (dataCheck_) ui::guarded(dataCheck_);
+  });
   auto* status = new QStatusBar;
   status->setSizeGripEnabled(false);
   status->showMessage("ESC - Iesire din Administrare");

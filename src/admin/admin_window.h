@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 
 namespace admin {
 
@@ -27,6 +28,8 @@ class AdminWindow : public QDialog {
   bool unlocked() const { return checkBox1_->isChecked(); }
 
   void BitBtn1Click();
+  // "Verificare date" (BitBtn2) runs `check`, set by the program.
+  void setDataCheck(std::function<void()> check) { dataCheck_ = std::move(check); }
   // Ticks or clears "PROGRAM DEBLOCAT", which applies the unlocked state.
   void setUnlocked(bool unlocked) { checkBox1_->setChecked(unlocked); }
 
@@ -48,6 +51,7 @@ class AdminWindow : public QDialog {
   QLineEdit *edit1_, *edit7_, *edit2_, *edit3_;
   QPushButton* bitBtn1_;
   QCheckBox* checkBox1_;
+  std::function<void()> dataCheck_;
 };
 
 }  // namespace admin

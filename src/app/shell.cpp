@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "admin/backup_files.h"
+#include "admin/data_check_run.h"
 #include "app/settings.h"
 #include "app/windows/grid_export.h"
 #include "store/error.h"
@@ -48,6 +49,7 @@ Shell::Shell() {
   cumulativeReport_ = std::make_unique<reports::CumulativeReportWindow>(database, *listari_, institution);
   inventoryObjects_ = std::make_unique<reports::InventoryObjectsWindow>(database, *listari_, institution);
   targetChooser_ = std::make_unique<movements::TargetChooser>();
+  countList_ = std::make_unique<reports::CountListWindow>(database, *listari_, institution);
   movements_->attachDialogs(*exitDialog_, *targetChooser_);
   movements_->attachPrintout(*listari_, institution);
   main_->attachAdmin(*admin_);
@@ -60,6 +62,8 @@ Shell::Shell() {
   main_->setOpener("Raportlunarvarnela1", [this] { monthlyReport_->ArataRapLunVar(); });
   main_->setOpener("RaportValoricCumulativ1", [this] { cumulativeReport_->ArataRapValCum(); });
   main_->setOpener("Obiectedeinventar1", [this] { inventoryObjects_->ArataObInv(); });
+  main_->setOpener("ListaInventariere1", [this] { countList_->ArataInventariere(); });
+  admin_->setDataCheck([this] { admin::runDataCheck(admin_.get(), this->database(), *listari_, admin_->institution(), *counter_); });
   splash_->setStartup([this] { Timer1Timer(); });
 }
 

@@ -24,6 +24,7 @@
 #include "receipts/receipt_notes_window.h"
 #include "reports/listari.h"
 #include "reports/windows/centralizer_window.h"
+#include "reports/windows/count_list_window.h"
 #include "reports/windows/cumulative_report_window.h"
 #include "reports/windows/entries_exits_window.h"
 #include "reports/windows/inventory_objects_window.h"
@@ -56,6 +57,7 @@ class Shell {
   reports::MonthlyReportWindow& monthlyReport() { return *monthlyReport_; }
   reports::CumulativeReportWindow& cumulativeReport() { return *cumulativeReport_; }
   reports::InventoryObjectsWindow& inventoryObjects() { return *inventoryObjects_; }
+  reports::CountListWindow& countList() { return *countList_; }
   receipts::ReceiptNotesWindow& receiptNotes() { return *receiptNotes_; }
   receipts::HeaderDialog& receiptHeader() { return *receiptHeader_; }
   receipts::LineDialog& receiptLine() { return *receiptLine_; }
@@ -97,6 +99,7 @@ class Shell {
   std::unique_ptr<reports::CumulativeReportWindow> cumulativeReport_;
   std::unique_ptr<reports::InventoryObjectsWindow> inventoryObjects_;
   std::unique_ptr<movements::TargetChooser> targetChooser_;
+  std::unique_ptr<reports::CountListWindow> countList_;
   std::unique_ptr<store::Database> database_;
   std::unique_ptr<store::Query> sx_;
   std::unique_ptr<store::TableObject> sursa_;

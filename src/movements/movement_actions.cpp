@@ -3,21 +3,12 @@
 
 #include "app/counters.h"
 #include "app/statement_text.h"
+#include "app/unit_price.h"
 #include "store/decimal.h"
 
 namespace movements {
 
 namespace {
-
-int64_t dividedRounded(int64_t value, int64_t quantity) {
-  const __int128 numerator = static_cast<__int128>(value) * store::decimal::kScale;
-  __int128 quotient = numerator / quantity;
-  const __int128 remainder = numerator % quantity;
-  const __int128 twice = (remainder < 0 ? -remainder : remainder) * 2;
-  const __int128 divisor = quantity < 0 ? -quantity : quantity;
-  if (twice > divisor || (twice == divisor && quotient % 2 != 0)) quotient += (numerator < 0) != (quantity < 0) ? -1 : 1;
-  return static_cast<int64_t>(quotient);
-}
 
 QString dateText(const QDate& date) { return app::quoted(date.toString("dd.MM.yyyy")); }
 
@@ -57,7 +48,7 @@ CardStock stockOf(app::Statements& sx, const QString& unit, const QString& produ
   CardStock stock;
   stock.quantity = sums.asNumber("CI") - sums.asNumber("CO");
   stock.value = sums.asNumber("VI") - sums.asNumber("VO");
-  stock.price = stock.quantity == 0 ? 0 : dividedRounded(stock.value, stock.quantity);
+  stock.price = app::averagePrice(stock.value, stock.quantity);
   return stock;
 }
 

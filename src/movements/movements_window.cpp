@@ -106,6 +106,8 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
         addButton("ConvexBtn2", "Nota de transfer", "Transfer din produsul selectat in alta gestiune."),
         addButton("ConvexBtn4", "Sterge linia", "Sterge ultima operatiune.")})
     buttons->addWidget(button);
+  buttons->addWidget(addButton("ConvexBtn6", "Listeaza Bon",
+                               "Listeaza bonul de consum sau nota de transfer a miscarii selectate."));
   buttons->addStretch();
   buttons->addWidget(addButton("ConvexBtn3", "Inchide", "Inchide Fise.Miscari."));
   layout->addLayout(buttons);
@@ -126,6 +128,7 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
   connect(button("ConvexBtn2"), &QPushButton::clicked, this, [this] { ConvexBtn2Click(); });
   connect(button("ConvexBtn4"), &QPushButton::clicked, this, [this] { ConvexBtn4Click(); });
   connect(button("ConvexBtn5"), &QPushButton::clicked, this, [this] { ConvexBtn5Click(); });
+  connect(button("ConvexBtn6"), &QPushButton::clicked, this, [this] { ui::guarded([this] { ConvexBtn6Click(); }); });
   connect(button("G3"), &QPushButton::clicked, this, [this] { ui::guarded([this] { G3Click(); }); });
   reports::addPdfButton(button("G3"), [this] { return cardFileName(); }, [this] { button("G3")->click(); });
   connect(button("ConvexBtn3"), &QPushButton::clicked, this, &QDialog::reject);
@@ -158,6 +161,29 @@ void MovementsWindow::G3Click() {
   tx.add("SELECT * FROM " + app::quoted(card_->cardFile()));
   tx.open();
   reports::previewReport(listari_->layout(layout), tx.rows());
+}
+
+void MovementsWindow::ConvexBtn6Click() {
+  if (!card_ || card_->cardEmpty() || card_->current() < 0)
+    return app::HError("Alegeti mai intai un produs!", button("ConvexBtn6"));
+  const CardRow& row = card_->currentRow();
+  const reports::LedgerMovement movement{row.unit, row.document, row.explanation, row.date, isReceiptEntry(row),
+                                         row.quantityIn, row.quantityOut};
+  if (reports::exitDocumentKind(movement) == reports::ExitDocumentKind::None)
+    return app::HError("Miscarea selectata nu este pe un bon de consum sau pe o nota de transfer!",
+                       button("ConvexBtn6"));
+  printDocument(movement);
+}
+
+void MovementsWindow::offerDocument(const QString& question, const reports::LedgerMovement& posted) {
+  if (ui::interaction().message(question, "Confirmation", 1) == "DA") printDocument(posted);
+}
+
+void MovementsWindow::printDocument(const reports::LedgerMovement& movement) {
+  std::optional<reports::ExitDocument> document = reports::exitDocumentOf(card_->sx(), movement);
+  if (!document) return app::HError("Documentul nu mai are linii in Gestiuni!", button("ConvexBtn6"));
+  const QString layout = reports::fillExitDocument(*listari_, institution_(), *document);
+  reports::previewReport(listari_->layout(layout), document->lines);
 }
 
 QString MovementsWindow::cardFileName() const {
@@ -298,6 +324,8 @@ void MovementsWindow::ConvexBtn1Click() {
     const ExitEntry entry = exitDialog_->entry();
     postConsumption(*card_, key, entry);
     advanceCounters(entry, false);  // the voucher number advances only once the voucher is saved
+    offerDocument("Listati bonul de consum?", {key.unit, entry.documentText(), entry.explanation, entry.date, false, 0,
+                                               app::amountOf(entry.quantity, "Cantitatea")});
   });
 }
 
@@ -313,6 +341,8 @@ void MovementsWindow::ConvexBtn2Click() {
     const ExitEntry entry = exitDialog_->entry();
     postTransfer(*card_, key, entry);
     advanceCounters(entry, true);
+    offerDocument("Listati nota de transfer?", {key.unit, entry.documentText(), entry.exitExplanation(), entry.date,
+                                                false, 0, app::amountOf(entry.quantity, "Cantitatea")});
   });
 }
 

@@ -23,6 +23,7 @@
 #include "movements/stock_card.h"
 #include "movements/target_chooser.h"
 #include "reports/listari.h"
+#include "reports/listings/exit_documents.h"
 #include "ui/data_grid.h"
 
 namespace movements {
@@ -52,6 +53,9 @@ class MovementsWindow : public QDialog {
   void ConvexBtn4Click();  // delete the selected movement
   void ConvexBtn5Click();  // move the card
   void G3Click();          // print the card
+  // "Listeaza Bon": prints the consumption voucher or the transfer note the
+  // selected movement was posted on.
+  void ConvexBtn6Click();
 
   // REQUIRES: the window is open (between ArataBonuri's start and end).
   StockCard& card() { return *card_; }
@@ -68,6 +72,10 @@ class MovementsWindow : public QDialog {
  private:
   // The name proposed for the card's exports and PDF: "Fisa_<product>_<unit>".
   QString cardFileName() const;
+  // Asks `question` after an exit was posted and prints its document on DA.
+  void offerDocument(const QString& question, const reports::LedgerMovement& posted);
+  // Previews the voucher or note `movement` belongs to.
+  void printDocument(const reports::LedgerMovement& movement);
   QPushButton* addButton(const char* name, const QString& caption, const QString& hint);
   // Runs an action's handler (its failure goes to the error box), then shows the card.
   void act(const std::function<void()>& handler);

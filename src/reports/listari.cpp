@@ -2,19 +2,24 @@
 #include "reports/listari.h"
 
 #include "reports/centralizer_layout.h"
+#include "reports/consumption_voucher_layout.h"
+#include "reports/count_list_layout.h"
 #include "reports/cumulative_layout.h"
+#include "reports/data_check_layout.h"
 #include "reports/entries_exits_layout.h"
 #include "reports/inventory_layout.h"
 #include "reports/inventory_objects_layout.h"
 #include "reports/monthly_layout.h"
 #include "reports/receipt_layout.h"
 #include "reports/stock_card_layout.h"
+#include "reports/transfer_note_layout.h"
 
 namespace reports {
 
 TLISTARI::TLISTARI()
     : layouts_{inventoryLayout(),    entriesExitsLayout(),  centralizerLayout(),      monthlyLayout(),
-               cumulativeLayout(),   inventoryObjectsLayout(), receiptNoteLayout(), stockCardLayout()} {}
+               cumulativeLayout(),   inventoryObjectsLayout(), receiptNoteLayout(), stockCardLayout(),
+               consumptionVoucherLayout(), transferNoteLayout(), countListLayout(), dataCheckLayout()} {}
 
 Layout& TLISTARI::layout(const QString& name) {
   for (Layout& l : layouts_)

@@ -2,10 +2,12 @@
 //
 // The windows set a layout's run-time captions, title and enabled elements
 // here before each preview; a caption stays until it is set again. Holds the
-// eight layouts: the inventory (Invent26), the entries and exits (LInOut),
+// layouts of the inventory (Invent26), the entries and exits (LInOut),
 // the receipts centralizer (LNIR), the monthly report (LRapLunVar), the
 // cumulative values (LRVC), the inventory objects (LMJF), the receipt note
-// (ReceptiiPRN) and the stock card (LFisaProd).
+// (ReceptiiPRN), the stock card (LFisaProd), the consumption voucher
+// (LBonConsum), the transfer note (LBonTransfer), the count list
+// (LInventariere) and the data check (LVerificare).
 #pragma once
 
 #include <QString>

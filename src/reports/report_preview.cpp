@@ -67,6 +67,16 @@ app::ExportTable tableOf(store::sql::ResultSet& rows) {
   return table;
 }
 
+// The layout's title and page size without pages: what the preview shows
+// while the pages are generated.
+Document blankDocument(const Layout& layout) {
+  Document document;
+  document.title = layout.title;
+  document.pageWidth = layout.pageWidth();
+  document.pageHeight = layout.pageHeight();
+  return document;
+}
+
 QPushButton* addTargetButton(QPushButton* printButton, const QString& caption, const QString& hint,
                              std::function<void()> run) {
   auto* button = new QPushButton(caption);
@@ -109,13 +119,30 @@ void previewReport(const Layout& layout, store::sql::ResultSet& rows) {
     else app::exportTable(tableOf(rows), target()->path);
     return;
   }
-  Document pending;
-  pending.title = layout.title;
-  pending.pageWidth = layout.pageWidth();
-  pending.pageHeight = layout.pageHeight();
-  PreviewWindow window(std::move(pending), layout.zoom, layout.sidePanes);
+  PreviewWindow window(blankDocument(layout), layout.zoom, layout.sidePanes);
   ui::interaction().preview(window, [&] {
     window.setDocument(generate(layout, rows, [&](int percent) { window.showProgress(percent); }));
+  });
+}
+
+void previewReports(const Layout& layout, const std::vector<store::sql::ResultSet*>& rows,
+                    const std::function<void(size_t)>& prepare) {
+  Document all = blankDocument(layout);
+  const auto generateAll = [&](const Progress& progress) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+      prepare(i);
+      const Progress share = [&](int percent) {
+        if (progress) progress(static_cast<int>((i * 100 + static_cast<size_t>(percent)) / rows.size()));
+      };
+      Document one = generate(layout, *rows[i], share);
+      all.pages.insert(all.pages.end(), one.pages.begin(), one.pages.end());
+    }
+    return all;
+  };
+  if (target()) return writePdf(generateAll({}), target()->path);
+  PreviewWindow window(blankDocument(layout), layout.zoom, layout.sidePanes);
+  ui::interaction().preview(window, [&] {
+    window.setDocument(generateAll([&](int percent) { window.showProgress(percent); }));
   });
 }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "reports/layout.h"
 #include "store/sql/result_set.h"
@@ -16,6 +17,13 @@ namespace reports {
 // pages from `rows` as they stand (its cursor is put back) while the status
 // bar shows the progress, and returns when the preview closes.
 void previewReport(const Layout& layout, store::sql::ResultSet& rows);
+
+// previewReport for several reports of one layout shown as one document,
+// each after the other with its own page numbers: `prepare`(i) sets the
+// captions of report i before its pages are generated from `rows`[i]. A
+// "PDF" button's file gets every report's pages.
+void previewReports(const Layout& layout, const std::vector<store::sql::ResultSet*>& rows,
+                    const std::function<void(size_t)>& prepare);
 
 // An "Exporta" button placed right after the window's print button, for a
 // report without a grid: it asks for a .xlsx or .csv file, then runs `print`

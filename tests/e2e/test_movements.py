@@ -8,16 +8,6 @@ from harness import desktop, flows, pdf, tables
 from harness.steps import expect_equal, expect_in
 
 
-def choose_card(program, window, unit, product):
-    desktop.click(program.field(window, "GESTIUNEA"))  # opens the list of units
-    flows.settle()
-    desktop.type_text(unit[:3])
-    desktop.keys("Return")
-    program.fill(window, "PRODUSUL", product)
-    label = program.control(window, contains="PRODUSUL : ")
-    desktop.wait_for(lambda: product in desktop.name_of(label), f"the card of {product}")
-
-
 def exit_goods(program, window, button, caption, quantity, explanation, target=None):
     program.press(window, button)
     dialog = program.dialog(caption)
@@ -40,10 +30,11 @@ def test_consumption_and_transfer_on_a_received_card(program, steps, home):
 
     with steps("open the card of CAIET A4 in MAGAZIE"):
         window = flows.open_from_toolbar(program, "Fise.Miscari", "MISCARI")
-        choose_card(program, window, "MAGAZIE", "CAIET A4")
+        flows.choose_card(program, window, "MAGAZIE", "CAIET A4")
 
     with steps("a consumption voucher of 2,5 pieces"):
         exit_goods(program, window, "Bon de consum", "Bon de Consum", "2,5", "pentru școală")
+        flows.answer(program, "Listati bonul de consum?", "NU")
         ledger = tables.rows(program.data, "Gestiuni.dbf")
         exits = [r for r in ledger if float(r["CANTOUT"]) > 0]
         expect_equal(len(exits), 1, "exit rows after the voucher")
@@ -53,6 +44,7 @@ def test_consumption_and_transfer_on_a_received_card(program, steps, home):
 
     with steps("a transfer of 3 pieces to SALA MARE"):
         exit_goods(program, window, "Nota de transfer", "Bon de Transfer", "3", "mutare", target="SALA MARE")
+        flows.answer(program, "Listati nota de transfer?", "NU")
         ledger = tables.rows(program.data, "Gestiuni.dbf")
         arrived = [r for r in ledger if r["GESTIUNE"] == "SALA MARE" and r["PRODUS"] == "CAIET A4"]
         expect_equal([float(r["CANTIN"]) for r in arrived], [3.0], "quantity arrived in SALA MARE")

@@ -16,7 +16,7 @@ def amount(text):
 
 REPORTS_MENU = ["Inventar", "Intrari - Iesiri", "-------------------------------------",
                 "Centralizator Note de Receptie", "Obiecte de Inventar", "Raport Lunar Varnela",
-                "Raport Valoric Cumulativ"]
+                "Raport Valoric Cumulativ", "Lista de inventariere"]
 
 
 def open_report(program, item, caption="Rapoarte"):

@@ -19,6 +19,7 @@ struct LedgerRow {
   const char *quantityIn = "0", *valueIn = "0", *quantityOut = "0", *valueOut = "0";
   int idcap = -1;
   std::string document = "DOC";
+  std::string explanation = "";
 };
 
 // One receipt line of Note: what the reports read of it is the product, the
@@ -45,7 +46,7 @@ class LedgerFixture : public test_support::DataFolderFixture {
       ++lastId_;
       records.push_back({store::Value::number(lastId_ * 10000), store::Value::number(r.idcap * 10000LL),
                          store::Value::number(r.idcap * 10000LL), day(r.date), store::Value::text(r.product),
-                         store::Value::text(r.unitOfMeasure), store::Value::text(r.document), store::Value::text(""),
+                         store::Value::text(r.unitOfMeasure), store::Value::text(r.document), store::Value::text(r.explanation),
                          amount(r.quantityIn), amount(r.valueIn), amount(r.quantityOut), amount(r.valueOut),
                          store::Value::text(r.unit)});
     }

@@ -52,6 +52,7 @@ MainWindow::MainWindow(QWidget* parent)
       {"Obiectedeinventar1", "Obiecte de Inventar"},
       {"Raportlunarvarnela1", "Raport Lunar Varnela"},
       {"RaportValoricCumulativ1", "Raport Valoric Cumulativ"},
+      {"ListaInventariere1", "Lista de inventariere"},
   };
   for (const auto& [name, caption] : items) {
     QAction* action = popupMenu1_->addAction(caption);

@@ -89,12 +89,12 @@ TEST_F(UnlockTest, EndAfterRestoreAsksNothing) {
   EXPECT_TRUE(script.shown().empty()) << script.shown().front().text.toStdString();
 }
 
-TEST_F(UnlockTest, ReportsMenuHoldsSevenItemsInOrder) {
+TEST_F(UnlockTest, ReportsMenuHoldsEightItemsInOrder) {
   QStringList captions;
   for (QAction* action : main().reportsMenu()->actions()) captions << action->text();
   EXPECT_EQ(captions, QStringList({"Inventar", "Intrari - Iesiri", "-------------------------------------",
                                    "Centralizator Note de Receptie", "Obiecte de Inventar", "Raport Lunar Varnela",
-                                   "Raport Valoric Cumulativ"}));
+                                   "Raport Valoric Cumulativ", "Lista de inventariere"}));
   QStringList tips;
   for (const char* name : {"ToolButton12", "ToolButton6", "ToolButton7", "ToolButton2", "ToolButton4", "ToolButton1"})
     tips << main().button(name)->text() + "|" + main().button(name)->toolTip();

@@ -124,3 +124,15 @@ def receive_goods(program, supplier, lines):
         program.press(line, "MEMOREAZA")
         program.gone(line)
     close_with_escape(program, window)
+
+
+def choose_card(program, window, unit, product):
+    """In the movements window: the unit chosen by typing its first letters
+    into the open list, then the product typed; waits for its card."""
+    desktop.click(program.field(window, "GESTIUNEA"))  # opens the list of units
+    settle()
+    desktop.type_text(unit[:3])
+    desktop.keys("Return")
+    program.fill(window, "PRODUSUL", product)
+    label = program.control(window, contains="PRODUSUL : ")
+    desktop.wait_for(lambda: product in desktop.name_of(label), f"the card of {product}")

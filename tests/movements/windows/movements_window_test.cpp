@@ -163,9 +163,47 @@ TEST_F(MovementsWindowTest, ConsumptionThroughTheDialogPostsAndAdvancesTheNumber
     EXPECT_EQ(window->grid()->item(1, 9)->text(), "15.00");
   }, [&] {
     answerExit("4");
+    script.answerMessage("NU");
   });
+  EXPECT_EQ(script.shown().back().text, "Listati bonul de consum?");
   EXPECT_EQ(ledgerRows({"DOCJUS", "CANTOUT", "VALOUT"}).at(1), "DOCJUS=Bon Consum nr.1 CANTOUT=4 VALOUT=10");
   EXPECT_EQ(app::CodExistent("BonConsum"), "2");
+}
+
+// DA after a posted voucher previews it; "Listeaza Bon" prints the voucher
+// or the note of the selected row and refuses a receipt entry.
+TEST_F(MovementsWindowTest, PostedVoucherAndTheCardsRowsPrintTheirDocuments) {
+  reports::TLISTARI listari;
+  window->attachPrintout(listari, [] { return QString("SCOALA NR. 1"); });
+  ledger(1, "01.03.2006", "A", "CEAI", "10", "25", "0", "0", 1);
+  receiptLine(1, "B", "CAFEA");
+  QStringList voucher, note;
+  open([&] {
+    type("CEAI");
+    window->ConvexBtn1Click();
+    window->ConvexBtn2Click();
+    window->grid()->selectRow(0);
+    window->button("ConvexBtn6")->click();
+    EXPECT_EQ(balloon(), "Miscarea selectata nu este pe un bon de consum sau pe o nota de transfer!");
+    window->grid()->selectRow(2);
+    window->button("ConvexBtn6")->click();
+  }, [&] {
+    answerExit("4");
+    script.answerMessage("DA");
+    script.answerPreview([&](QDialog& dialog) {
+      voucher = dynamic_cast<reports::PreviewWindow&>(dialog).document().texts(0);
+    });
+    answerExit("2", QString(), "B");
+    script.answerMessage("NU");
+    script.answerPreview([&](QDialog& dialog) {
+      note = dynamic_cast<reports::PreviewWindow&>(dialog).document().texts(0);
+    });
+  });
+  for (const char* text : {"BON DE CONSUM", "Gestiunea: A", "CEAI", "4.00", "2.50", "10.00", "Nr. 1 din "})
+    EXPECT_TRUE(voucher.join("|").contains(text)) << text << " in " << voucher.join(" | ").toStdString();
+  for (const char* text : {"BON DE PREDARE, TRANSFER, RESTITUIRE", "Gestiunea predatoare: A",
+                           "Gestiunea primitoare: B", "2.00", "5.00"})
+    EXPECT_TRUE(note.join("|").contains(text)) << text << " in " << note.join(" | ").toStdString();
 }
 
 TEST_F(MovementsWindowTest, WholeStockNeedsTheWholeValue) {
@@ -187,6 +225,7 @@ TEST_F(MovementsWindowTest, WholeStockNeedsTheWholeValue) {
       exitDialog.B11Click();
       return exitDialog.result() == QDialog::Accepted;
     });
+    script.answerMessage("NU");
   });
 }
 
@@ -205,6 +244,7 @@ TEST_F(MovementsWindowTest, OldDateAsksAndNoMeansNotSaved) {
       EXPECT_EQ(exitDialog.result(), QDialog::Accepted);
       return false;
     });
+    script.answerMessage("NU");  // no voucher printed
     script.answerDialog([&](QDialog&) {
       exitDialog.datePicker()->setDate(QDate::currentDate().addDays(-32));
       exitDialog.quantityEdit()->setText("1");
@@ -214,9 +254,9 @@ TEST_F(MovementsWindowTest, OldDateAsksAndNoMeansNotSaved) {
     });
     script.answerMessage("NU");
   });
-  ASSERT_EQ(script.shown().size(), 4u);
-  EXPECT_EQ(script.shown()[3].what, "message");
-  EXPECT_EQ(script.shown()[3].text, "Data e cam veche!\r\nContinuam totusi ?");
+  ASSERT_EQ(script.shown().size(), 5u);
+  EXPECT_EQ(script.shown()[4].what, "message");
+  EXPECT_EQ(script.shown()[4].text, "Data e cam veche!\r\nContinuam totusi ?");
   EXPECT_EQ(ledgerRows({"IDGEST"}).size(), 2);  // the exit dated 31 days back only
 }
 
@@ -257,6 +297,7 @@ TEST_F(MovementsWindowTest, TransferThenDeleteFromTheTargetAndReceiptEntriesStay
     EXPECT_TRUE(window->card().cardEmpty());
   }, [&] {
     answerExit("6", "15.00", "B");
+    script.answerMessage("NU");  // "Listati nota de transfer?"
     script.answerMessage("DA");
   });
   EXPECT_EQ(script.shown().back().text, "Doriti sa stergeti Nota de Transfer nr.1?");
