@@ -6,11 +6,14 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "app/column_fit.h"
+#include "charts/chart_window.h"
+#include "charts/stock_chart.h"
 #include "app/statement_text.h"
 #include "app/windows/entry_fields.h"
 #include "app/windows/input_helpers.h"
@@ -104,7 +107,8 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
         addButton("ConvexBtn5", "Muta Fisa", "Muta fisa selectata la alta gestiune."),
         addButton("ConvexBtn1", "Bon de consum", "Scoate o cantitate din produsul selectat, pe Bon de Consum."),
         addButton("ConvexBtn2", "Nota de transfer", "Transfer din produsul selectat in alta gestiune."),
-        addButton("ConvexBtn4", "Sterge linia", "Sterge ultima operatiune.")})
+        addButton("ConvexBtn4", "Sterge linia", "Sterge ultima operatiune."),
+        addButton("GraficBtn", "Grafic", "Graficul stocului si al iesirilor lunare ale produsului (Ctrl+G).")})
     buttons->addWidget(button);
   buttons->addStretch();
   buttons->addWidget(addButton("ConvexBtn3", "Inchide", "Inchide Fise.Miscari."));
@@ -129,6 +133,9 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
   connect(button("G3"), &QPushButton::clicked, this, [this] { ui::guarded([this] { G3Click(); }); });
   reports::addPdfButton(button("G3"), [this] { return cardFileName(); }, [this] { button("G3")->click(); });
   connect(button("ConvexBtn3"), &QPushButton::clicked, this, &QDialog::reject);
+  connect(button("GraficBtn"), &QPushButton::clicked, this, [this] { ui::guarded([this] { GraficClick(); }); });
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, button("GraficBtn"),
+          &QPushButton::click);
 }
 
 MovementsWindow::~MovementsWindow() = default;
@@ -158,6 +165,15 @@ void MovementsWindow::G3Click() {
   tx.add("SELECT * FROM " + app::quoted(card_->cardFile()));
   tx.open();
   reports::previewReport(listari_->layout(layout), tx.rows());
+}
+
+void MovementsWindow::GraficClick() {
+  if (!card_ || card_->cardEmpty()) return app::HError("Alegeti mai intai un produs!", button("GraficBtn"));
+  if (!chartWindow_) chartWindow_ = new charts::ChartWindow(institution_, this);
+  chartWindow_->show();
+  showCard();
+  chartWindow_->raise();
+  chartWindow_->activateWindow();
 }
 
 QString MovementsWindow::cardFileName() const {
@@ -197,6 +213,7 @@ void MovementsWindow::ArataBonuri() {
   });
   card_.reset();
   smdbGrid1_->setRows({}, -1);
+  if (chartWindow_) chartWindow_->hide();
 }
 
 void MovementsWindow::ComboBox1Change() {
@@ -268,6 +285,9 @@ void MovementsWindow::SelectFisa() {
 void MovementsWindow::showCard() {
   if (!card_) return;
   smdbGrid1_->setRows(gridRows(card_->rows()), card_->current());
+  if (chartWindow_ && chartWindow_->isVisible())
+    chartWindow_->setSheet(
+        charts::stockSheet(card_->rows(), comboBox1_->currentText(), comboBox2_->currentText(), QDate::currentDate()));
 }
 
 void MovementsWindow::act(const std::function<void()>& handler) {

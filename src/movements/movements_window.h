@@ -25,6 +25,10 @@
 #include "reports/listari.h"
 #include "ui/data_grid.h"
 
+namespace charts {
+class ChartWindow;
+}
+
 namespace movements {
 
 class MovementsWindow : public QDialog {
@@ -52,6 +56,10 @@ class MovementsWindow : public QDialog {
   void ConvexBtn4Click();  // delete the selected movement
   void ConvexBtn5Click();  // move the card
   void G3Click();          // print the card
+  // "Grafic" (Ctrl+G): the chart window of the card, which then follows the card shown.
+  void GraficClick();
+  // REQUIRES: GraficClick ran once.
+  charts::ChartWindow& chartWindow() const { return *chartWindow_; }
 
   // REQUIRES: the window is open (between ArataBonuri's start and end).
   StockCard& card() { return *card_; }
@@ -84,6 +92,7 @@ class MovementsWindow : public QDialog {
   QComboBox *comboBox1_, *comboBox2_;
   QLabel* label1_;
   ui::DataGrid* smdbGrid1_;
+  charts::ChartWindow* chartWindow_ = nullptr;  // created at its first opening
   QString listItem_;  // ComboBox2's one list item: the product the arrow keys start from
 };
 

@@ -12,12 +12,17 @@
 #include <QSpinBox>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/windows/progress_counter.h"
 #include "reports/listari.h"
 #include "reports/listings/monthly_report.h"
 #include "reports/windows/report_window.h"
 #include "store/database.h"
+
+namespace charts {
+class ChartWindow;
+}
 
 namespace reports {
 
@@ -31,6 +36,11 @@ class MonthlyReportWindow : public ReportWindow {
   void ArataRapLunVar();
   void ConvexBtn2Click();  // check the year, compute, print, clean up
   void ConvexBtn1Click();  // close
+  // "Grafic": computes the month and shows its entries and exits by unit
+  // in the chart window, which then follows the month, year and unit chosen.
+  void GraficClick();
+  // REQUIRES: GraficClick showed the chart once.
+  charts::ChartWindow& chartWindow() const { return *chartWindow_; }
   // Computes the report into `resultPath` for the month starting on
   // `firstDay`, with the progress counter over `busy` meanwhile; the counter
   // is hidden and `busy` given back also when a statement fails.
@@ -44,6 +54,11 @@ class MonthlyReportWindow : public ReportWindow {
 
  private:
   void FormCreate();
+  // The year typed, when it is one the report accepts; the balloon on it otherwise.
+  std::optional<int> acceptedYear();
+  // The chosen month's rows, computed and opened; `use` reads them before they go.
+  void withMonthRows(int year, const std::function<void(store::sql::ResultSet&)>& use);
+  QString monthText() const;  // "luna Martie.2024"
 
   std::function<store::Database&()> database_;
   TLISTARI& listari_;
@@ -52,6 +67,7 @@ class MonthlyReportWindow : public ReportWindow {
   std::unique_ptr<MonthlyReport> report_;
   QComboBox *luna1_, *comboBox1_;
   QSpinBox* anul1_;
+  charts::ChartWindow* chartWindow_ = nullptr;  // created at its first opening
 };
 
 }  // namespace reports
