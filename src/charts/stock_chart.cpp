@@ -67,12 +67,20 @@ QChart* stockLevelChart(const std::vector<movements::StockStep>& steps, int colu
     series->attachAxis(quantity);
   }
   if (!steps.empty()) {
-    // A card of one day still spans a visible stretch of time.
-    const QDate first = steps.front().date, last = std::max(steps.back().date, first.addDays(1));
-    time->setRange(first.startOfDay(), last.startOfDay());
+    // The stock holds from the last movement until today; a short card
+    // still spans a few months, so its month labels differ.
+    const QDate first = steps.front().date, last = std::max(steps.back().date, QDate::currentDate());
+    line->append(double(last.startOfDay().toMSecsSinceEpoch()), store::decimal::toDouble(steps.back().quantity));
+    time->setRange(std::min(first, last.addMonths(-4)).startOfDay(), last.startOfDay());
   }
+  // From 0 (or a negative stock) to the highest step, with room above it for its marker.
+  int64_t lowest = 0, highest = 0;
+  for (const movements::StockStep& step : steps) {
+    lowest = std::min(lowest, step.quantity);
+    highest = std::max(highest, step.quantity);
+  }
+  quantity->setRange(store::decimal::toDouble(lowest), highest > 0 ? store::decimal::toDouble(highest) * 1.1 : 1);
   quantity->applyNiceNumbers();
-  if (quantity->min() > 0) quantity->setMin(0);
   return chart;
 }
 

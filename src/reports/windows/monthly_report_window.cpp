@@ -19,6 +19,8 @@ namespace {
 
 constexpr int kFirstYear = 1990;
 
+bool yearAccepted(int year) { return year >= kFirstYear && year <= QDate::currentDate().year(); }
+
 }  // namespace
 
 MonthlyReportWindow::MonthlyReportWindow(std::function<store::Database&()> database, TLISTARI& listari,
@@ -51,9 +53,11 @@ MonthlyReportWindow::MonthlyReportWindow(std::function<store::Database&()> datab
   QPushButton* grafic = addButton("GraficBtn", "Grafic", "Graficul intrarilor si iesirilor lunii pe gestiuni.");
   ui::insertBeside(button("ConvexBtn2"), grafic);
   connect(grafic, &QPushButton::clicked, this, [this] { ui::guarded([this] { GraficClick(); }); });
-  // An open chart follows the month, the year and the unit chosen.
+  // An open chart follows the month, the year and the unit chosen; a year
+  // still being typed leaves it as it is.
   const auto follow = [this] {
-    if (chartWindow_ && chartWindow_->isVisible() && report_) ui::guarded([this] { GraficClick(); });
+    if (chartWindow_ && chartWindow_->isVisible() && report_ && yearAccepted(anul1_->value()))
+      ui::guarded([this] { GraficClick(); });
   };
   connect(luna1_, &QComboBox::currentIndexChanged, this, follow);
   connect(anul1_, &QSpinBox::valueChanged, this, follow);
@@ -84,9 +88,9 @@ void MonthlyReportWindow::ArataRapLunVar() {
 
 void MonthlyReportWindow::ConvexBtn1Click() { reject(); }
 
-std::optional<int> MonthlyReportWindow::acceptedYear() {
+std::optional<int> MonthlyReportWindow::checkedYear() {
   const int year = anul1_->text().toInt();  // a text that is not a number gives 0
-  if (year < kFirstYear || year > QDate::currentDate().year()) {
+  if (!yearAccepted(year)) {
     app::HError("Nu inteleg data asta ciudata !?", anul1_);
     return std::nullopt;
   }
@@ -105,7 +109,7 @@ void MonthlyReportWindow::withMonthRows(int year, const std::function<void(store
 }
 
 void MonthlyReportWindow::ConvexBtn2Click() {
-  const std::optional<int> year = acceptedYear();
+  const std::optional<int> year = checkedYear();
   if (!year) return;
   withMonthRows(*year, [this](store::sql::ResultSet& rows) {
     const QString layout = "LRapLunVar";
@@ -117,7 +121,7 @@ void MonthlyReportWindow::ConvexBtn2Click() {
 }
 
 void MonthlyReportWindow::GraficClick() {
-  const std::optional<int> year = acceptedYear();
+  const std::optional<int> year = checkedYear();
   if (!year) return;
   std::vector<UnitTotals> totals;
   withMonthRows(*year, [&](store::sql::ResultSet& rows) { totals = unitTotals(rows); });

@@ -55,7 +55,7 @@ class MonthlyReportWindow : public ReportWindow {
  private:
   void FormCreate();
   // The year typed, when it is one the report accepts; the balloon on it otherwise.
-  std::optional<int> acceptedYear();
+  std::optional<int> checkedYear();
   // The chosen month's rows, computed and opened; `use` reads them before they go.
   void withMonthRows(int year, const std::function<void(store::sql::ResultSet&)>& use);
   QString monthText() const;  // "luna Martie.2024"
