@@ -66,13 +66,13 @@ QChart* stockLevelChart(const std::vector<movements::StockStep>& steps, int colu
     series->attachAxis(time);
     series->attachAxis(quantity);
   }
-  if (!steps.empty()) {
-    // The stock holds from the last movement until today; a short card
-    // still spans a few months, so its month labels differ.
-    const QDate first = steps.front().date, last = std::max(steps.back().date, QDate::currentDate());
+  // The stock holds from the last movement until today; a short (or empty)
+  // card still spans a few months, so its month labels differ.
+  const QDate last = steps.empty() ? QDate::currentDate() : std::max(steps.back().date, QDate::currentDate());
+  const QDate first = steps.empty() ? last : steps.front().date;
+  if (!steps.empty())
     line->append(double(last.startOfDay().toMSecsSinceEpoch()), store::decimal::toDouble(steps.back().quantity));
-    time->setRange(std::min(first, last.addMonths(-4)).startOfDay(), last.startOfDay());
-  }
+  time->setRange(std::min(first, last.addMonths(-4)).startOfDay(), last.startOfDay());
   // From 0 (or a negative stock) to the highest step, with room above it for its marker.
   int64_t lowest = 0, highest = 0;
   for (const movements::StockStep& step : steps) {
@@ -117,7 +117,9 @@ QChart* consumptionChart(const movements::Consumption& consumption) {
     s->attachAxis(monthAxis);
     s->attachAxis(quantity);
   }
-  quantity->setMin(0);
+  int64_t highest = consumption.average;
+  for (const movements::MonthAmount& month : consumption.months) highest = std::max(highest, month.quantity);
+  quantity->setRange(0, highest > 0 ? store::decimal::toDouble(highest) * 1.1 : 1);
   quantity->applyNiceNumbers();
   return chart;
 }

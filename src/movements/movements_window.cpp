@@ -285,7 +285,9 @@ void MovementsWindow::SelectFisa() {
 void MovementsWindow::showCard() {
   if (!card_) return;
   smdbGrid1_->setRows(gridRows(card_->rows()), card_->current());
-  if (chartWindow_ && chartWindow_->isVisible())
+  // A card shown from within a rebuild (a key handled meanwhile) is not the
+  // final one: the chart waits for the rebuild that runs to end.
+  if (chartWindow_ && chartWindow_->isVisible() && !card_->rebuilding())
     chartWindow_->setSheet(
         charts::stockSheet(card_->rows(), comboBox1_->currentText(), comboBox2_->currentText(), QDate::currentDate()));
 }

@@ -14,7 +14,7 @@ def test_card_chart_from_the_keyboard(program, steps, home):
     with steps("receive 10 pieces and give 4 out on a voucher"):
         flows.receive_goods(program, "FURNIZOR", [
             ("CAIET A4", "BUC", "10", "2,5", "MAGAZIE"),
-            ("CAIET A5", "BUC", "3", "1", "MAGAZIE"),
+            ("TUS NEGRU", "BUC", "3", "1", "MAGAZIE"),
         ])
         window = flows.open_from_toolbar(program, "Fise.Miscari", "MISCARI")
         choose_card(program, window, "MAGAZIE", "CAIET A4")
@@ -36,8 +36,9 @@ def test_card_chart_from_the_keyboard(program, steps, home):
         desktop.xdotool("search", "--name", "^GRAFIC FISA$", "windowmove", "%@", "0", "300")
         flows.settle()
         flows.focus_window(window)
-        program.fill(window, "PRODUSUL", "CAIET A5")
-        desktop.wait_for(lambda: desktop.find_all(chart, contains="Produsul : CAIET A5"), "the chart of CAIET A5")
+        program.field_focus(window, "PRODUSUL")
+        desktop.keys("Down")  # the unit's next product
+        desktop.wait_for(lambda: desktop.find_all(chart, contains="Produsul : TUS NEGRU"), "the chart of TUS NEGRU")
         program.control(chart, contains="Fara iesiri in ultimele 24 de luni")
 
     with steps("the chart printed to PDF and PNG"):
@@ -46,7 +47,7 @@ def test_card_chart_from_the_keyboard(program, steps, home):
         flows.preview_to_pdf(program, path)
         printed = pdf.text(path)
         expect_in("GRAFIC FISA", printed, "the printed chart's title")
-        expect_in("Produsul : CAIET A5", printed, "the printed chart's card")
+        expect_in("Produsul : TUS NEGRU", printed, "the printed chart's card")
         program.press(chart, "Listeaza")
         picture = os.path.join(home, "grafic.png")
         flows.preview_to_pdf(program, picture)
