@@ -11,15 +11,15 @@ QImage chartPicture(const ChartSheet& sheet, int width, int chartHeight, int sca
   QImage image(width * scale, chartHeight * int(qMax<size_t>(1, built.size())) * scale, QImage::Format_RGB32);
   image.setDevicePixelRatio(scale);
   image.fill(Qt::white);
-  const double height = chartHeight;
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF area(0, 0, width, chartHeight);
   for (size_t i = 0; i < built.size(); ++i) {
     QGraphicsScene scene;  // owns the chart from here and deletes it
     scene.addItem(built[i]);
-    built[i]->setGeometry(QRectF(0, 0, width, height));
-    scene.setSceneRect(0, 0, width, height);
-    scene.render(&painter, QRectF(0, height * double(i), width, height), scene.sceneRect());
+    built[i]->setGeometry(area);
+    scene.setSceneRect(area);
+    scene.render(&painter, area.translated(0, chartHeight * double(i)), area);
   }
   return image;
 }

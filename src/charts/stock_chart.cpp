@@ -108,6 +108,7 @@ QChart* consumptionChart(const movements::Consumption& consumption) {
   monthAxis->append(months);
   monthAxis->setTitleText("Luna");
   monthAxis->setLabelsAngle(-90);
+  monthAxis->setTruncateLabels(false);  // turned labels have their room, though not a category's width
   auto* quantity = amountAxis("Cantitate");
   chart->addAxis(monthAxis, Qt::AlignBottom);
   chart->addAxis(quantity, Qt::AlignLeft);
