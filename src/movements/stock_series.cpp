@@ -9,7 +9,23 @@ namespace movements {
 
 namespace {
 
-double millisecondsOf(const QDate& date) { return double(date.startOfDay().toMSecsSinceEpoch()); }
+// A date's local midnight in milliseconds since the epoch. The time zone
+// lookup is slow and a card holds many movements a day: the last day's
+// answer is kept.
+class DayStart {
+ public:
+  double operator()(const QDate& date) {
+    if (date != day_) {
+      day_ = date;
+      milliseconds_ = double(date.startOfDay().toMSecsSinceEpoch());
+    }
+    return milliseconds_;
+  }
+
+ private:
+  QDate day_;
+  double milliseconds_ = 0;
+};
 
 // numerator / denominator rounded to the nearest whole number, ties to even.
 // REQUIRES: denominator > 0.
@@ -59,6 +75,7 @@ std::vector<QPointF> stepLine(const std::vector<StockStep>& steps) {
   std::vector<QPointF> line;
   line.reserve(steps.size() * 2);
   double before = 0;
+  DayStart millisecondsOf;
   for (const StockStep& step : steps) {
     const double x = millisecondsOf(step.date), after = store::decimal::toDouble(step.quantity);
     line.emplace_back(x, before);
@@ -70,6 +87,7 @@ std::vector<QPointF> stepLine(const std::vector<StockStep>& steps) {
 
 std::vector<QPointF> stepMarkers(const std::vector<StockStep>& steps, bool receipts) {
   std::vector<QPointF> markers;
+  DayStart millisecondsOf;
   for (const StockStep& step : steps)
     if (step.receipt == receipts)
       markers.emplace_back(millisecondsOf(step.date), store::decimal::toDouble(step.quantity));
