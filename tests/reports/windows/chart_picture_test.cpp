@@ -1,6 +1,9 @@
 // The charts drawn off screen: the stock card's sheet and the monthly
 // report's, of the size asked for, with their lines, markers and bars in
-// the entries' and exits' colours; and the chart window's printout.
+// the entries' and exits' colours; and the chart window's printout, saved
+// from the preview as a PNG picture.
+#include <QTemporaryDir>
+
 #include "charts/chart_window.h"
 #include "charts/stock_chart.h"
 #include "charts/unit_chart.h"
@@ -70,8 +73,16 @@ TEST(ChartPictureTest, ChartWindowPrintsItsSheetThroughThePreview) {
   EXPECT_EQ(window.windowTitle(), "GRAFIC FISA");
   EXPECT_EQ(window.note()->text(), window.sheet().note);
   reports::Document printed;
-  script.answerPreview([&](QDialog& dialog) { printed = dynamic_cast<reports::PreviewWindow&>(dialog).document(); });
+  QTemporaryDir folder;
+  const QString png = folder.filePath("grafic.png");
+  script.answerPreview([&](QDialog& dialog) {
+    auto& preview = dynamic_cast<reports::PreviewWindow&>(dialog);
+    printed = preview.document();
+    preview.save();  // "Salveaza raportul" as a PNG picture
+  });
+  script.answerSaveFile(png);
   window.button("Listeaza")->click();
+  EXPECT_EQ(QImage(png).size(), QSize(1240, 1754));
   EXPECT_TRUE(script.finished()) << script.failures().join("; ").toStdString();
   ASSERT_EQ(printed.pages.size(), 1u);
   const QStringList texts = printed.texts(0);
