@@ -1,11 +1,17 @@
 """The chart of a stock card opened from the movements window with Ctrl+G:
 the window appears with the months of stock left, follows the card, and
-prints to PDF and PNG through the preview."""
+prints to PDF and PNG through the preview. The monthly report's chart of
+the month's entries and exits by unit, following the month chosen."""
+import datetime
 import os
 
 from harness import desktop, flows, pdf
 from harness.steps import expect_equal, expect_in
 from test_movements import choose_card, exit_goods
+from test_report import open_report
+
+MONTHS = ["Ianuarie", "Februarie", "Martie", "Aprilie", "Mai", "Iunie", "Iulie", "August", "Septembrie",
+          "Octombrie", "Noiembrie", "Decembrie"]
 
 
 def test_card_chart_from_the_keyboard(program, steps, home):
@@ -53,6 +59,40 @@ def test_card_chart_from_the_keyboard(program, steps, home):
         flows.preview_to_pdf(program, picture)
         with open(picture, "rb") as f:
             expect_equal(f.read(8), b"\x89PNG\r\n\x1a\n", "the saved picture's signature")
+
+    with steps("Esc closes the chart, then the window"):
+        flows.close_with_escape(program, chart)
+        flows.close_with_escape(program, window)
+
+
+def test_monthly_report_chart_follows_the_month(program, steps, home):
+    program.start()
+    flows.unlock(program)
+    with steps("receive goods into two units"):
+        flows.receive_goods(program, "FURNIZOR", [
+            ("CAIET A4", "BUC", "10", "2,5", "MAGAZIE"),
+            ("CRETA", "CUT", "5", "2", "ATELIER"),
+        ])
+
+    today = datetime.date.today()
+    month = MONTHS[today.month - 1]
+    with steps("Grafic shows this month's entries and exits by unit"):
+        window = open_report(program, "Raport Lunar Varnela")
+        program.field_focus(window, "Luna")  # the click opens the list of months
+        desktop.keys("End", *["Up"] * (12 - today.month), "Return")
+        desktop.wait_for(lambda: desktop.name_of(program.field(window, "Luna")) == month, f"the month {month}")
+        program.press(window, "Grafic")
+        chart = program.window(name="GRAFIC RAPORT LUNAR", timeout=15)
+        program.control(chart, contains=f"luna {month}.{today.year}")
+        flows.settle(1)
+        steps.shot("the month's chart")
+
+    with steps("another month: the chart follows"):
+        desktop.xdotool("search", "--name", "^GRAFIC RAPORT LUNAR$", "windowmove", "%@", "0", "700")
+        flows.settle()
+        program.field_focus(window, "Luna")
+        desktop.keys("Home", "Return")
+        program.control(chart, contains=f"luna Ianuarie.{today.year}")
 
     with steps("Esc closes the chart, then the window"):
         flows.close_with_escape(program, chart)
