@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 
 #include "app/column_fit.h"
-#include "charts/chart_window.h"
-#include "charts/stock_chart.h"
 #include "app/statement_text.h"
 #include "app/windows/entry_fields.h"
 #include "app/windows/input_helpers.h"
 #include "app/windows/load_combo.h"
+#include "charts/chart_window.h"
+#include "charts/stock_chart.h"
 #include "movements/movement_actions.h"
 #include "reports/report_preview.h"
 #include "store/decimal.h"

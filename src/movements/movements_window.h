@@ -5,7 +5,8 @@
 // products, arrow keys stepping through them) choose the card; the grid
 // shows its movements with the stock before and after each. The buttons
 // issue a consumption voucher or a transfer note through the entry dialog,
-// delete an exit and move the card to another unit through the chooser.
+// delete an exit and move the card to another unit through the chooser;
+// "Grafic" (Ctrl+G) shows the card's chart beside the window.
 // Created once; ArataBonuri opens the data, shows the window modally and
 // cleans up when it closes.
 #pragma once

@@ -5,12 +5,12 @@
 #include <QScopeGuard>
 
 #include "app/windows/input_helpers.h"
+#include "app/windows/load_combo.h"
 #include "charts/chart_window.h"
 #include "charts/unit_chart.h"
 #include "reports/listings/unit_totals.h"
-#include "ui/insert_beside.h"
-#include "app/windows/load_combo.h"
 #include "reports/report_preview.h"
+#include "ui/insert_beside.h"
 #include "ui/interaction.h"
 
 namespace reports {

@@ -2,7 +2,8 @@
 //
 // The month, the year and the unit ("TOATE GESTIUNILE" for every unit) are
 // chosen here; "LISTEAZA" computes the report under the progress counter
-// and previews LRapLunVar over its rows. The window has no grid. Created
+// and previews LRapLunVar over its rows; "Grafic" charts the month's
+// entries and exits by unit beside it. The window has no grid. Created
 // once, its month and year kept between openings; ArataRapLunVar refills
 // the unit list and shows it modally.
 #pragma once
