@@ -5,6 +5,8 @@
 VARNELA_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-l10n-tools libgl-dev zlib1g-dev libxlsxwriter-dev
+  # Qt Charts; its CMake package needs the OpenGL module's, which Debian ships apart.
+  qt6-charts-dev libqt6opengl6-dev
   fonts-liberation
 )
 

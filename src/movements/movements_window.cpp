@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -15,6 +16,8 @@
 #include "app/windows/entry_fields.h"
 #include "app/windows/input_helpers.h"
 #include "app/windows/load_combo.h"
+#include "charts/chart_window.h"
+#include "charts/stock_chart.h"
 #include "movements/movement_actions.h"
 #include "reports/report_preview.h"
 #include "store/decimal.h"
@@ -104,7 +107,8 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
         addButton("ConvexBtn5", "Muta Fisa", "Muta fisa selectata la alta gestiune."),
         addButton("ConvexBtn1", "Bon de consum", "Scoate o cantitate din produsul selectat, pe Bon de Consum."),
         addButton("ConvexBtn2", "Nota de transfer", "Transfer din produsul selectat in alta gestiune."),
-        addButton("ConvexBtn4", "Sterge linia", "Sterge ultima operatiune.")})
+        addButton("ConvexBtn4", "Sterge linia", "Sterge ultima operatiune."),
+        addButton("GraficBtn", "Grafic", "Graficul stocului si al iesirilor lunare ale produsului (Ctrl+G).")})
     buttons->addWidget(button);
   buttons->addWidget(addButton("ConvexBtn6", "Listeaza Bon",
                                "Listeaza bonul de consum sau nota de transfer a miscarii selectate."));
@@ -132,6 +136,9 @@ MovementsWindow::MovementsWindow(std::function<store::Database&()> database, QWi
   connect(button("G3"), &QPushButton::clicked, this, [this] { ui::guarded([this] { G3Click(); }); });
   reports::addPdfButton(button("G3"), [this] { return cardFileName(); }, [this] { button("G3")->click(); });
   connect(button("ConvexBtn3"), &QPushButton::clicked, this, &QDialog::reject);
+  connect(button("GraficBtn"), &QPushButton::clicked, this, [this] { ui::guarded([this] { GraficClick(); }); });
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, button("GraficBtn"),
+          &QPushButton::click);
 }
 
 MovementsWindow::~MovementsWindow() = default;
@@ -186,6 +193,15 @@ void MovementsWindow::printDocument(const reports::LedgerMovement& movement) {
   reports::previewReport(listari_->layout(layout), document->lines);
 }
 
+void MovementsWindow::GraficClick() {
+  if (!card_ || card_->cardEmpty()) return app::HError("Alegeti mai intai un produs!", button("GraficBtn"));
+  if (!chartWindow_) chartWindow_ = new charts::ChartWindow(institution_, this);
+  chartWindow_->show();
+  showCard();
+  chartWindow_->raise();
+  chartWindow_->activateWindow();
+}
+
 QString MovementsWindow::cardFileName() const {
   QString name = "Fisa_" + comboBox2_->currentText().trimmed() + "_" + comboBox1_->currentText().trimmed();
   // A product or unit name may hold characters no file name can.
@@ -223,6 +239,7 @@ void MovementsWindow::ArataBonuri() {
   });
   card_.reset();
   smdbGrid1_->setRows({}, -1);
+  if (chartWindow_) chartWindow_->hide();
 }
 
 void MovementsWindow::ComboBox1Change() {
@@ -294,6 +311,11 @@ void MovementsWindow::SelectFisa() {
 void MovementsWindow::showCard() {
   if (!card_) return;
   smdbGrid1_->setRows(gridRows(card_->rows()), card_->current());
+  // A card shown from within a rebuild (a key handled meanwhile) is not the
+  // final one: the chart waits for the rebuild that runs to end.
+  if (chartWindow_ && chartWindow_->isVisible() && !card_->rebuilding())
+    chartWindow_->setSheet(
+        charts::stockSheet(card_->rows(), comboBox1_->currentText(), comboBox2_->currentText(), QDate::currentDate()));
 }
 
 void MovementsWindow::act(const std::function<void()>& handler) {

@@ -5,7 +5,8 @@
 // products, arrow keys stepping through them) choose the card; the grid
 // shows its movements with the stock before and after each. The buttons
 // issue a consumption voucher or a transfer note through the entry dialog,
-// delete an exit and move the card to another unit through the chooser.
+// delete an exit and move the card to another unit through the chooser;
+// "Grafic" (Ctrl+G) shows the card's chart beside the window.
 // Created once; ArataBonuri opens the data, shows the window modally and
 // cleans up when it closes.
 #pragma once
@@ -25,6 +26,10 @@
 #include "reports/listari.h"
 #include "reports/listings/exit_documents.h"
 #include "ui/data_grid.h"
+
+namespace charts {
+class ChartWindow;
+}
 
 namespace movements {
 
@@ -56,6 +61,10 @@ class MovementsWindow : public QDialog {
   // "Listeaza Bon": prints the consumption voucher or the transfer note the
   // selected movement was posted on.
   void ConvexBtn6Click();
+  // "Grafic" (Ctrl+G): the chart window of the card, which then follows the card shown.
+  void GraficClick();
+  // REQUIRES: GraficClick ran once.
+  charts::ChartWindow& chartWindow() const { return *chartWindow_; }
 
   // REQUIRES: the window is open (between ArataBonuri's start and end).
   StockCard& card() { return *card_; }
@@ -92,6 +101,7 @@ class MovementsWindow : public QDialog {
   QComboBox *comboBox1_, *comboBox2_;
   QLabel* label1_;
   ui::DataGrid* smdbGrid1_;
+  charts::ChartWindow* chartWindow_ = nullptr;  // created at its first opening
   QString listItem_;  // ComboBox2's one list item: the product the arrow keys start from
 };
 

@@ -123,6 +123,10 @@ class Generator {
     if (band.ruleBottom) page.lines.push_back({left, top + band.height, right, top + band.height, band.ruleWidth});
     for (const Element& element : band.elements) {
       if (!element.enabled) continue;
+      if (element.kind == ElementKind::Picture) {
+        page.pictures.push_back({left + element.left, top + element.top, element.width, element.height, element.picture});
+        continue;
+      }
       const QString text = textOf(element);
       if (element.kind == ElementKind::Expression && element.resetAfterPrint) sums_[&element] = 0;
       if (text.isEmpty()) continue;
@@ -188,6 +192,8 @@ class Generator {
         auto it = sums_.find(&e);
         return formatNumber(it == sums_.end() ? 0 : it->second, e.mask);
       }
+      case ElementKind::Picture:
+        break;
       case ElementKind::SystemData:
         switch (e.system) {
           case SystemValue::ReportTitle:

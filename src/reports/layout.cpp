@@ -58,6 +58,19 @@ Element systemData(SystemValue value, const QString& prefix, Font font) {
   return e;
 }
 
+Element picture(const QString& name, const QImage& image, double left, double top, double width, double height) {
+  Element e;
+  e.name = name;
+  e.kind = ElementKind::Picture;
+  e.picture = image;
+  e.left = left;
+  e.top = top;
+  e.width = width;
+  e.height = height;
+  e.autoSize = false;
+  return e;
+}
+
 Element at(Element element, double left, double top) {
   element.left = left;
   element.top = top;

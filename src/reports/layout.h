@@ -3,10 +3,12 @@
 // A layout is a list of bands (title, column header, detail, group header,
 // sub-detail, group footer, summary, page footer), each of a fixed height in
 // millimetres with optional rules on its edges, holding the printed elements:
-// static texts, field texts, SUM(field) expressions and system data. The
+// static texts, field texts, SUM(field) expressions, system data and
+// pictures (a chart drawn beforehand). The
 // generator (generator.h) walks a result set through it to produce pages.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <stdexcept>
 #include <vector>
@@ -17,7 +19,7 @@ enum class Align { Left, Right, Centre };
 
 enum class BandKind { Title, ColumnHeader, Detail, GroupHeader, SubDetail, GroupFooter, Summary, PageFooter };
 
-enum class ElementKind { StaticText, FieldText, Expression, SystemData };
+enum class ElementKind { StaticText, FieldText, Expression, SystemData, Picture };
 
 enum class SystemValue { ReportTitle, PageNumber, RecordNumber };
 
@@ -52,6 +54,9 @@ struct Element {
   Font font;
   bool ruleBelow = false;  // a thin rule under the element's own box
   bool enabled = true;
+  // A picture fills its box of `width` by `height` mm, at `left`, `top`.
+  QImage picture;
+  double height = 0;
 };
 
 struct Band {
@@ -99,6 +104,8 @@ Element staticText(const QString& name, const QString& caption, Font font);
 Element fieldText(const QString& field, Font font, const QString& mask = {});
 Element sumOf(const QString& field, Font font, const QString& mask = {});
 Element systemData(SystemValue value, const QString& prefix, Font font);
+// `image` scaled into the box of `width` by `height` mm at `left`, `top`.
+Element picture(const QString& name, const QImage& image, double left, double top, double width, double height);
 Element at(Element element, double left, double top);           // its left edge at `left`
 Element rightEdgeAt(Element element, double right, double top);  // right-aligned, ending at `right`
 Element bandRight(Element element, double top);                  // right-aligned to the band

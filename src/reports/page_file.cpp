@@ -3,6 +3,7 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QImage>
 #include <QSaveFile>
 #include <cmath>
 #include <stdexcept>
@@ -12,7 +13,9 @@ namespace reports {
 namespace {
 
 constexpr quint32 kMagic = 0x56524e50;  // "VRNP"
-constexpr quint32 kVersion = 1;
+// Version 2 added the pictures of each page; files of version 1 still load.
+constexpr quint32 kVersion = 2;
+constexpr quint32 kFirstVersion = 1;
 // A page of a saved report is at most this long either way (an A0 sheet).
 constexpr double kLargestPageMm = 1189;
 // The fewest bytes a page (its two counts) and a placed text or line (its
@@ -42,6 +45,8 @@ void savePages(const Document& document, const QString& path) {
     for (const PlacedText& t : page.texts) s << t.x << t.y << t.width << t.height << t.text << t.font << qint32(t.align);
     s << quint32(page.lines.size());
     for (const PlacedLine& l : page.lines) s << l.x1 << l.y1 << l.x2 << l.y2 << l.width;
+    s << quint32(page.pictures.size());
+    for (const PlacedPicture& p : page.pictures) s << p.x << p.y << p.width << p.height << p.image;
   }
   if (s.status() != QDataStream::Ok || !file.commit()) fail("Cannot write the report file", path);
 }
@@ -52,7 +57,7 @@ Document loadPages(const QString& path) {
   QDataStream s(&file);
   quint32 magic = 0, version = 0, pageCount = 0;
   s >> magic >> version;
-  if (magic != kMagic || version != kVersion) fail("Not a saved report", path);
+  if (magic != kMagic || version < kFirstVersion || version > kVersion) fail("Not a saved report", path);
   Document document;
   s >> document.title >> document.pageWidth >> document.pageHeight >> pageCount;
   const auto plausibleSize = [](double mm) { return std::isfinite(mm) && mm >= 1 && mm <= kLargestPageMm; };
@@ -82,6 +87,15 @@ Document loadPages(const QString& path) {
       PlacedLine l;
       s >> l.x1 >> l.y1 >> l.x2 >> l.y2 >> l.width;
       page.lines.push_back(l);
+    }
+    if (version >= 2) {
+      s >> count;
+      checkCount(count, kSmallestItemBytes);
+      for (quint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
+        PlacedPicture picture;
+        s >> picture.x >> picture.y >> picture.width >> picture.height >> picture.image;
+        page.pictures.push_back(std::move(picture));
+      }
     }
     document.pages.push_back(std::move(page));
   }

@@ -1,7 +1,8 @@
 // The preview's own file format for generated pages.
 //
 // A QDataStream of a magic word, a version and the Document, so a saved
-// report loads back exactly as it was generated.
+// report loads back exactly as it was generated (its pictures as PNG).
+// Files written before pictures existed load as pages without them.
 #pragma once
 
 #include <QString>

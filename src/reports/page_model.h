@@ -1,10 +1,11 @@
-// Generated pages: positioned texts and rules in millimetres.
+// Generated pages: positioned texts, rules and pictures in millimetres.
 //
 // The generator produces a Document; the renderer paints it on a screen, a
 // printer or a PDF, and the preview saves and loads it. Coordinates are from
 // the page's top-left corner.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -27,9 +28,17 @@ struct PlacedLine {
   friend bool operator==(const PlacedLine&, const PlacedLine&) = default;
 };
 
+// A picture scaled into its box.
+struct PlacedPicture {
+  double x = 0, y = 0, width = 0, height = 0;
+  QImage image;
+  friend bool operator==(const PlacedPicture&, const PlacedPicture&) = default;
+};
+
 struct Page {
   std::vector<PlacedText> texts;
   std::vector<PlacedLine> lines;
+  std::vector<PlacedPicture> pictures;
   friend bool operator==(const Page&, const Page&) = default;
 };
 

@@ -267,7 +267,7 @@ bool PreviewWindow::hasPrinter() const {
 
 void PreviewWindow::save() {
   const QString path = ui::interaction().saveFileName("Salveaza raportul", QString(),
-                                                      "Raport Varnela (*.vrp);;PDF (*.pdf)", "vrp");
+                                                      "Raport Varnela (*.vrp);;PDF (*.pdf);;PNG (*.png)", "vrp");
   if (path.isEmpty()) return;
   if (QFileInfo::exists(path) &&
       ui::interaction().message("Fisierul " + QDir::toNativeSeparators(path) + " exista deja. Il inlocuiti?",
@@ -275,6 +275,8 @@ void PreviewWindow::save() {
     return;
   if (path.endsWith(".pdf", Qt::CaseInsensitive))
     writePdf(document_, path);
+  else if (path.endsWith(".png", Qt::CaseInsensitive))
+    writePng(document_, path);
   else
     savePages(document_, path);
 }

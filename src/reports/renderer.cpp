@@ -2,6 +2,8 @@
 #include "reports/renderer.h"
 
 #include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <stdexcept>
@@ -31,6 +33,11 @@ void paintPage(QPainter& painter, const Page& page) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  for (const PlacedPicture& picture : page.pictures)
+    painter.drawImage(QRectF(picture.x * dotsPerMm, picture.y * dotsPerMm, picture.width * dotsPerMm,
+                             picture.height * dotsPerMm),
+                      picture.image);
   for (const PlacedLine& line : page.lines) {
     QPen pen(Qt::black);
     pen.setWidthF(line.width * 0.2 * dotsPerMm);  // width 1 is a 0.2 mm rule
@@ -78,6 +85,29 @@ void writePdf(const Document& document, const QString& path) {
     }
   }
   if (!file.commit()) throw failed();
+}
+
+QImage pageImage(const Document& document, int page, int dotsPerInch) {
+  const double dotsPerMm = dotsPerInch / 25.4;
+  QImage image(qRound(document.pageWidth * dotsPerMm), qRound(document.pageHeight * dotsPerMm),
+               QImage::Format_RGB32);
+  image.setDotsPerMeterX(qRound(dotsPerMm * 1000));
+  image.setDotsPerMeterY(qRound(dotsPerMm * 1000));
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paintPage(painter, document.pages.at(size_t(page)));
+  return image;
+}
+
+void writePng(const Document& document, const QString& path) {
+  const QFileInfo target(path);
+  for (int page = 0; page < int(document.pages.size()); ++page) {
+    const QString name =
+        page == 0 ? path : target.dir().filePath(target.completeBaseName() + QString("-%1.png").arg(page + 1));
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly) || !pageImage(document, page, 150).save(&file, "PNG") || !file.commit())
+      throw std::runtime_error(("Cannot write the PNG file: " + name).toStdString());
+  }
 }
 
 }  // namespace reports

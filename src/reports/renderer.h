@@ -5,6 +5,7 @@
 // same device, so every target shows the same page.
 #pragma once
 
+#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QString>
@@ -23,5 +24,12 @@ void paintDocument(const Document& document, QPagedPaintDevice& device);
 
 // Writes the pages as a PDF file; throws std::runtime_error naming the file.
 void writePdf(const Document& document, const QString& path);
+
+// A page drawn on a white image at `dotsPerInch`.
+QImage pageImage(const Document& document, int page, int dotsPerInch);
+// Writes the pages as PNG pictures at 150 dots per inch: the first page at
+// `path`, any further page n beside it as "<name>-<n>.png". Throws
+// std::runtime_error naming the file that cannot be written.
+void writePng(const Document& document, const QString& path);
 
 }  // namespace reports

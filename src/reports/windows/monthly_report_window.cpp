@@ -6,7 +6,11 @@
 
 #include "app/windows/input_helpers.h"
 #include "app/windows/load_combo.h"
+#include "charts/chart_window.h"
+#include "charts/unit_chart.h"
+#include "reports/listings/unit_totals.h"
 #include "reports/report_preview.h"
+#include "ui/insert_beside.h"
 #include "ui/interaction.h"
 
 namespace reports {
@@ -14,6 +18,8 @@ namespace reports {
 namespace {
 
 constexpr int kFirstYear = 1990;
+
+bool yearAccepted(int year) { return year >= kFirstYear && year <= QDate::currentDate().year(); }
 
 }  // namespace
 
@@ -44,6 +50,18 @@ MonthlyReportWindow::MonthlyReportWindow(std::function<store::Database&()> datab
   };
   addPrintAndCloseRow([this] { ConvexBtn2Click(); }, [this] { ConvexBtn1Click(); }, fileName);
   addSpreadsheetButton(button("ConvexBtn2"), fileName, [this] { button("ConvexBtn2")->click(); });
+  QPushButton* grafic = addButton("GraficBtn", "Grafic", "Graficul intrarilor si iesirilor lunii pe gestiuni.");
+  ui::insertBeside(button("ConvexBtn2"), grafic);
+  connect(grafic, &QPushButton::clicked, this, [this] { ui::guarded([this] { GraficClick(); }); });
+  // An open chart follows the month, the year and the unit chosen; a year
+  // still being typed leaves it as it is.
+  const auto follow = [this] {
+    if (chartWindow_ && chartWindow_->isVisible() && report_ && yearAccepted(anul1_->value()))
+      ui::guarded([this] { GraficClick(); });
+  };
+  connect(luna1_, &QComboBox::currentIndexChanged, this, follow);
+  connect(anul1_, &QSpinBox::valueChanged, this, follow);
+  connect(comboBox1_, &QComboBox::currentIndexChanged, this, follow);
   setFixedSize(sizeHint());
   FormCreate();
 }
@@ -64,28 +82,53 @@ void MonthlyReportWindow::ArataRapLunVar() {
     app::LoadCombo(list, comboBox1_, database_().dataFolder() + "\\Note.dbf", QString(), "GESTIUNE");
     ui::interaction().runDialog(*this);
   });
+  if (chartWindow_) chartWindow_->hide();
   report_.reset();
 }
 
 void MonthlyReportWindow::ConvexBtn1Click() { reject(); }
 
-void MonthlyReportWindow::ConvexBtn2Click() {
+std::optional<int> MonthlyReportWindow::checkedYear() {
   const int year = anul1_->text().toInt();  // a text that is not a number gives 0
-  if (year < kFirstYear || year > QDate::currentDate().year()) {
+  if (!yearAccepted(year)) {
     app::HError("Nu inteleg data asta ciudata !?", anul1_);
-    return;
+    return std::nullopt;
   }
+  return year;
+}
+
+QString MonthlyReportWindow::monthText() const { return "luna " + luna1_->currentText() + "." + anul1_->text(); }
+
+void MonthlyReportWindow::withMonthRows(int year, const std::function<void(store::sql::ResultSet&)>& use) {
   const QString resultPath = MonthlyReport::defaultResultPath();
   FaRaportLuna(this, resultPath, QDate(year, luna1_->currentIndex() + 1, 1));
-  // The computed table goes when the preview closes, or when opening it fails.
+  // The computed table goes once the rows are used, or when opening them fails.
   const auto cleanUp = qScopeGuard([this] { report_->close(); });
   const QString unit = comboBox1_->currentIndex() > 0 ? comboBox1_->currentText() : QString();
-  store::sql::ResultSet& rows = report_->openRows(unit);
-  const QString layout = "LRapLunVar";
-  listari_.setCaption(layout, "QRLabel39", institution_());
-  listari_.setCaption(layout, "OraR", QDate::currentDate().toString("dd.MM.yyyy"));
-  listari_.setCaption(layout, "DataLC", "luna " + luna1_->currentText() + "." + anul1_->text());
-  previewReport(listari_.layout(layout), rows);
+  use(report_->openRows(unit));
+}
+
+void MonthlyReportWindow::ConvexBtn2Click() {
+  const std::optional<int> year = checkedYear();
+  if (!year) return;
+  withMonthRows(*year, [this](store::sql::ResultSet& rows) {
+    const QString layout = "LRapLunVar";
+    listari_.setCaption(layout, "QRLabel39", institution_());
+    listari_.setCaption(layout, "OraR", QDate::currentDate().toString("dd.MM.yyyy"));
+    listari_.setCaption(layout, "DataLC", monthText());
+    previewReport(listari_.layout(layout), rows);
+  });
+}
+
+void MonthlyReportWindow::GraficClick() {
+  const std::optional<int> year = checkedYear();
+  if (!year) return;
+  std::vector<UnitTotals> totals;
+  withMonthRows(*year, [&](store::sql::ResultSet& rows) { totals = unitTotals(rows); });
+  if (!chartWindow_) chartWindow_ = new charts::ChartWindow(institution_, this);
+  chartWindow_->setSheet(charts::unitSheet(std::move(totals), monthText()));
+  chartWindow_->show();
+  chartWindow_->raise();
 }
 
 void MonthlyReportWindow::FaRaportLuna(QWidget* busy, const QString& resultPath, const QDate& firstDay) {

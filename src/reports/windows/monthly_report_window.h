@@ -2,7 +2,8 @@
 //
 // The month, the year and the unit ("TOATE GESTIUNILE" for every unit) are
 // chosen here; "LISTEAZA" computes the report under the progress counter
-// and previews LRapLunVar over its rows. The window has no grid. Created
+// and previews LRapLunVar over its rows; "Grafic" charts the month's
+// entries and exits by unit beside it. The window has no grid. Created
 // once, its month and year kept between openings; ArataRapLunVar refills
 // the unit list and shows it modally.
 #pragma once
@@ -12,12 +13,17 @@
 #include <QSpinBox>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/windows/progress_counter.h"
 #include "reports/listari.h"
 #include "reports/listings/monthly_report.h"
 #include "reports/windows/report_window.h"
 #include "store/database.h"
+
+namespace charts {
+class ChartWindow;
+}
 
 namespace reports {
 
@@ -31,6 +37,11 @@ class MonthlyReportWindow : public ReportWindow {
   void ArataRapLunVar();
   void ConvexBtn2Click();  // check the year, compute, print, clean up
   void ConvexBtn1Click();  // close
+  // "Grafic": computes the month and shows its entries and exits by unit
+  // in the chart window, which then follows the month, year and unit chosen.
+  void GraficClick();
+  // REQUIRES: GraficClick showed the chart once.
+  charts::ChartWindow& chartWindow() const { return *chartWindow_; }
   // Computes the report into `resultPath` for the month starting on
   // `firstDay`, with the progress counter over `busy` meanwhile; the counter
   // is hidden and `busy` given back also when a statement fails.
@@ -44,6 +55,11 @@ class MonthlyReportWindow : public ReportWindow {
 
  private:
   void FormCreate();
+  // The year typed, when it is one the report accepts; the balloon on it otherwise.
+  std::optional<int> checkedYear();
+  // The chosen month's rows, computed and opened; `use` reads them before they go.
+  void withMonthRows(int year, const std::function<void(store::sql::ResultSet&)>& use);
+  QString monthText() const;  // "luna Martie.2024"
 
   std::function<store::Database&()> database_;
   TLISTARI& listari_;
@@ -52,6 +68,7 @@ class MonthlyReportWindow : public ReportWindow {
   std::unique_ptr<MonthlyReport> report_;
   QComboBox *luna1_, *comboBox1_;
   QSpinBox* anul1_;
+  charts::ChartWindow* chartWindow_ = nullptr;  // created at its first opening
 };
 
 }  // namespace reports

@@ -1,11 +1,13 @@
 // A receipt note written as PDF and read back with pdftotext: the texts are
 // there, in their rows and at their columns.
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "report_fixtures.h"
+#include "reports/chart_layout.h"
 #include "reports/generator.h"
 #include "reports/listari.h"
 #include "reports/renderer.h"
@@ -61,6 +63,23 @@ TEST_F(PdfTest, ValuesEndAtTheirColumnsRightEdges) {
     const double rightMm = match.captured(1).toDouble() * 25.4 / 72;
     EXPECT_NEAR(rightMm, 15 + c.rightEdge, 0.5) << c.word;
   }
+}
+
+// A chart's page: its title and texts stay text in the PDF, the picture beside them.
+TEST(ChartPdfTest, ChartPdfCarriesTheChartsTitle) {
+  QTemporaryDir folder;
+  QImage chart(680, 430, QImage::Format_RGB32);
+  chart.fill(Qt::darkGreen);
+  store::sql::ResultSet none({}, {});
+  const QString pdf = folder.filePath("grafic.pdf");
+  writePdf(generate(chartLayout("GRAFIC FISA", "Produsul : CAIET", "Stoc pentru aprox. 3,5 luni", "SCOALA", chart),
+                    none),
+           pdf);
+  const QString text = pdftotext({"-layout", pdf, "-"});
+  EXPECT_TRUE(text.contains("GRAFIC FISA")) << text.toStdString();
+  EXPECT_TRUE(text.contains("Produsul : CAIET"));
+  EXPECT_TRUE(text.contains("Stoc pentru aprox. 3,5 luni"));
+  EXPECT_GT(QFileInfo(pdf).size(), 2000);
 }
 
 }  // namespace
