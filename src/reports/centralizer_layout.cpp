@@ -20,6 +20,10 @@ Band titleBand() {
   return band;
 }
 
+// The document's text is cut where the value's column begins, room for an
+// eight-digit value.
+constexpr double kValueLeft = 160.0;
+
 }  // namespace
 
 Layout centralizerLayout() {
@@ -35,10 +39,10 @@ Layout centralizerLayout() {
   layout.bands = {titleBand(),
                   columnHeader,
                   numberedDetail({rightEdgeAt(fieldText("DATA", arial(9), "dd.MM.yyyy"), 35.7, 0),
-                                  at(fieldText("GESTIUNE", arial(9)), 40.2, 0),
-                                  at(fieldText("DOCJUS", arial(9)), 89.4, 0),
-                                  bandRight(fieldText("TOT", arial(9), "0.00"), 0)}),
-                  listingSummary(135.5, {bandRight(sumOf("TOT", arial(10, true), "#,##0.00"), 0)}),
+                                  withColumn(at(fieldText("GESTIUNE", arial(9)), 40.2, 0), 0, 88.9 - kColumnGap),
+                                  withColumn(at(fieldText("DOCJUS", arial(9)), 89.4, 0), 0, kValueLeft - kColumnGap),
+                                  withColumn(bandRight(fieldText("TOT", arial(9), "0.00"), 0), kValueLeft, 0)}),
+                  listingSummary(135.5, {withColumn(bandRight(sumOf("TOT", arial(10, true), "#,##0.00"), 0), 148.5, 0)}),
                   listingPageFooter()};
   return layout;
 }

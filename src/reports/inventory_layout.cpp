@@ -21,6 +21,18 @@ Band titleBand() {
   return band;
 }
 
+// The product's name is cut before its unit of measure, whose three letters
+// end before the quantities' column.
+Band productBand() {
+  std::vector<Element> fields{withColumn(at(fieldText("PRODUS", arial(9)), 16.9, 0), 0, 121.7 - kColumnGap),
+                              withColumn(at(fieldText("UM", arial(9)), 121.7, 0), 0, 131.7)};
+  for (Element& figure : sideBySide({rightEdgeAt(fieldText("TCANT", arial(9), "0.00"), 152.9, 0),
+                                     bandRight(fieldText("TVAL", arial(9), "0.00"), 0)},
+                                    131.7 + kColumnGap))
+    fields.push_back(figure);
+  return numberedDetail(std::move(fields));
+}
+
 }  // namespace
 
 Layout inventoryLayout() {
@@ -35,10 +47,8 @@ Layout inventoryLayout() {
   columnHeader.elements.push_back(bandRight(staticText({}, "VALOARE", arial(10)), 0));
   layout.bands = {titleBand(),
                   columnHeader,
-                  numberedDetail({at(fieldText("PRODUS", arial(9)), 16.9, 0), at(fieldText("UM", arial(9)), 121.7, 0),
-                                  rightEdgeAt(fieldText("TCANT", arial(9), "0.00"), 152.9, 0),
-                                  bandRight(fieldText("TVAL", arial(9), "0.00"), 0)}),
-                  listingSummary(135.5, {bandRight(sumOf("TVAL", arial(10, true), "0.00"), 0)}),
+                  productBand(),
+                  listingSummary(135.5, {withColumn(bandRight(sumOf("TVAL", arial(10, true), "0.00"), 0), 148.5, 0)}),
                   listingPageFooter()};
   return layout;
 }

@@ -1,0 +1,155 @@
+// Every layout filled with the longest texts its fields hold and the largest
+// amounts: no two printed texts overlap and none leaves the band, and in the
+// PDF every figure reads back whole, as a word of its own, at its place.
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+#include "report_fixtures.h"
+#include "reports/generator.h"
+#include "reports/listari.h"
+#include "reports/renderer.h"
+
+namespace reports {
+namespace {
+
+// The characters each text field holds in the tables the reports read.
+const std::map<QString, int> kTextFieldWidths = {{"PRODUS", 50}, {"GESTIUNE", 32}, {"UM", 3}, {"DOCJUS", 50},
+                                                 {"TIPUL", 18}};
+
+// The widest eight-digit amount (a column's total over many rows).
+constexpr const char* kLargestAmount = "-99999999.99";
+
+bool isDateMask(const QString& mask) { return mask.contains("dd"); }
+
+// A record of every field the layout prints: texts of the widest letter
+// as long as their fields allow, amounts as wide as a total gets, dates.
+store::sql::ResultSet widestRows(const Layout& layout) {
+  std::vector<std::string> fields;
+  std::vector<store::Value> values;
+  for (const Band& band : layout.bands)
+    for (const Element& e : band.elements) {
+      if (e.kind != ElementKind::FieldText && e.kind != ElementKind::Expression) continue;
+      const std::string field = e.text.toStdString();
+      if (std::find(fields.begin(), fields.end(), field) != fields.end()) continue;
+      fields.push_back(field);
+      const auto width = kTextFieldWidths.find(e.text);
+      if (width != kTextFieldWidths.end())
+        values.push_back(testing::text(std::string(width->second, 'W')));
+      else if (e.text == "DATA" || isDateMask(e.mask))
+        values.push_back(testing::day(2024, 12, 28));
+      else
+        values.push_back(testing::amount(kLargestAmount));
+    }
+  return store::sql::ResultSet(fields, {values});
+}
+
+bool overlap(double from1, double to1, double from2, double to2) {
+  constexpr double kTolerance = 1e-6;
+  return from1 < to2 - kTolerance && from2 < to1 - kTolerance;
+}
+
+bool isFigure(const QString& text) {
+  static const QRegularExpression figure("^-?[0-9,]+\\.[0-9]{2}$");
+  return figure.match(text).hasMatch();
+}
+
+class ColumnsFitTest : public ::testing::TestWithParam<const char*> {
+ protected:
+  Document widestPages() {
+    const Layout& layout = listari.layout(GetParam());
+    store::sql::ResultSet rows = widestRows(layout);
+    return generate(layout, rows);
+  }
+
+  TLISTARI listari;
+};
+
+TEST_P(ColumnsFitTest, NoTwoTextsOverlapAndNoneLeavesTheBand) {
+  const Layout& layout = listari.layout(GetParam());
+  const Document pages = widestPages();
+  ASSERT_FALSE(pages.pages.empty());
+  const double bandLeft = layout.margins.left, bandRight = layout.pageWidth() - layout.margins.right;
+  const std::vector<PlacedText>& texts = pages.pages[0].texts;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const PlacedText& a = texts[i];
+    EXPECT_GE(a.x, bandLeft - 1e-6) << a.text.toStdString();
+    EXPECT_LE(a.x + a.width, bandRight + 1e-6) << a.text.toStdString();
+    for (size_t j = i + 1; j < texts.size(); ++j) {
+      const PlacedText& b = texts[j];
+      EXPECT_FALSE(overlap(a.y, a.y + a.height, b.y, b.y + b.height) && overlap(a.x, a.x + a.width, b.x, b.x + b.width))
+          << '"' << a.text.toStdString() << "\" at " << a.x << ".." << a.x + a.width << " mm overlaps \""
+          << b.text.toStdString() << "\" at " << b.x << ".." << b.x + b.width << " mm";
+    }
+  }
+}
+
+TEST_P(ColumnsFitTest, LongTextsAreCutAndFiguresPrintWhole) {
+  int cut = 0, figures = 0;
+  for (const QString& text : widestPages().texts(0)) {
+    if (text.startsWith("WWW")) {
+      EXPECT_FALSE(text.contains('\n')) << "wrapped onto the next row: " << text.toStdString();
+      cut += text.endsWith(QChar(0x2026)) ? 1 : 0;
+    }
+    if (isFigure(text)) {
+      EXPECT_EQ(QString(text).remove(','), kLargestAmount);
+      ++figures;
+    }
+  }
+  EXPECT_GT(cut, 0) << "the 50-letter texts fit no column whole";
+  EXPECT_GT(figures, 0);
+}
+
+// The figures of the PDF's first page: each word's text with its right edge in mm.
+std::multimap<QString, double> figuresInPdf(const QString& pdf) {
+  QProcess process;
+  process.start("pdftotext", {"-f", "1", "-l", "1", "-bbox", pdf, "-"});
+  std::multimap<QString, double> figures;
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return figures;
+  static const QRegularExpression word("xMax=\"([0-9.]+)\"[^>]*>([^<]*)<");
+  const QString boxes = QString::fromUtf8(process.readAllStandardOutput());
+  for (auto match = word.globalMatch(boxes); match.hasNext();) {
+    const QRegularExpressionMatch m = match.next();
+    if (isFigure(m.captured(2))) figures.emplace(m.captured(2), m.captured(1).toDouble() * 25.4 / 72);
+  }
+  return figures;
+}
+
+TEST_P(ColumnsFitTest, EveryFigureReadsBackWholeFromThePdf) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const Document pages = widestPages();
+  const QString pdf = folder.filePath("widest.pdf");
+  writePdf(pages, pdf);
+  std::multimap<QString, double> read = figuresInPdf(pdf);
+  int expected = 0;
+  for (const PlacedText& t : pages.pages[0].texts) {
+    if (!isFigure(t.text)) continue;
+    ++expected;
+    // The word with this text that ends nearest the figure's right edge.
+    auto best = read.end();
+    const auto [from, to] = read.equal_range(t.text);
+    for (auto it = from; it != to; ++it)
+      if (best == read.end() || std::abs(it->second - (t.x + t.width)) < std::abs(best->second - (t.x + t.width)))
+        best = it;
+    if (best == read.end()) {
+      ADD_FAILURE() << t.text.toStdString() << " ending at " << t.x + t.width << " mm is not a word of the PDF";
+      continue;
+    }
+    EXPECT_NEAR(best->second, t.x + t.width, 0.5) << t.text.toStdString();
+    read.erase(best);
+  }
+  EXPECT_GT(expected, 0);
+  EXPECT_TRUE(read.empty()) << read.size() << " figures in the PDF the pages do not hold, such as "
+                            << read.begin()->first.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLayout, ColumnsFitTest,
+                         ::testing::Values("Invent26", "LInOut", "LNIR", "LRapLunVar", "LRVC", "LMJF", "ReceptiiPRN",
+                                           "LFisaProd"));
+
+}  // namespace
+}  // namespace reports
