@@ -12,7 +12,7 @@ namespace {
 Band titleBand() {
   Band band = heavyRuledBand(BandKind::Title, 28.3);
   band.elements = {
-      at(staticText("QRLabel37", "QRLabel37", arial(9)), 0, 0),
+      withColumn(at(staticText("QRLabel37", "QRLabel37", arial(9)), 0, 0), 0, 163),  // the date ends the line
       bandRight(staticText("QRLabel38", "QRLabel38", arial(9)), 0),
       centred(staticText({}, "CENTRALIZATOR NOTE DE RECEPTIE,", arial(14, true)), 7.9),
       centred(staticText("QRLabel48", "QRLabel48", arial(12, true)), 16.9),

@@ -12,7 +12,7 @@ namespace {
 Band titleBand() {
   Band band = heavyRuledBand(BandKind::Title, 28.3);
   band.elements = {
-      at(staticText("QRLabel64", "QRLabel64", arial(9)), 0, 0),
+      withColumn(at(staticText("QRLabel64", "QRLabel64", arial(9)), 0, 0), 0, 163),  // the date ends the line
       bandRight(staticText("QRLabel65", "QRLabel65", arial(9)), 0),
       centred(staticText({}, "RAPORT VALORIC CUMULATIV,", arial(14, true)), 7.9),
       centred(staticText("QRLabel69", "QRLabel69", arial(12, true)), 16.9),

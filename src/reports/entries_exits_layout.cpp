@@ -12,7 +12,7 @@ namespace {
 Band titleBand() {
   Band band = heavyRuledBand(BandKind::Title, 34.7);
   band.elements = {
-      at(staticText("QRLabel13", "QRLabel13", arial(9)), 0, 0),
+      withColumn(at(staticText("QRLabel13", "QRLabel13", arial(9)), 0, 0), 0, 250),  // the date ends the line
       bandRight(staticText("QRLabel14", "QRLabel14", arial(9)), 0),
       centred(staticText({}, "RAPORT,", arial(14, true)), 12.2),
       centred(staticText("QRLabel15", "QRLabel15", arial(12, true)), 18.5),

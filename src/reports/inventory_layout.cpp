@@ -12,7 +12,7 @@ namespace {
 Band titleBand() {
   Band band = heavyRuledBand(BandKind::Title, 28.3);
   band.elements = {
-      at(staticText("Institutie", "Institutie", arial(9)), 0, 0),
+      withColumn(at(staticText("Institutie", "Institutie", arial(9)), 0, 0), 0, 153),  // date and time end the line
       at(staticText("QRLabel1", "QRLabel1", arial(10, true)), 0, 4.2),
       bandRight(staticText("Data10", "Data10", arial(9)), 0),
       centred(systemData(SystemValue::ReportTitle, {}, arial(14, true)), 11.6),

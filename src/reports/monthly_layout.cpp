@@ -13,7 +13,7 @@ constexpr double kBandWidth = 188;  // A4 less the left 16 and right 6 mm margin
 Band titleBand() {
   Band band = makeBand(BandKind::Title, 21.4);
   band.elements = {
-      at(staticText("QRLabel39", "QRLabel39", arial(10)), 0, 1.1),
+      withColumn(at(staticText("QRLabel39", "QRLabel39", arial(10)), 0, 1.1), 0, 169),  // the date ends the line
       bandRight(staticText("OraR", "OraR", arial(10)), 1.1),
       centred(staticText({}, "RAPORT LUNAR VARNELA", arial(16, true)), 5.8),
       centred(staticText("DataLC", "DataLC", arial(11, true)), 13.8),

@@ -11,7 +11,7 @@ const QString kDots = QString(45, '.');
 Band titleBand() {
   Band band = makeBand(BandKind::Title, 36.0);
   band.elements = {
-      at(staticText("FirmP", "FirmP", arial(10, true)), 0, 0),
+      withColumn(at(staticText("FirmP", "FirmP", arial(10, true)), 0, 0), 0, 118),  // the number and date end the line
       bandRight(staticText("NumaP", "NumaP", arial(11, true)), 0),
       centred(staticText("QRLabel1", "NOTA DE RECEPTIE", arial(14, true)), 10.1),
       centred(staticText("FurnP", "FurnP", arial(10)), 18.5),

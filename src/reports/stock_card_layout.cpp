@@ -9,8 +9,9 @@ namespace {
 Band titleBand() {
   Band band = makeBand(BandKind::Title, 28.8);
   band.elements = {
-      at(staticText("QRLabel18", "QRLabel18", arial(10, true)), 0, 0),
-      at(staticText("QRLabel12", "QRLabel12", arial(10, true)), 0, 4.2),
+      // The institution and the unit are cut before the date on their right.
+      withColumn(at(staticText("QRLabel18", "QRLabel18", arial(10, true)), 0, 0), 0, 161),
+      withColumn(at(staticText("QRLabel12", "QRLabel12", arial(10, true)), 0, 4.2), 0, 161),
       bandRight(staticText("QRLabel19", "QRLabel19", arial(11, true)), 0),
       centred(staticText("QRLabel20", "RAPORT INDIVIDUAL PRODUS", arial(14, true)), 12.2),
       centred(staticText("QRLabel21", "QRLabel21", arial(12, true)), 20.6),
