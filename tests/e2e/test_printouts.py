@@ -1,11 +1,13 @@
 """Printouts that read right: a product whose name is longer than its
 column prints cut at the column's edge, and the figures beside it read as
-they are, on the entries and exits listing."""
+they are, on the entries and exits listing and the monthly report, whose
+grand totals read as four figures apart."""
+import datetime
 import os
 import re
 import subprocess
 
-from harness import flows, pdf
+from harness import desktop, flows, pdf
 from harness.steps import expect_equal
 from test_report import open_report
 
@@ -53,6 +55,39 @@ def test_long_product_name_cut_before_its_figures(program, steps, home):
         unit = next((w for w in words if w[0] == "BUC"), None)
         expect_equal(bool(names) and unit is not None, True, f"the cut name and the unit on one line: {words}")
         expect_equal(names[-1][2] < unit[1], True, "the name's right edge left of the unit's left edge")
+
+    with steps("Esc closes the report"):
+        flows.close_with_escape(program, window)
+
+
+def test_monthly_report_row_and_grand_totals_read_whole(program, steps, home):
+    program.start()
+    flows.unlock(program)
+    with steps("receive one coat with a long name this month"):
+        flows.receive_goods(program, "FURNIZOR", [(LONG_PRODUCT, "BUC", "1", "2,5", "MAGAZIE")])
+
+    with steps("print this month's report to PDF"):
+        window = open_report(program, "Raport Lunar Varnela")
+        desktop.click(program.field(window, "Luna"))  # opens the list of months
+        flows.settle()
+        month = ["Ianuarie", "Februarie", "Martie", "Aprilie", "Mai", "Iunie", "Iulie", "August",
+                 "Septembrie", "Octombrie", "Noiembrie", "Decembrie"][datetime.date.today().month - 1]
+        desktop.type_text(month[:3])
+        desktop.keys("Return")
+        program.press(window, "LISTEAZA")
+        path = os.path.join(home, "raport_lunar.pdf")
+        flows.preview_to_pdf(program, path)
+
+    with steps("the coat's row: its name cut, opening quantity 0.00, then the month's figures"):
+        text = pdf.text(path)
+        row = next((line for line in text.splitlines() if "HALAT" in line), "")
+        expect_equal(bool(re.search(r"HALAT[^\n]*\u2026 +0\.00 +1\.00 +0\.00 +1\.00 +0\.00 +3\.10 +0\.00 +3\.10$",
+                                    row.rstrip())), True, f"the product's row as printed: {row!r}")
+
+    with steps("the grand totals read as four figures"):
+        totals = next((line for line in text.splitlines() if "TOTAL GENERAL" in line), "")
+        expect_equal(bool(re.search(r"TOTAL GENERAL +0\.00 +3\.10 +0\.00 +3\.10$", totals.rstrip())), True,
+                     f"the totals line as printed: {totals!r}")
 
     with steps("Esc closes the report"):
         flows.close_with_escape(program, window)
