@@ -1,6 +1,9 @@
-// Every layout filled with the longest texts its fields hold and the largest
-// amounts: no two printed texts overlap and none leaves the band, and in the
-// PDF every figure reads back whole, as a word of its own, at its place.
+// Texts kept in their columns: a text wider than its column is cut at the
+// column's edge, a figure prints whole in a smaller font on its line's
+// baseline. Every layout filled with the longest texts its fields hold and
+// the largest amounts: no two printed texts overlap and none leaves the band,
+// and in the PDF every figure reads back whole, as a word of its own, at its
+// place.
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -9,6 +12,7 @@
 #include <set>
 
 #include "report_fixtures.h"
+#include "reports/fonts.h"
 #include "reports/generator.h"
 #include "reports/listari.h"
 #include "reports/renderer.h"
@@ -163,6 +167,35 @@ TEST_P(ColumnsFitTest, EveryFigureReadsBackWholeFromThePdf) {
   EXPECT_GT(expected, 0);
   EXPECT_TRUE(read.empty()) << read.size() << " figures in the PDF the pages do not hold, such as "
                             << read.begin()->first.toStdString();
+}
+
+// One line: a text in a column to 20 mm, a figure ending at 40 mm whose
+// column begins at 21 mm.
+TEST(ColumnFit, TextIsCutAndFigureShrinksOnItsBaselineWhileWhatFitsStaysAsLaidOut) {
+  Layout layout;
+  Band line = makeBand(BandKind::Detail, 5);
+  line.elements = {withColumn(at(fieldText("PRODUS", arial(9)), 0, 0), 0, 20),
+                   withColumn(rightEdgeAt(fieldText("VAL", arial(9), "0.00"), 40, 0), 21, 40)};
+  layout.bands = {line};
+  const double left = layout.margins.left, top = layout.margins.top;
+  struct Case {
+    const char *product, *value;
+    bool fits;
+  };
+  for (const Case& c : {Case{"CAIET", "12.50", true}, Case{"HALAT DE PROTECTIE NR 44", "-99999999.99", false}}) {
+    store::sql::ResultSet rows({"PRODUS", "VAL"}, {{testing::text(c.product), testing::amount(c.value)}});
+    const Document pages = generate(layout, rows);
+    ASSERT_EQ(pages.pages.at(0).texts.size(), 2u);
+    const PlacedText &text = pages.pages[0].texts[0], &figure = pages.pages[0].texts[1];
+    EXPECT_EQ(text.text == c.product, c.fits) << text.text.toStdString();
+    EXPECT_EQ(text.text.endsWith(QChar(0x2026)), !c.fits) << text.text.toStdString();
+    EXPECT_LE(text.x + text.width, left + 20 + 1e-6);
+    EXPECT_EQ(figure.text, c.value);
+    EXPECT_EQ(figure.font.points == 9, c.fits);
+    EXPECT_NEAR(figure.x + figure.width, left + 40, 1e-6);
+    EXPECT_GE(figure.x, left + 21 - 1e-6);
+    EXPECT_NEAR(figure.y + ascentMm(figure.font), top + ascentMm(arial(9)), 1e-6) << "the line's baseline";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
