@@ -12,7 +12,7 @@ namespace {
 Band titleBand() {
   Band band = heavyRuledBand(BandKind::Title, 34.7);
   band.elements = {
-      at(staticText("QRLabel13", "QRLabel13", arial(9)), 0, 0),
+      withColumn(at(staticText("QRLabel13", "QRLabel13", arial(9)), 0, 0), 0, 250),  // the date ends the line
       bandRight(staticText("QRLabel14", "QRLabel14", arial(9)), 0),
       centred(staticText({}, "RAPORT,", arial(14, true)), 12.2),
       centred(staticText("QRLabel15", "QRLabel15", arial(12, true)), 18.5),
@@ -48,18 +48,22 @@ Element centredOn(Element element, double centre, double top) {
   return element;
 }
 
+// The amounts' columns begin after the unit of measure's three letters.
+constexpr double kAmountsLeft = 150.4;
+
 Band detailBand() {
   std::vector<Element> fields{
       centredOn(fieldText("DATA", arial(9), "dd.MM.yyyy"), 25.3, 0),
-      at(fieldText("DOCJUS", arial(9)), 36.0, 0),
-      at(fieldText("PRODUS", arial(9)), 93.1, 0),
-      at(fieldText("UM", arial(9)), 140.2, 0),
+      withColumn(at(fieldText("DOCJUS", arial(9)), 36.0, 0), 0, 93.1 - kColumnGap),
+      withColumn(at(fieldText("PRODUS", arial(9)), 93.1, 0), 0, 140.2 - kColumnGap),
+      withColumn(at(fieldText("UM", arial(9)), 140.2, 0), 0, kAmountsLeft - kColumnGap),
   };
   const std::pair<const char*, double> amounts[] = {
       {"CANTIN", 163.5}, {"CANTOUT", 182.6}, {"VALIN", 201.6}, {"VALOUT", 220.7}};
-  for (const auto& [field, right] : amounts)
-    fields.push_back(rightEdgeAt(fieldText(field, arial(9), "0.00"), right, 0));
-  fields.push_back(at(fieldText("GESTIUNE", arial(9)), 224.4, 0));
+  std::vector<Element> figures;
+  for (const auto& [field, right] : amounts) figures.push_back(rightEdgeAt(fieldText(field, arial(9), "0.00"), right, 0));
+  for (Element& figure : sideBySide(std::move(figures), kAmountsLeft)) fields.push_back(figure);
+  fields.push_back(withColumn(at(fieldText("GESTIUNE", arial(9)), 224.4, 0), 0, 267));
   return numberedDetail(std::move(fields));
 }
 
@@ -74,8 +78,9 @@ Layout entriesExitsLayout() {
   layout.zoom = PreviewZoom::PageWidth;
   layout.sidePanes = true;
   layout.bands = {titleBand(), columnHeaderBand(), detailBand(),
-                  listingSummary(93.1, {rightEdgeAt(sumOf("VALIN", arial(10, true), "0.00"), 201.6, 0),
-                                        rightEdgeAt(sumOf("VALOUT", arial(10, true), "0.00"), 220.7, 0)}),
+                  listingSummary(93.1, sideBySide({rightEdgeAt(sumOf("VALIN", arial(10, true), "0.00"), 201.6, 0),
+                                                   rightEdgeAt(sumOf("VALOUT", arial(10, true), "0.00"), 220.7, 0)},
+                                                  106.0)),
                   listingPageFooter()};
   return layout;
 }

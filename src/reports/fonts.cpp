@@ -36,8 +36,16 @@ double textWidthMm(const Font& font, const QString& text) {
   return QFontMetricsF(qtFont(font), &measuringDevice()).horizontalAdvance(text) * 25.4 / kMeasureDpi;
 }
 
+QString elidedToWidth(const Font& font, const QString& text, double widthMm) {
+  return QFontMetricsF(qtFont(font), &measuringDevice()).elidedText(text, Qt::ElideRight, widthMm * kMeasureDpi / 25.4);
+}
+
 double lineHeightMm(const Font& font) {
   return QFontMetricsF(qtFont(font), &measuringDevice()).height() * 25.4 / kMeasureDpi;
+}
+
+double ascentMm(const Font& font) {
+  return QFontMetricsF(qtFont(font), &measuringDevice()).ascent() * 25.4 / kMeasureDpi;
 }
 
 }  // namespace reports

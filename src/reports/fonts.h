@@ -16,5 +16,8 @@ namespace reports {
 QFont qtFont(const Font& font);
 double textWidthMm(const Font& font, const QString& text);
 double lineHeightMm(const Font& font);
+double ascentMm(const Font& font);  // from a line's top to its baseline
+// `text` cut to at most `widthMm`, an ellipsis marking the cut.
+QString elidedToWidth(const Font& font, const QString& text, double widthMm);
 
 }  // namespace reports

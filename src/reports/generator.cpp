@@ -142,7 +142,8 @@ class Generator {
     }
   }
 
-  // The element's box relative to the band, its text wrapped to fit.
+  // The element's box relative to the band, its text wrapped, cut or its
+  // font made smaller to fit its column.
   PlacedText placedText(const Element& e, const QString& text) const {
     const double bandWidth = layout_.bandWidth();
     PlacedText placed;
@@ -155,31 +156,53 @@ class Generator {
       placed.width = e.width;
       if (e.wordWrap) placed.text = wrapped(text, e.font, e.width).join('\n');
     } else {
-      // The fixed edge, and the room from it to the band's edges.
+      // The fixed edge, and the room from it to the column's edges.
+      const double columnLeft = e.columnLeft, columnRight = e.columnRight > 0 ? e.columnRight : bandWidth;
       double anchor = 0, room = bandWidth;
       switch (e.align) {
         case Align::Left:
           anchor = e.alignToBand ? 0 : e.left;
-          room = bandWidth - anchor;
+          room = columnRight - anchor;
           break;
         case Align::Right:
           anchor = e.alignToBand ? bandWidth : e.left + e.width;
-          room = anchor;
+          room = anchor - columnLeft;
           break;
         case Align::Centre:
           anchor = e.alignToBand ? bandWidth / 2 : e.left + e.width / 2;
-          room = 2 * std::min(anchor, bandWidth - anchor);
+          room = 2 * std::min(anchor - columnLeft, columnRight - anchor);
           break;
       }
-      QStringList lines = e.wordWrap ? wrapped(text, e.font, room) : QStringList{text};
+      QStringList lines = fitted(e, text, room, placed.font);
       double width = 0;
-      for (const QString& line : lines) width = std::max(width, textWidthMm(e.font, line));
+      for (const QString& line : lines) width = std::max(width, textWidthMm(placed.font, line));
       placed.text = lines.join('\n');
       placed.width = width;
       placed.x = e.align == Align::Left ? anchor : e.align == Align::Right ? anchor - width : anchor - width / 2;
+      // A figure in a smaller font keeps the baseline of its line.
+      if (placed.font != e.font) placed.y += ascentMm(e.font) - ascentMm(placed.font);
     }
-    placed.height = std::max<double>(1, placed.text.count('\n') + 1) * lineHeightMm(e.font);
+    placed.height = std::max<double>(1, placed.text.count('\n') + 1) * lineHeightMm(placed.font);
     return placed;
+  }
+
+  // The lines of an auto-sized element's text within `room` mm: a figure
+  // whole, in the largest font size (in half points, down to a floor) that
+  // fits; a text in a column of its own cut at the column's edge; any other
+  // text wrapped when the element wraps.
+  static QStringList fitted(const Element& e, const QString& text, double room, Font& font) {
+    if (textWidthMm(font, text) <= room) return {text};
+    if (isFigure(e)) {
+      constexpr double kSmallestFigurePoints = 5;
+      while (font.points - 0.5 >= kSmallestFigurePoints && textWidthMm(font, text) > room) font.points -= 0.5;
+      return {text};
+    }
+    if (e.columnLeft > 0 || e.columnRight > 0) return {elidedToWidth(font, text, room)};
+    return e.wordWrap ? wrapped(text, font, room) : QStringList{text};
+  }
+
+  static bool isFigure(const Element& e) {
+    return e.kind == ElementKind::Expression || (e.kind == ElementKind::FieldText && !e.mask.isEmpty());
   }
 
   QString textOf(const Element& e) const {

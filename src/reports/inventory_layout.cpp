@@ -12,13 +12,25 @@ namespace {
 Band titleBand() {
   Band band = heavyRuledBand(BandKind::Title, 28.3);
   band.elements = {
-      at(staticText("Institutie", "Institutie", arial(9)), 0, 0),
+      withColumn(at(staticText("Institutie", "Institutie", arial(9)), 0, 0), 0, 153),  // date and time end the line
       at(staticText("QRLabel1", "QRLabel1", arial(10, true)), 0, 4.2),
       bandRight(staticText("Data10", "Data10", arial(9)), 0),
       centred(systemData(SystemValue::ReportTitle, {}, arial(14, true)), 11.6),
       centred(staticText("Detalii10", "Detalii10", arial(11, true)), 18.5),
   };
   return band;
+}
+
+// The product's name is cut before its unit of measure, whose three letters
+// end before the quantities' column.
+Band productBand() {
+  std::vector<Element> fields{withColumn(at(fieldText("PRODUS", arial(9)), 16.9, 0), 0, 121.7 - kColumnGap),
+                              withColumn(at(fieldText("UM", arial(9)), 121.7, 0), 0, 131.7)};
+  for (Element& figure : sideBySide({rightEdgeAt(fieldText("TCANT", arial(9), "0.00"), 152.9, 0),
+                                     bandRight(fieldText("TVAL", arial(9), "0.00"), 0)},
+                                    131.7 + kColumnGap))
+    fields.push_back(figure);
+  return numberedDetail(std::move(fields));
 }
 
 }  // namespace
@@ -35,10 +47,8 @@ Layout inventoryLayout() {
   columnHeader.elements.push_back(bandRight(staticText({}, "VALOARE", arial(10)), 0));
   layout.bands = {titleBand(),
                   columnHeader,
-                  numberedDetail({at(fieldText("PRODUS", arial(9)), 16.9, 0), at(fieldText("UM", arial(9)), 121.7, 0),
-                                  rightEdgeAt(fieldText("TCANT", arial(9), "0.00"), 152.9, 0),
-                                  bandRight(fieldText("TVAL", arial(9), "0.00"), 0)}),
-                  listingSummary(135.5, {bandRight(sumOf("TVAL", arial(10, true), "0.00"), 0)}),
+                  productBand(),
+                  listingSummary(135.5, {withColumn(bandRight(sumOf("TVAL", arial(10, true), "0.00"), 0), 148.5, 0)}),
                   listingPageFooter()};
   return layout;
 }

@@ -31,14 +31,17 @@ Band columnHeaderBand() {
 
 Band objectBand() {
   Band band = makeBand(BandKind::Detail, 4.8, false, true);
+  // Each text is cut before the next column's caption.
   band.elements = {
-      at(fieldText("GESTIUNE", arial(9)), 0, 0),
-      at(fieldText("PRODUS", arial(9)), 44.5, 0),
-      at(fieldText("UM", arial(9)), 97.4, 0),
-      rightEdgeAt(fieldText("CF", arial(9), "0.00"), 125.4, 0),
-      rightEdgeAt(fieldText("VF", arial(9), "0.00"), 144.5, 0),
-      at(fieldText("TIPUL", arial(9)), 149.0, 0),
+      withColumn(at(fieldText("GESTIUNE", arial(9)), 0, 0), 0, 44.5 - kColumnGap),
+      withColumn(at(fieldText("PRODUS", arial(9)), 44.5, 0), 0, 97.4 - kColumnGap),
+      withColumn(at(fieldText("UM", arial(9)), 97.4, 0), 0, 108.0 - kColumnGap),
   };
+  for (Element& figure : sideBySide({rightEdgeAt(fieldText("CF", arial(9), "0.00"), 125.4, 0),
+                                     rightEdgeAt(fieldText("VF", arial(9), "0.00"), 144.5, 0)},
+                                    108.0))
+    band.elements.push_back(figure);
+  band.elements.push_back(withColumn(at(fieldText("TIPUL", arial(9)), 149.0, 0), 0, 185));
   return band;
 }
 
@@ -53,7 +56,7 @@ Layout inventoryObjectsLayout() {
   layout.zoom = PreviewZoom::Actual;
   layout.sidePanes = false;
   layout.bands = {titleBand(), columnHeaderBand(), objectBand(),
-                  listingSummary(93.1, {rightEdgeAt(sumOf("VF", arial(10, true), "0.00"), 144.5, 0)}),
+                  listingSummary(93.1, {withColumn(rightEdgeAt(sumOf("VF", arial(10, true), "0.00"), 144.5, 0), 106.0, 0)}),
                   listingPageFooter()};
   return layout;
 }

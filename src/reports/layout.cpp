@@ -112,6 +112,21 @@ Element centredIn(Element element, double from, double to, double top) {
   return element;
 }
 
+Element withColumn(Element element, double columnLeft, double columnRight) {
+  element.columnLeft = columnLeft;
+  element.columnRight = columnRight;
+  return element;
+}
+
+std::vector<Element> sideBySide(std::vector<Element> figures, double firstLeft) {
+  double left = firstLeft;
+  for (Element& figure : figures) {
+    figure.columnLeft = left;
+    left = figure.left + figure.width + kColumnGap;  // the right edge rightEdgeAt fixed
+  }
+  return figures;
+}
+
 Band pageNumberFooter(double height, const QString& prefix, Font font) {
   Band band = makeBand(BandKind::PageFooter, height);
   band.elements = {bandRight(systemData(SystemValue::PageNumber, prefix, std::move(font)), 0)};

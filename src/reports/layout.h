@@ -57,7 +57,15 @@ struct Element {
   // A picture fills its box of `width` by `height` mm, at `left`, `top`.
   QImage picture;
   double height = 0;
+  // The column an auto-sized element may fill, in mm from the band's left
+  // edge; a right of 0 is the band's right edge. A text wider than its
+  // column is cut at the column's edge; a figure (a masked field or a sum)
+  // prints whole in a smaller font instead.
+  double columnLeft = 0, columnRight = 0;
 };
+
+// The room kept free between neighbouring columns, in mm.
+constexpr double kColumnGap = 1;
 
 struct Band {
   BandKind kind = BandKind::Detail;
@@ -111,6 +119,11 @@ Element rightEdgeAt(Element element, double right, double top);  // right-aligne
 Element bandRight(Element element, double top);                  // right-aligned to the band
 Element centred(Element element, double top);                    // centred on the band
 Element centredIn(Element element, double from, double to, double top);  // centred in a box
+Element withColumn(Element element, double columnLeft, double columnRight);  // kept inside a column
+// Right-aligned figures standing side by side (each placed with rightEdgeAt,
+// the last possibly on the band's right): the first fills the room from
+// `firstLeft`, each next one from just after its left neighbour's right edge.
+std::vector<Element> sideBySide(std::vector<Element> figures, double firstLeft);
 
 // A page footer of `height` mm with the page number right on the band, after `prefix`.
 Band pageNumberFooter(double height, const QString& prefix, Font font);

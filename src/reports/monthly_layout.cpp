@@ -13,7 +13,7 @@ constexpr double kBandWidth = 188;  // A4 less the left 16 and right 6 mm margin
 Band titleBand() {
   Band band = makeBand(BandKind::Title, 21.4);
   band.elements = {
-      at(staticText("QRLabel39", "QRLabel39", arial(10)), 0, 1.1),
+      withColumn(at(staticText("QRLabel39", "QRLabel39", arial(10)), 0, 1.1), 0, 169),  // the date ends the line
       bandRight(staticText("OraR", "OraR", arial(10)), 1.1),
       centred(staticText({}, "RAPORT LUNAR VARNELA", arial(16, true)), 5.8),
       centred(staticText("DataLC", "DataLC", arial(11, true)), 13.8),
@@ -51,17 +51,25 @@ Band unitHeaderBand() {
   return band;
 }
 
+// The amounts' columns begin at the first amount's caption, "INITIAL" at 61.1;
+// the product's name is cut before it.
+constexpr double kAmountsLeft = 61.1;
+
 Band productBand() {
   Band band = makeBand(BandKind::SubDetail, 4.8);
-  band.elements = {at(fieldText("PRODUS", arial(9)), 0, 0)};
+  band.elements = {withColumn(at(fieldText("PRODUS", arial(9)), 0, 0), 0, kAmountsLeft - kColumnGap)};
   const std::pair<const char*, double> amounts[] = {{"CINI", 73.8},  {"CI", 88.4},  {"CO", 102.1}, {"CFIN", 114.8},
                                                     {"VINI", 130.4}, {"VI", 149.2}, {"VO", 165.9}, {"VFIN", 182.6}};
-  for (const auto& [field, right] : amounts) band.elements.push_back(rightEdgeAt(fieldText(field, arial(9), "0.00"), right, 0));
+  std::vector<Element> figures;
+  for (const auto& [field, right] : amounts) figures.push_back(rightEdgeAt(fieldText(field, arial(9), "0.00"), right, 0));
+  for (Element& figure : sideBySide(std::move(figures), kAmountsLeft)) band.elements.push_back(figure);
   return band;
 }
 
-// The value totals at the given right edges, `top` mm down the band.
-std::vector<Element> valueSums(const double (&rightEdges)[4], Font font, double top, bool perUnit) {
+// The value totals at the given right edges, `top` mm down the band, after
+// the caption that ends at `captionRight`.
+std::vector<Element> valueSums(const double (&rightEdges)[4], double captionRight, Font font, double top,
+                               bool perUnit) {
   std::vector<Element> sums;
   const char* const fields[] = {"VINI", "VI", "VO", "VFIN"};
   for (int i = 0; i < 4; ++i) {
@@ -69,20 +77,24 @@ std::vector<Element> valueSums(const double (&rightEdges)[4], Font font, double 
     sum.resetAfterPrint = perUnit;
     sums.push_back(sum);
   }
-  return sums;
+  return sideBySide(std::move(sums), captionRight + kColumnGap);
 }
 
 Band unitFooterBand() {
   Band band = makeBand(BandKind::GroupFooter, 10.6, true, true);
   band.elements = {at(staticText({}, "TOTAL", arial(10, true)), 103.2, 0)};
-  for (Element& sum : valueSums({131.8, 149.2, 165.6, 182.6}, arial(9, true), 0, true)) band.elements.push_back(sum);
+  for (Element& sum : valueSums({131.8, 149.2, 165.6, 182.6}, 115, arial(9, true), 0, true)) band.elements.push_back(sum);
   return band;
 }
 
 Band summaryBand() {
   Band band = makeBand(BandKind::Summary, 18.3);
   band.elements = {at(staticText({}, "TOTAL GENERAL", arial(10, true)), 79.4, 1.3)};
-  for (Element& sum : valueSums({131.8, 148.4, 166.2, 182.6}, arial(10, true), 1.3, false)) band.elements.push_back(sum);
+  // Eight-digit grand totals need about 20 mm at 10 points where the line
+  // leaves 16.4: at 7 points every total up to -99999999.99 prints whole.
+  // 1 mm lower than the caption, they stand on its baseline.
+  for (Element& sum : valueSums({131.8, 148.4, 166.2, 182.6}, 107, arial(7, true), 2.3, false))
+    band.elements.push_back(sum);
   band.elements.push_back(at(staticText({}, "Intocmit : ", arial(10)), 49.2, 10.6));
   band.elements.push_back(at(staticText({}, "Verificat : CONTABIL,", arial(10)), 140.8, 10.6));
   return band;

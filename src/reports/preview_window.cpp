@@ -15,8 +15,10 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <map>
 
 #include "reports/page_file.h"
 #include "reports/renderer.h"
@@ -42,6 +44,33 @@ QImage pageImage(const Document& document, int page, double pixelsPerMm) {
   paintPage(painter, document.pages.at(page));
   return image;
 }
+
+// Draws each thumbnail from its page, rendered the first time it is painted
+// and kept: a preview of many pages opens without rendering the thumbnails
+// nobody scrolls to.
+class ThumbnailDelegate : public QStyledItemDelegate {
+ public:
+  ThumbnailDelegate(const Document& document, QObject* parent) : QStyledItemDelegate(parent), document_(document) {}
+  // After the pages changed.
+  void forgetThumbnails() { rendered_.clear(); }
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    const int page = index.row();
+    if (page < 0 || page >= int(document_.pages.size())) return;
+    auto it = rendered_.find(page);
+    if (it == rendered_.end())
+      it = rendered_.emplace(page, QIcon(QPixmap::fromImage(pageImage(document_, page, kThumbnailWidth / document_.pageWidth))))
+               .first;
+    option->features |= QStyleOptionViewItem::HasDecoration;
+    option->icon = it->second;
+  }
+
+ private:
+  const Document& document_;
+  mutable std::map<int, QIcon> rendered_;
+};
 
 }  // namespace
 
@@ -131,6 +160,9 @@ QWidget* PreviewWindow::buildSidePanes() {
   thumbnails_->setWrapping(true);
   thumbnails_->setResizeMode(QListView::Adjust);
   thumbnails_->setIconSize(QSize(kThumbnailWidth, kThumbnailWidth * 297 / 210));
+  // Every thumbnail is as large as the first: the layout measures one, not each.
+  thumbnails_->setUniformItemSizes(true);
+  thumbnails_->setItemDelegate(new ThumbnailDelegate(document_, thumbnails_));
   connect(thumbnails_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) showPage(row);
   });
@@ -160,10 +192,12 @@ QAction* PreviewWindow::action(const QString& hint) const {
 void PreviewWindow::showDocument() {
   titleStatus_->setText(document_.title);
   thumbnails_->clear();
-  const double thumbnailScale = kThumbnailWidth / document_.pageWidth;
-  for (int p = 0; p < int(document_.pages.size()); ++p)
-    thumbnails_->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(pageImage(document_, p, thumbnailScale))),
-                                             QString::number(p + 1)));
+  static_cast<ThumbnailDelegate*>(thumbnails_->itemDelegate())->forgetThumbnails();
+  // All the pages' numbers at once: one change for the list and for an
+  // accessibility client watching it, the thumbnails drawn as they show.
+  QStringList numbers;
+  for (int p = 1; p <= int(document_.pages.size()); ++p) numbers << QString::number(p);
+  thumbnails_->addItems(numbers);
   searchResults_->clear();
   page_ = 0;
   renderPage();

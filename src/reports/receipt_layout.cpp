@@ -11,7 +11,7 @@ const QString kDots = QString(45, '.');
 Band titleBand() {
   Band band = makeBand(BandKind::Title, 36.0);
   band.elements = {
-      at(staticText("FirmP", "FirmP", arial(10, true)), 0, 0),
+      withColumn(at(staticText("FirmP", "FirmP", arial(10, true)), 0, 0), 0, 118),  // the number and date end the line
       bandRight(staticText("NumaP", "NumaP", arial(11, true)), 0),
       centred(staticText("QRLabel1", "NOTA DE RECEPTIE", arial(14, true)), 10.1),
       centred(staticText("FurnP", "FurnP", arial(10)), 18.5),
@@ -49,10 +49,16 @@ Band columnHeaderBand() {
 Band detailBand() {
   constexpr double top = 0.5;
   Band band = makeBand(BandKind::Detail, 5.0, false, true);
-  band.elements = {at(fieldText("PRODUS", arial(9)), 0, top), at(fieldText("UM", arial(9)), 63.5, top)};
+  // The product's name is cut before its unit of measure, whose three
+  // letters end before the quantities.
+  constexpr double amountsLeft = 73.1;
+  band.elements = {withColumn(at(fieldText("PRODUS", arial(9)), 0, top), 0, 63.5 - kColumnGap),
+                   withColumn(at(fieldText("UM", arial(9)), 63.5, top), 0, amountsLeft - kColumnGap)};
   const std::pair<const char*, double> amounts[] = {{"C2", 85.5},  {"C3", 102.4}, {"C4", 117.2},
                                                     {"C5", 136.3}, {"C6", 157.4}, {"C7", 178.6}};
-  for (const auto& [field, right] : amounts) band.elements.push_back(rightEdgeAt(fieldText(field, arial(9), "0.00"), right, top));
+  std::vector<Element> figures;
+  for (const auto& [field, right] : amounts) figures.push_back(rightEdgeAt(fieldText(field, arial(9), "0.00"), right, top));
+  for (Element& figure : sideBySide(std::move(figures), amountsLeft)) band.elements.push_back(figure);
   return band;
 }
 
@@ -60,7 +66,7 @@ Band summaryBand() {
   Band band = makeBand(BandKind::Summary, 43.7, true, false);
   band.elements = {
       at(staticText("QRLabel17", "Valoarea marfii furnizor", arial(8)), 122.8, 4.2),
-      rightEdgeAt(sumOf("C7", arial(9), "0.00"), 178.9, 4.2),
+      withColumn(rightEdgeAt(sumOf("C7", arial(9), "0.00"), 178.9, 4.2), 157.0, 0),
       at(staticText("QRLabel18", "Receptioner", arial(10)), 12.7, 10.6),
       at(staticText("Rec1", "Rec1", arial(10)), 2.1, 14.8),
       at(staticText("RECS1", kDots, arial(10)), 2.1, 21.2),

@@ -9,8 +9,9 @@ namespace {
 Band titleBand() {
   Band band = makeBand(BandKind::Title, 28.8);
   band.elements = {
-      at(staticText("QRLabel18", "QRLabel18", arial(10, true)), 0, 0),
-      at(staticText("QRLabel12", "QRLabel12", arial(10, true)), 0, 4.2),
+      // The institution and the unit are cut before the date on their right.
+      withColumn(at(staticText("QRLabel18", "QRLabel18", arial(10, true)), 0, 0), 0, 161),
+      withColumn(at(staticText("QRLabel12", "QRLabel12", arial(10, true)), 0, 4.2), 0, 161),
       bandRight(staticText("QRLabel19", "QRLabel19", arial(11, true)), 0),
       centred(staticText("QRLabel20", "RAPORT INDIVIDUAL PRODUS", arial(14, true)), 12.2),
       centred(staticText("QRLabel21", "QRLabel21", arial(12, true)), 20.6),
@@ -44,24 +45,29 @@ Band columnHeaderBand() {
 Band detailBand() {
   constexpr double top = 0.5;
   Band band = makeBand(BandKind::Detail, 5.0, false, true);
-  band.elements = {rightEdgeAt(fieldText("DATA", arial(9)), 18.3, top), at(fieldText("DOCJUS", arial(9)), 21.2, top)};
+  // The document's text is cut before the first quantity's caption.
+  constexpr double amountsLeft = 95.2;
+  band.elements = {rightEdgeAt(fieldText("DATA", arial(9)), 18.3, top),
+                   withColumn(at(fieldText("DOCJUS", arial(9)), 21.2, top), 0, amountsLeft - kColumnGap)};
   const std::pair<const char*, double> amounts[] = {
       {"CANTIN", 106.6}, {"CANTOUT", 121.4}, {"STOCFC", 136.3}, {"VALIN", 153.2}, {"VALOUT", 168.0}};
-  for (const auto& [field, right] : amounts) band.elements.push_back(rightEdgeAt(fieldText(field, arial(9), "0.00"), right, top));
-  band.elements.push_back(bandRight(fieldText("STOCFV", arial(9), "0.00"), top));
+  std::vector<Element> figures;
+  for (const auto& [field, right] : amounts) figures.push_back(rightEdgeAt(fieldText(field, arial(9), "0.00"), right, top));
+  figures.push_back(bandRight(fieldText("STOCFV", arial(9), "0.00"), top));
+  for (Element& figure : sideBySide(std::move(figures), amountsLeft)) band.elements.push_back(figure);
   return band;
 }
 
 Band summaryBand() {
   constexpr double top = 2.1;
   Band band = makeBand(BandKind::Summary, 9.8);
-  band.elements = {
-      at(staticText("QRLabel11", "TOTAL", arial(9, true)), 69.8, top),
-      rightEdgeAt(sumOf("CANTIN", arial(9, true)), 107.2, top),
-      rightEdgeAt(sumOf("CANTOUT", arial(9, true)), 122.0, top),
-      rightEdgeAt(sumOf("VALIN", arial(9, true), "0.00"), 153.5, top),
-      rightEdgeAt(sumOf("VALOUT", arial(9, true), "0.00"), 168.3, top),
-  };
+  band.elements = {at(staticText("QRLabel11", "TOTAL", arial(9, true)), 69.8, top)};
+  for (Element& sum : sideBySide({rightEdgeAt(sumOf("CANTIN", arial(9, true)), 107.2, top),
+                                  rightEdgeAt(sumOf("CANTOUT", arial(9, true)), 122.0, top),
+                                  rightEdgeAt(sumOf("VALIN", arial(9, true), "0.00"), 153.5, top),
+                                  rightEdgeAt(sumOf("VALOUT", arial(9, true), "0.00"), 168.3, top)},
+                                 81.0))
+    band.elements.push_back(sum);
   return band;
 }
 
