@@ -2,6 +2,8 @@
 #include "store/dbase/table_image.h"
 
 #include <QByteArrayView>
+#include <algorithm>
+#include <numeric>
 
 namespace store::dbase {
 
@@ -18,6 +20,16 @@ std::optional<uint32_t> TextDictionary::find(std::string_view text) const {
   auto found = codes_.find(text);
   if (found == codes_.end()) return std::nullopt;
   return found->second;
+}
+
+const std::vector<uint32_t>& TextDictionary::ranks() const {
+  if (ranked()) return ranks_;
+  std::vector<uint32_t> byText(texts_.size());
+  std::iota(byText.begin(), byText.end(), 0u);
+  std::sort(byText.begin(), byText.end(), [&](uint32_t a, uint32_t b) { return texts_[a] < texts_[b]; });
+  ranks_.resize(byText.size());
+  for (uint32_t position = 0; position < byText.size(); ++position) ranks_[byText[position]] = position;
+  return ranks_;
 }
 
 int TableImage::fieldIndex(std::string_view name) const {

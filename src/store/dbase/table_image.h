@@ -46,7 +46,14 @@ class TextDictionary {
   const std::string& text(uint32_t code) const { return texts_[code]; }
   uint32_t size() const { return static_cast<uint32_t>(texts_.size()); }
 
+  // The place of each code's text in byte order, indexed by code: sorted on
+  // first use and again only once the dictionary has grown, so queries that
+  // order by a text column rank its dictionary once, not each time.
+  const std::vector<uint32_t>& ranks() const;
+  bool ranked() const { return ranks_.size() == texts_.size(); }
+
  private:
+  mutable std::vector<uint32_t> ranks_;
   // A deque never moves its elements, so the map's keys can view them.
   std::deque<std::string> texts_;
   std::unordered_map<std::string_view, uint32_t> codes_;

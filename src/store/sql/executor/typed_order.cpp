@@ -34,16 +34,8 @@ std::optional<TypedOrder> TypedOrder::of(const BoundSelect& select, size_t entri
       case 'C': {
         key.codes = data.codes.data();
         key.dictionary = data.dictionary.get();
-        uint32_t size = key.dictionary->size();
-        if (size <= kRankedEntriesPerTuple * entries + 1024) {
-          std::vector<uint32_t> byText(size);
-          std::iota(byText.begin(), byText.end(), 0u);
-          const dbase::TextDictionary& dictionary = *key.dictionary;
-          std::sort(byText.begin(), byText.end(),
-                    [&](uint32_t a, uint32_t b) { return dictionary.text(a) < dictionary.text(b); });
-          key.rank.resize(size);
-          for (uint32_t position = 0; position < size; ++position) key.rank[byText[position]] = position;
-        }
+        if (key.dictionary->ranked() || key.dictionary->size() <= kRankedEntriesPerTuple * entries + 1024)
+          key.rank = &key.dictionary->ranks();
         break;
       }
       case 'D': key.dates = data.dates.data(); break;
@@ -59,7 +51,7 @@ int TypedOrder::compare(const Key& key, uint32_t rowA, uint32_t rowB) const {
   if (key.dates) return threeWay(key.dates[rowA], key.dates[rowB]);
   uint32_t a = key.codes[rowA], b = key.codes[rowB];
   if (a == b) return 0;
-  if (!key.rank.empty()) return threeWay(key.rank[a], key.rank[b]);
+  if (key.rank) return threeWay((*key.rank)[a], (*key.rank)[b]);
   return threeWay(key.dictionary->text(a).compare(key.dictionary->text(b)), 0);
 }
 
@@ -77,7 +69,7 @@ void TypedOrder::sortByTuples(const Tuples& tuples, std::vector<uint32_t>& entri
   size_t n = entries.size();
   std::vector<uint32_t> positions(n);
   std::iota(positions.begin(), positions.end(), 0u);
-  bool integral = std::all_of(keys_.begin(), keys_.end(), [](const Key& key) { return key.codes == nullptr || !key.rank.empty(); });
+  bool integral = std::all_of(keys_.begin(), keys_.end(), [](const Key& key) { return key.codes == nullptr || key.rank != nullptr; });
   if (!integral) {
     std::stable_sort(positions.begin(), positions.end(), [&](uint32_t a, uint32_t b) {
       return less(tuples, tupleOfEntry[a], tupleOfEntry[b]);
@@ -94,7 +86,7 @@ void TypedOrder::sortByTuples(const Tuples& tuples, std::vector<uint32_t>& entri
         uint32_t row = rows[tupleOfEntry[i]];
         if (key.numbers) gathered[i * width + k] = key.numbers[row];
         else if (key.dates) gathered[i * width + k] = key.dates[row];
-        else gathered[i * width + k] = key.rank[key.codes[row]];
+        else gathered[i * width + k] = (*key.rank)[key.codes[row]];
       }
     }
     std::stable_sort(positions.begin(), positions.end(), [&](uint32_t a, uint32_t b) {

@@ -38,7 +38,7 @@ class TypedOrder {
     const int32_t* dates = nullptr;
     const uint32_t* codes = nullptr;
     const dbase::TextDictionary* dictionary = nullptr;
-    std::vector<uint32_t> rank;  // by code; empty when texts are compared directly
+    const std::vector<uint32_t>* rank = nullptr;  // by code; null when texts are compared directly
   };
   int compare(const Key& key, uint32_t rowA, uint32_t rowB) const;
   bool less(const Tuples& tuples, uint32_t a, uint32_t b) const;
