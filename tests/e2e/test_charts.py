@@ -7,7 +7,7 @@ import os
 
 from harness import desktop, flows, pdf
 from harness.steps import expect_equal, expect_in
-from test_movements import choose_card, exit_goods
+from test_movements import exit_goods
 from test_report import open_report
 
 MONTHS = ["Ianuarie", "Februarie", "Martie", "Aprilie", "Mai", "Iunie", "Iulie", "August", "Septembrie",
@@ -23,7 +23,7 @@ def test_card_chart_from_the_keyboard(program, steps, home):
             ("TUS NEGRU", "BUC", "3", "1", "MAGAZIE"),
         ])
         window = flows.open_from_toolbar(program, "Fise.Miscari", "MISCARI")
-        choose_card(program, window, "MAGAZIE", "CAIET A4")
+        flows.choose_card(program, window, "MAGAZIE", "CAIET A4")
         exit_goods(program, window, "Bon de consum", "Bon de Consum", "4", "consum")
 
     with steps("Ctrl+G opens the chart of the card"):
