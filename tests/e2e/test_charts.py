@@ -25,6 +25,7 @@ def test_card_chart_from_the_keyboard(program, steps, home):
         window = flows.open_from_toolbar(program, "Fise.Miscari", "MISCARI")
         flows.choose_card(program, window, "MAGAZIE", "CAIET A4")
         exit_goods(program, window, "Bon de consum", "Bon de Consum", "4", "consum")
+        flows.answer(program, "Listati bonul de consum?", "NU")
 
     with steps("Ctrl+G opens the chart of the card"):
         flows.focus_window(window)

@@ -7,21 +7,18 @@ import re
 
 from harness import desktop, flows, pdf
 from harness.steps import expect_equal
-from test_printouts import words_on_line_of
+from test_movements import exit_goods
+from test_printouts import expect_name_ends_before_unit
 
 WIDEST_PRODUCT = "W" * 32
 
 
-def expect_name_before_unit(path, row_pattern, what):
+def expect_row_before_unit(path, row_pattern, what):
     """The printed row of the product matches `row_pattern`, and in the text
     layer the name ends left of the unit of measure "BUC"."""
     row = next((line for line in pdf.text(path).splitlines() if "WWW" in line), "")
     expect_equal(bool(re.search(row_pattern, row)), True, f"the {what}'s row as printed: {row!r}")
-    words = words_on_line_of(path, "BUC")
-    name = next((w for w in words if w[0].startswith("WWW")), None)
-    unit = next((w for w in words if w[0] == "BUC"), None)
-    expect_equal(name is not None and unit is not None, True, f"the name and the unit on one line: {words}")
-    expect_equal(name[2] < unit[1], True, f"the name's right edge left of the unit's left edge on the {what}")
+    expect_name_ends_before_unit(path, lambda word: word.startswith("WWW"), "BUC", what)
 
 
 def test_widest_product_name_on_the_voucher_and_the_count_list(program, steps, home):
@@ -33,18 +30,13 @@ def test_widest_product_name_on_the_voucher_and_the_count_list(program, steps, h
     with steps("a consumption voucher of 4 pieces, DA to the printing, saved as PDF"):
         window = flows.open_from_toolbar(program, "Fise.Miscari", "MISCARI")
         flows.choose_card(program, window, "MAGAZIE", WIDEST_PRODUCT)
-        program.press(window, "Bon de consum")
-        dialog = program.dialog("Bon de Consum")
-        program.fill(dialog, "Explicatie", "laboratorul de chimie")
-        program.fill(dialog, "Cantitate iesita", "4")
-        program.press(dialog, "MEMOREAZA")
-        program.gone(dialog)
+        exit_goods(program, window, "Bon de consum", "Bon de Consum", "4", "laboratorul de chimie")
         flows.answer(program, "Listati bonul de consum?", "DA")
         path = os.path.join(home, "bon.pdf")
         flows.preview_to_pdf(program, path)
 
     with steps("on the voucher the name is cut before BUC and the quantities, price and value read whole"):
-        expect_name_before_unit(path, r"W+\u2026 +BUC +4\.00 +4\.00 +3\.10 +12\.40", "voucher")
+        expect_row_before_unit(path, r"W+\u2026 +BUC +4\.00 +4\.00 +3\.10 +12\.40", "voucher")
         flows.close_with_escape(program, window)
 
     with steps("Rapoarte, Lista de inventariere printed to PDF"):
@@ -58,5 +50,5 @@ def test_widest_product_name_on_the_voucher_and_the_count_list(program, steps, h
         flows.preview_to_pdf(program, path)
 
     with steps("on the count list the whole name ends before BUC and the stock reads whole"):
-        expect_name_before_unit(path, r"W{32} +BUC +6\.00 +3\.10 +18\.60", "count list")
+        expect_row_before_unit(path, r"W{32} +BUC +6\.00 +3\.10 +18\.60", "count list")
         flows.close_with_escape(program, window)
