@@ -320,7 +320,7 @@ void raiseCounters(const std::vector<CounterShortfall>& counters) {
   for (const CounterShortfall& c : counters) app::SetCod(c.key, QString::number(c.largest + 1));
 }
 
-store::sql::ResultSet findingRows(const QStringList& findings) {
+store::sql::ResultSet findingRows(const QStringList& findings, const FitsFindingLine& fits) {
   std::vector<std::vector<store::Value>> rows;
   for (qsizetype i = 0; i < findings.size(); ++i) {
     QString line;
@@ -331,7 +331,7 @@ store::sql::ResultSet findingRows(const QStringList& findings) {
       line.clear();
     };
     for (const QString& word : findings[i].split(' ')) {
-      if (!line.isEmpty() && line.size() + 1 + word.size() > kFindingLineLength) flush();
+      if (!line.isEmpty() && !fits(line + ' ' + word)) flush();
       line += (line.isEmpty() ? "" : " ") + word;
     }
     flush();

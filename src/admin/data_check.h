@@ -49,12 +49,13 @@ DataCheckResult checkData(store::Database& database, const CheckProgress& progre
 // Throws store::StoreError when that number does not fit a counter.
 void raiseCounters(const std::vector<CounterShortfall>& counters);
 
-// The widest line of a finding on the listing, in characters: a longer one
-// goes on over the next rows, broken between words.
-inline constexpr int kFindingLineLength = 95;
+// Whether a line of a finding prints whole on one row of the listing.
+using FitsFindingLine = std::function<bool(const QString& line)>;
 
 // The findings as the listing's rows: NR, the finding's number on its first
-// row and empty on the rows that carry it on, and PROBLEMA, its text.
-store::sql::ResultSet findingRows(const QStringList& findings);
+// row and empty on the rows that carry it on, and PROBLEMA, its text; a
+// finding wider than `fits` allows goes on over the next rows, broken
+// between words.
+store::sql::ResultSet findingRows(const QStringList& findings, const FitsFindingLine& fits);
 
 }  // namespace admin

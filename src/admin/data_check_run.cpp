@@ -6,6 +6,7 @@
 #include <QScopeGuard>
 
 #include "admin/data_check.h"
+#include "reports/data_check_layout.h"
 #include "reports/report_preview.h"
 #include "ui/interaction.h"
 
@@ -31,7 +32,7 @@ void runDataCheck(QWidget* busy, store::Database& database, reports::TLISTARI& l
   listari.setCaption(layout, "Rezultat", result.findings.isEmpty()
                                              ? QString("Nicio problema gasita.")
                                              : QString("Probleme gasite: %1").arg(result.findings.size()));
-  store::sql::ResultSet rows = findingRows(result.findings);
+  store::sql::ResultSet rows = findingRows(result.findings, reports::fitsFindingLine);
   reports::previewReport(listari.layout(layout), rows);
   if (result.counters.empty()) return;
   if (ui::interaction().message(kRaiseCountersQuestion, "Confirmation", 1) != "DA") return;

@@ -12,17 +12,22 @@ namespace reports {
 
 namespace {
 
+constexpr double kBandWidth = 180;
+// The amounts' columns begin at the box of "Cantitatea"; the unit of
+// measure ends before it.
+constexpr double kAmountsLeft = 102;
+
 Band titleBand() {
-  Band band = documentTitle(37, "Cod 14-3-4A", "BON DE CONSUM");
-  band.elements.push_back(at(staticText("Gestiunea", "Gestiunea", arial(10, true)), 0, 4.5));
-  band.elements.push_back(centred(staticText("NrData", "NrData", arial(11, true)), 19.5));
-  band.elements.push_back(at(staticText("Explicatie", "Explicatie", arial(10)), 0, 27));
+  Band band = documentTitle(37, "Cod 14-3-4A", "BON DE CONSUM", 163);  // the form's code ends the line
+  band.elements.push_back(captionLine("Gestiunea", arial(10, true), 4.5, kBandWidth));
+  band.elements.push_back(centredCaptionLine("NrData", arial(11, true), 19.5, kBandWidth));
+  band.elements.push_back(captionLine("Explicatie", arial(10), 27, kBandWidth));
   return band;
 }
 
 Band columnHeader() {
   Band band = numberedColumnHeader(10, 4.5, {{"Denumirea produsului", 15}, {"U.M.", 92}, {"Pret unitar", 137}});
-  Element quantity = centredIn(staticText({}, "Cantitatea", arial(10)), 102, 134, 0);
+  Element quantity = centredIn(staticText({}, "Cantitatea", arial(10)), kAmountsLeft, 134, 0);
   quantity.ruleBelow = true;
   band.elements.push_back(quantity);
   band.elements.push_back(rightEdgeAt(staticText({}, "necesara", arial(9)), 117, 4.5));
@@ -42,11 +47,11 @@ Layout consumptionVoucherLayout() {
   layout.sidePanes = false;
   layout.bands = {titleBand(),
                   columnHeader(),
-                  numberedDetail({at(fieldText("PRODUS", arial(9)), 15, 0), at(fieldText("UM", arial(9)), 92, 0),
-                                  rightEdgeAt(fieldText("CANTNEC", arial(9), "0.00"), 117, 0),
-                                  rightEdgeAt(fieldText("CANTELIB", arial(9), "0.00"), 134, 0),
-                                  rightEdgeAt(fieldText("PRET", arial(9), "0.00"), 157, 0),
-                                  bandRight(fieldText("VALOARE", arial(9), "0.00"), 0)}),
+                  goodsLine(92, kAmountsLeft,
+                            {rightEdgeAt(fieldText("CANTNEC", arial(9), "0.00"), 117, 0),
+                             rightEdgeAt(fieldText("CANTELIB", arial(9), "0.00"), 134, 0),
+                             rightEdgeAt(fieldText("PRET", arial(9), "0.00"), 157, 0),
+                             bandRight(fieldText("VALOARE", arial(9), "0.00"), 0)}),
                   documentSummary({"Sef compartiment", "Gestionar", "Primitor"}),
                   listingPageFooter()};
   return layout;

@@ -11,12 +11,17 @@ namespace reports {
 
 namespace {
 
+constexpr double kBandWidth = 180;
+// The amounts' columns begin at the caption "Cantitatea"; the unit of
+// measure ends before it.
+constexpr double kAmountsLeft = 113;
+
 Band titleBand() {
-  Band band = documentTitle(42, "Cod 14-3-3A", "BON DE PREDARE, TRANSFER, RESTITUIRE");
-  band.elements.push_back(centred(staticText("NrData", "NrData", arial(11, true)), 19.5));
-  band.elements.push_back(at(staticText("Predator", "Predator", arial(10)), 0, 27));
-  band.elements.push_back(at(staticText("Primitor", "Primitor", arial(10)), 0, 31.5));
-  band.elements.push_back(at(staticText("Explicatie", "Explicatie", arial(10)), 0, 36));
+  Band band = documentTitle(42, "Cod 14-3-3A", "BON DE PREDARE, TRANSFER, RESTITUIRE", 163);  // the form's code ends the line
+  band.elements.push_back(centredCaptionLine("NrData", arial(11, true), 19.5, kBandWidth));
+  band.elements.push_back(captionLine("Predator", arial(10), 27, kBandWidth));
+  band.elements.push_back(captionLine("Primitor", arial(10), 31.5, kBandWidth));
+  band.elements.push_back(captionLine("Explicatie", arial(10), 36, kBandWidth));
   return band;
 }
 
@@ -30,14 +35,14 @@ Layout transferNoteLayout() {
   layout.zoom = PreviewZoom::PageWidth;
   layout.sidePanes = false;
   Band columnHeader =
-      numberedColumnHeader(6.1, 0, {{"Denumirea produsului", 15}, {"U.M.", 100}, {"Cantitatea", 113}, {"Pret unitar", 137}});
+      numberedColumnHeader(6.1, 0, {{"Denumirea produsului", 15}, {"U.M.", 100}, {"Cantitatea", kAmountsLeft}, {"Pret unitar", 137}});
   columnHeader.elements.push_back(bandRight(staticText({}, "Valoarea", arial(10)), 0));
   layout.bands = {titleBand(),
                   columnHeader,
-                  numberedDetail({at(fieldText("PRODUS", arial(9)), 15, 0), at(fieldText("UM", arial(9)), 100, 0),
-                                  rightEdgeAt(fieldText("CANT", arial(9), "0.00"), 131, 0),
-                                  rightEdgeAt(fieldText("PRET", arial(9), "0.00"), 157, 0),
-                                  bandRight(fieldText("VALOARE", arial(9), "0.00"), 0)}),
+                  goodsLine(100, kAmountsLeft,
+                            {rightEdgeAt(fieldText("CANT", arial(9), "0.00"), 131, 0),
+                             rightEdgeAt(fieldText("PRET", arial(9), "0.00"), 157, 0),
+                             bandRight(fieldText("VALOARE", arial(9), "0.00"), 0)}),
                   documentSummary({"Predator", "Primitor", "Sef compartiment"}),
                   listingPageFooter()};
   return layout;

@@ -152,7 +152,8 @@ TEST_F(DataCheckTest, RaisingTheCountersChangesOnlyThoseBehind) {
 // number on its first row only.
 TEST_F(DataCheckTest, FindingsBecomeTheListingsRows) {
   const QString word = QString(40, 'x');
-  store::sql::ResultSet rows = findingRows({"Prima.", word + " " + word + " " + word + " sfarsit."});
+  const auto fitsNinetyFive = [](const QString& line) { return line.size() <= 95; };
+  store::sql::ResultSet rows = findingRows({"Prima.", word + " " + word + " " + word + " sfarsit."}, fitsNinetyFive);
   QStringList texts;
   for (rows.first(); !rows.eof(); rows.next()) texts << rows.asText("NR") + "|" + rows.asText("PROBLEMA");
   EXPECT_EQ(texts, (QStringList{"1|Prima.", "2|" + word + " " + word, "|" + word + " sfarsit."}));

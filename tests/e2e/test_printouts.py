@@ -30,6 +30,16 @@ def words_on_line_of(path, needle):
     return sorted([(w[0], w[1], w[3]) for w in words if abs(w[4] - baseline) < 1], key=lambda w: w[1])
 
 
+def expect_name_ends_before_unit(path, ends_name, unit, what):
+    """In the PDF's text layer, on the line of the word `unit`, the last word
+    for which `ends_name` holds ends left of where `unit` begins."""
+    words = words_on_line_of(path, unit)
+    names = [w for w in words if ends_name(w[0])]
+    found = next((w for w in words if w[0] == unit), None)
+    expect_equal(bool(names) and found is not None, True, f"the name and the unit on one line: {words}")
+    expect_equal(names[-1][2] < found[1], True, f"the name's right edge left of the unit's left edge on the {what}")
+
+
 def test_long_product_name_cut_before_its_figures(program, steps, home):
     program.start()
     flows.unlock(program)
@@ -50,11 +60,7 @@ def test_long_product_name_cut_before_its_figures(program, steps, home):
         expect_equal("NR 44" in row, False, "the name's end, beyond its column, printed nowhere")
 
     with steps("in the text layer the cut name ends before the unit of measure begins"):
-        words = words_on_line_of(path, "BUC")
-        names = [w for w in words if w[0].endswith("\u2026")]
-        unit = next((w for w in words if w[0] == "BUC"), None)
-        expect_equal(bool(names) and unit is not None, True, f"the cut name and the unit on one line: {words}")
-        expect_equal(names[-1][2] < unit[1], True, "the name's right edge left of the unit's left edge")
+        expect_name_ends_before_unit(path, lambda word: word.endswith("\u2026"), "BUC", "listing")
 
     with steps("Esc closes the report"):
         flows.close_with_escape(program, window)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "report_fixtures.h"
+#include "reports/data_check_layout.h"
 #include "reports/generator.h"
 #include "reports/listari.h"
 
@@ -150,6 +151,21 @@ TEST_F(DocumentPagesTest, DataCheckListsItsNumberedFindings) {
                               "pe doua randuri.", "1", "2"})
     EXPECT_TRUE(findText(pages, 0, caption)) << caption;
   EXPECT_NEAR(findText(pages, 0, "pe doua randuri.")->y - findText(pages, 0, "A doua problema,")->y, 4.2, 1e-6);
+}
+
+// The data check breaks its findings into lines that fitsFindingLine
+// accepts: such a line prints whole, a wider one would be cut. Ninety-five
+// capitals (a product's name in a finding) are too wide for the column.
+TEST_F(DocumentPagesTest, DataCheckLinesThatFitPrintWhole) {
+  const QString capitals = "PRODUSUL " + QString(85, 'M') + ".";
+  const QString lowercase = QString("produsul are stocul negativ in gestiune ").repeated(2) + QString(15, 'x');
+  EXPECT_FALSE(fitsFindingLine(capitals));
+  EXPECT_TRUE(fitsFindingLine(lowercase));
+  for (const QString& line : {capitals, lowercase}) {
+    store::sql::ResultSet rows({"NR", "PROBLEMA"}, {{text("1"), text(line.toStdString())}});
+    const Document pages = generate(listari.layout("LVerificare"), rows);
+    EXPECT_EQ(findText(pages, 0, line) != nullptr, fitsFindingLine(line)) << line.toStdString();
+  }
 }
 
 }  // namespace
