@@ -149,7 +149,7 @@ Value fitLogical(const Field& field, const Value& value, const FieldTarget& targ
   misfit(field, target, value, "is not a logical value");
 }
 
-Value fitText(const Field& field, const Value& value, const FieldTarget& target) {
+Value fitText(const Field& field, Value value, const FieldTarget& target) {
   // The common case, a text that fits as it is, is passed on without a copy
   // being made to trim it.
   if (value.kind() == Value::Kind::Text && target.codePage == CodePage::Win1250 &&
@@ -193,7 +193,7 @@ Value fitText(const Field& field, const Value& value, const FieldTarget& target)
 
 }  // namespace
 
-Value fitValue(const Field& field, const Value& value, const FieldTarget& target) {
+Value fitValue(const Field& field, Value value, const FieldTarget& target) {
   switch (field.type) {
     case 'N':
     case 'F':
@@ -203,7 +203,7 @@ Value fitValue(const Field& field, const Value& value, const FieldTarget& target
     case 'L':
       return fitLogical(field, value, target);
     default:
-      return fitText(field, value, target);
+      return fitText(field, std::move(value), target);
   }
 }
 
