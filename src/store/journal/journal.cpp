@@ -445,7 +445,9 @@ void JournaledFile::writeMany(const std::vector<std::pair<int64_t, std::string>>
   constexpr int64_t kLargestRun = 1 << 20;
   std::vector<size_t> order(writes.size());
   std::iota(order.begin(), order.end(), size_t{0});
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return writes[a].first < writes[b].first; });
+  const auto byOffset = [&](size_t a, size_t b) { return writes[a].first < writes[b].first; };
+  // A batch of changed records usually comes in file order already.
+  if (!std::is_sorted(order.begin(), order.end(), byOffset)) std::stable_sort(order.begin(), order.end(), byOffset);
   struct Run {
     int64_t offset, end;
     std::vector<size_t> members;
