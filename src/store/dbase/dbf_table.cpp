@@ -236,9 +236,11 @@ void DbfTable::updateRows(journal::Journal& journal, std::vector<RowChange> chan
         fail(fileName(), "no field number " + std::to_string(field));
       value = fitValue(fields[field], std::move(value), target);
     }
-    // A field assigned twice keeps its last value.
-    std::stable_sort(fittedFields.begin(), fittedFields.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    // A field assigned twice keeps its last value. Assignments mostly come
+    // in field order already, and sorting them would cost a buffer per record.
+    const auto byField = [](const auto& a, const auto& b) { return a.first < b.first; };
+    if (!std::is_sorted(fittedFields.begin(), fittedFields.end(), byField))
+      std::stable_sort(fittedFields.begin(), fittedFields.end(), byField);
     for (size_t i = 0; i < fittedFields.size(); ++i) {
       auto& [field, value] = fittedFields[i];
       if (i + 1 < fittedFields.size() && fittedFields[i + 1].first == field) continue;
