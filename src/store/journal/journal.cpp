@@ -294,7 +294,11 @@ void Journal::commit() {
   }
   ::close(s.fd);
   s.fd = -1;
-  std::vector<Record> records = readRecords(s.path);
+  // Only whole-file copies need the records read back (to delete the
+  // copies); a transaction that made none skips reading what may be
+  // megabytes of before-images.
+  std::vector<Record> records;
+  if (s.backups > 0) records = readRecords(s.path);
   if (::unlink(QFile::encodeName(s.path).constData()) != 0)
     throw StoreError(systemError("cannot remove the journal", s.path));
   if (s.durable) syncDirectoryOf(s.path);
