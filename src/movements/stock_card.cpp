@@ -127,7 +127,7 @@ void StockCard::CreazaFisa() {
     records.push_back(std::move(record));
     rows_.push_back(std::move(row));
   }
-  if (!records.empty()) sx_.database().insertRows(file, records);
+  if (!records.empty()) sx_.database().insertRows(file, std::move(records));
   current_ = rows_.empty() ? -1 : static_cast<int>(rows_.size()) - 1;
   if (pump_) pump_();
 }

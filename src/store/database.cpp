@@ -131,14 +131,14 @@ void Database::createIndex(const std::string& tag, const QString& path, const st
   inTransaction(target.path(), [&] { target.createIndex(journal_, tag, column); }, /*derived=*/true);
 }
 
-void Database::insertRows(const QString& path, const std::vector<std::vector<Value>>& rows) {
+void Database::insertRows(const QString& path, std::vector<std::vector<Value>> rows) {
   dbase::DbfTable& target = table(path);
-  inTransaction(target.path(), [&] { target.insertRows(journal_, rows); });
+  inTransaction(target.path(), [&] { target.insertRows(journal_, std::move(rows)); });
 }
 
-void Database::updateRows(const QString& path, const std::vector<dbase::RowChange>& changes) {
+void Database::updateRows(const QString& path, std::vector<dbase::RowChange> changes) {
   dbase::DbfTable& target = table(path);
-  inTransaction(target.path(), [&] { target.updateRows(journal_, changes); });
+  inTransaction(target.path(), [&] { target.updateRows(journal_, std::move(changes)); });
 }
 
 void Database::deleteRows(const QString& path, const std::vector<uint32_t>& rows) {

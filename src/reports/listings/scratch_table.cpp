@@ -20,7 +20,7 @@ void ScratchTable::appendFrom(store::sql::ResultSet& rows, const MakeRecord& rec
   std::vector<std::vector<store::Value>> records;
   records.reserve(static_cast<size_t>(rows.recordCount()));
   for (rows.first(); !rows.eof(); rows.next()) records.push_back(record(rows));
-  if (!records.empty()) database_.insertRows(path_, records);
+  if (!records.empty()) database_.insertRows(path_, std::move(records));
 }
 
 void ScratchTable::remove() {

@@ -173,7 +173,7 @@ std::vector<int> DbfTable::maintainedTags(journal::Journal& journal) {
   return tagged;
 }
 
-void DbfTable::insertRows(journal::Journal& journal, const std::vector<std::vector<Value>>& rows) {
+void DbfTable::insertRows(journal::Journal& journal, std::vector<std::vector<Value>> rows) {
   if (rows.empty()) return;
   TableImage& image = wholeImage();
   const FieldList& fields = image.fields;
@@ -182,9 +182,7 @@ void DbfTable::insertRows(journal::Journal& journal, const std::vector<std::vect
   const uint64_t newCount = static_cast<uint64_t>(image.rowCount()) + rows.size();
   if (newCount > std::numeric_limits<uint32_t>::max()) fail(fileName(), "too many records for a dBase table");
 
-  // Fit and encode every value before the first byte is written.
-  std::vector<std::vector<Value>> fitted;
-  fitted.reserve(rows.size());
+  // Fit (in place) and encode every value before the first byte is written.
   // All blank to begin with: the live flag is a blank, and so are the bytes
   // past the last field of a record longer than its fields. The new records
   // overwrite the old end-of-file byte and end with a new one.
@@ -193,15 +191,13 @@ void DbfTable::insertRows(journal::Journal& journal, const std::vector<std::vect
   std::string records(rows.size() * recordLength, ' ');
   records.push_back(layout::kEndOfFile);
   for (size_t r = 0; r < rows.size(); ++r) {
-    const std::vector<Value>& row = rows[r];
+    std::vector<Value>& row = rows[r];
     if (row.size() != fields.size())
       fail(fileName(), "a new record needs " + std::to_string(fields.size()) + " values, not " +
                            std::to_string(row.size()));
-    std::vector<Value>& values = fitted.emplace_back();
-    values.reserve(fields.size());
     for (size_t f = 0; f < fields.size(); ++f) {
-      values.push_back(fitValue(fields[f], row[f], target));
-      encodeFieldOver(records.data() + r * recordLength + fields[f].offset, fields[f], values.back(), image.codePage);
+      row[f] = fitValue(fields[f], std::move(row[f]), target);
+      encodeFieldOver(records.data() + r * recordLength + fields[f].offset, fields[f], row[f], image.codePage);
     }
   }
 
@@ -211,14 +207,14 @@ void DbfTable::insertRows(journal::Journal& journal, const std::vector<std::vect
   writes.emplace_back(recordAt(image.rowCount()), std::move(records));
   writes.emplace_back(layout::kUpdateDateAt, layout::dateAndCount(today, static_cast<uint32_t>(newCount)));
   journal::JournaledFile(journal, path_).writeMany(writes);
-  for (const std::vector<Value>& values : fitted) {
+  for (const std::vector<Value>& values : rows) {
     image.appendRow(values);
     for (int f : tags) productionIndex(journal).insert(fields[f].name, fields[f], {keyOf(values[f]), image.rowCount()});
   }
   noteOwnWrite(today);
 }
 
-void DbfTable::updateRows(journal::Journal& journal, const std::vector<RowChange>& changes) {
+void DbfTable::updateRows(journal::Journal& journal, std::vector<RowChange> changes) {
   TableImage& image = wholeImage();
   const FieldList& fields = image.fields;
   const std::string table = fileName().toStdString();
@@ -231,20 +227,22 @@ void DbfTable::updateRows(journal::Journal& journal, const std::vector<RowChange
   };
   std::vector<Assignment> assignments;
   std::vector<std::pair<int64_t, std::string>> writes;
-  for (const RowChange& change : changes) {
+  for (RowChange& change : changes) {
     if (change.row >= image.rowCount())
       fail(fileName(), "record " + std::to_string(change.row + 1) + " does not exist");
-    std::vector<std::pair<int, Value>> fittedFields;
-    for (const auto& [field, value] : change.assignments) {
+    std::vector<std::pair<int, Value>>& fittedFields = change.assignments;
+    for (auto& [field, value] : fittedFields) {
       if (field < 0 || static_cast<size_t>(field) >= fields.size())
         fail(fileName(), "no field number " + std::to_string(field));
-      fittedFields.emplace_back(field, fitValue(fields[field], value, target));
+      value = fitValue(fields[field], std::move(value), target);
     }
-    // A field assigned twice keeps its last value.
-    std::stable_sort(fittedFields.begin(), fittedFields.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    // A field assigned twice keeps its last value. Assignments mostly come
+    // in field order already, and sorting them would cost a buffer per record.
+    const auto byField = [](const auto& a, const auto& b) { return a.first < b.first; };
+    if (!std::is_sorted(fittedFields.begin(), fittedFields.end(), byField))
+      std::stable_sort(fittedFields.begin(), fittedFields.end(), byField);
     for (size_t i = 0; i < fittedFields.size(); ++i) {
-      const auto& [field, value] = fittedFields[i];
+      auto& [field, value] = fittedFields[i];
       if (i + 1 < fittedFields.size() && fittedFields[i + 1].first == field) continue;
       std::string bytes = encodeField(fields[field], value, image.codePage);
       // Neighbouring fields form one run of bytes, written in one piece.
@@ -253,7 +251,7 @@ void DbfTable::updateRows(journal::Journal& journal, const std::vector<RowChange
         writes.back().second += bytes;
       else
         writes.emplace_back(at, std::move(bytes));
-      assignments.push_back({change.row, field, value});
+      assignments.push_back({change.row, field, std::move(value)});
     }
   }
   if (assignments.empty()) return;

@@ -69,9 +69,11 @@ class DbfTable {
   static void create(journal::Journal& journal, const QString& path, const FieldList& fields);
 
   // Each value is fitted to its field (store/dbase/field_codec.h); Null leaves a
-  // field blank. One vector per new record, one value per field.
-  void insertRows(journal::Journal& journal, const std::vector<std::vector<Value>>& rows);
-  void updateRows(journal::Journal& journal, const std::vector<RowChange>& changes);
+  // field blank. One vector per new record, one value per field. The rows
+  // are taken by value and fitted in place: a caller that moves its batch in
+  // has no value copied.
+  void insertRows(journal::Journal& journal, std::vector<std::vector<Value>> rows);
+  void updateRows(journal::Journal& journal, std::vector<RowChange> changes);
   void deleteRows(journal::Journal& journal, const std::vector<uint32_t>& rows);
 
   // Adds a tag named `tag` over field `field` to the production .mdx

@@ -49,14 +49,28 @@ std::string typeName(const Field& field) {
   throw StoreError(std::string(target.table) + ": column " + field.name + ": " + describe(value) + " " + what);
 }
 
-// Exactly `decimals` places; amounts carry four, so further places are zeros.
-std::string numberText(int64_t amount, int decimals) {
-  std::string text = decimal::format(amount, std::min(decimals, decimal::kScaleDigits));
-  if (decimals > decimal::kScaleDigits) text.append(static_cast<size_t>(decimals - decimal::kScaleDigits), '0');
-  return text;
+// The amount with exactly `decimals` places (amounts carry four, so further
+// places are zeros), written so that it ends just before `end`, without a
+// string of its own: a batch of many thousand records encodes every amount
+// this way.
+void writeNumberText(char* end, int64_t amount, int decimals) {
+  const int kept = std::min(decimals, decimal::kScaleDigits);
+  const int64_t rounded = decimal::roundTo(amount, kept);
+  uint64_t units = rounded < 0 ? 0 - static_cast<uint64_t>(rounded) : static_cast<uint64_t>(rounded);
+  for (int i = kept; i < decimal::kScaleDigits; ++i) units /= 10;  // exact: rounded to `kept` places
+  char* at = end;
+  for (int i = kept; i < decimals; ++i) *--at = '0';
+  for (int i = 0; i < kept; ++i, units /= 10) *--at = static_cast<char>('0' + units % 10);
+  if (decimals > 0) *--at = '.';
+  do {
+    *--at = static_cast<char>('0' + units % 10);
+    units /= 10;
+  } while (units != 0);
+  if (rounded < 0) *--at = '-';
 }
 
-// The length of numberText(amount, decimals), counted without writing it.
+// The length of what writeNumberText(end, amount, decimals) writes, counted
+// without writing it.
 size_t numberTextLength(int64_t amount, int decimals) {
   const int kept = std::min(decimals, decimal::kScaleDigits);
   int64_t divisor = 1;
@@ -149,7 +163,7 @@ Value fitLogical(const Field& field, const Value& value, const FieldTarget& targ
   misfit(field, target, value, "is not a logical value");
 }
 
-Value fitText(const Field& field, const Value& value, const FieldTarget& target) {
+Value fitText(const Field& field, Value value, const FieldTarget& target) {
   // The common case, a text that fits as it is, is passed on without a copy
   // being made to trim it.
   if (value.kind() == Value::Kind::Text && target.codePage == CodePage::Win1250 &&
@@ -193,7 +207,7 @@ Value fitText(const Field& field, const Value& value, const FieldTarget& target)
 
 }  // namespace
 
-Value fitValue(const Field& field, const Value& value, const FieldTarget& target) {
+Value fitValue(const Field& field, Value value, const FieldTarget& target) {
   switch (field.type) {
     case 'N':
     case 'F':
@@ -203,7 +217,7 @@ Value fitValue(const Field& field, const Value& value, const FieldTarget& target
     case 'L':
       return fitLogical(field, value, target);
     default:
-      return fitText(field, value, target);
+      return fitText(field, std::move(value), target);
   }
 }
 
@@ -211,11 +225,9 @@ void encodeFieldOver(char* blanks, const Field& field, const Value& fitted, Code
   if (fitted.isNull()) return;
   switch (field.type) {
     case 'N':
-    case 'F': {
-      const std::string text = numberText(fitted.asNumber(), field.decimals);
-      std::memcpy(blanks + field.width - text.size(), text.data(), text.size());
+    case 'F':
+      writeNumberText(blanks + field.width, fitted.asNumber(), field.decimals);
       break;
-    }
     case 'D': {
       const std::string text = date::formatStored(fitted.asDate());
       std::memcpy(blanks, text.data(), std::min<size_t>(text.size(), field.width));

@@ -31,7 +31,9 @@ struct FieldTarget {
 // does not fit: a number too wide for the field once rounded, a text longer
 // than the field (never cut short), a text that is not a number or a
 // "dd.MM.yyyy" date where one is needed, a character the code page lacks.
-Value fitValue(const Field& field, const Value& value, const FieldTarget& target);
+// Taken by value: a caller that moves its value in gets a fitting text back
+// without a copy of its bytes.
+Value fitValue(const Field& field, Value value, const FieldTarget& target);
 
 // The field's `field.width` bytes for a fitted value: N and F right-aligned
 // with exactly `decimals` places, D as YYYYMMDD, L as T or F, C left-aligned

@@ -7,13 +7,19 @@
 
 namespace store::dbase {
 
+TextDictionary::TextDictionary() {
+  texts_.emplace_back();
+  codes_.emplace(texts_.back(), 0);
+}
+
 uint32_t TextDictionary::intern(std::string_view text) {
+  if (texts_[lastCode_] == text) return lastCode_;
   auto found = codes_.find(text);
-  if (found != codes_.end()) return found->second;
+  if (found != codes_.end()) return lastCode_ = found->second;
   auto code = static_cast<uint32_t>(texts_.size());
   texts_.emplace_back(text);
   codes_.emplace(texts_.back(), code);
-  return code;
+  return lastCode_ = code;
 }
 
 std::optional<uint32_t> TextDictionary::find(std::string_view text) const {

@@ -294,7 +294,11 @@ void Journal::commit() {
   }
   ::close(s.fd);
   s.fd = -1;
-  std::vector<Record> records = readRecords(s.path);
+  // Only whole-file copies need the records read back (to delete the
+  // copies); a transaction that made none skips reading what may be
+  // megabytes of before-images.
+  std::vector<Record> records;
+  if (s.backups > 0) records = readRecords(s.path);
   if (::unlink(QFile::encodeName(s.path).constData()) != 0)
     throw StoreError(systemError("cannot remove the journal", s.path));
   if (s.durable) syncDirectoryOf(s.path);
@@ -445,7 +449,9 @@ void JournaledFile::writeMany(const std::vector<std::pair<int64_t, std::string>>
   constexpr int64_t kLargestRun = 1 << 20;
   std::vector<size_t> order(writes.size());
   std::iota(order.begin(), order.end(), size_t{0});
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return writes[a].first < writes[b].first; });
+  const auto byOffset = [&](size_t a, size_t b) { return writes[a].first < writes[b].first; };
+  // A batch of changed records usually comes in file order already.
+  if (!std::is_sorted(order.begin(), order.end(), byOffset)) std::stable_sort(order.begin(), order.end(), byOffset);
   struct Run {
     int64_t offset, end;
     std::vector<size_t> members;

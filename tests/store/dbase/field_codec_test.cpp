@@ -53,6 +53,7 @@ TEST(FieldCodec, FitsAndEncodesValues) {
       {"rounds negative ties to even", kCantin, amount(-10050), amount(-10000), "     -1.00"},
       {"rounds above the tie", kCantin, amount(10051), amount(10100), "      1.01"},
       {"a tiny negative rounds to zero", kCantin, amount(-40), amount(0), "      0.00"},
+      {"a negative amount below one keeps its zero", kCantin, amount(-500), amount(-500), "     -0.05"},
       {"rounding can overflow", kCantin, amount(99999999950), std::nullopt, "does not fit N(10,2)"},
       {"float from CAST AS FLOAT", kCantin, Value::real(12.5), amount(125000), "     12.50"},
       {"infinite float", kCantin, Value::real(1.0 / 0.0), std::nullopt, "is not a number"},

@@ -81,7 +81,7 @@ Value FakeCatalog::fitted(const dbase::TableImage& image, int field, const Value
   }
 }
 
-void FakeCatalog::insertRows(const QString& path, const std::vector<std::vector<Value>>& rows) {
+void FakeCatalog::insertRows(const QString& path, std::vector<std::vector<Value>> rows) {
   dbase::TableImage& image = table(path);
   ++writeCalls;
   std::vector<std::vector<Value>> fitted;
@@ -94,10 +94,10 @@ void FakeCatalog::insertRows(const QString& path, const std::vector<std::vector<
   for (const std::vector<Value>& row : fitted) image.appendRow(row);
 }
 
-void FakeCatalog::updateRows(const QString& path, const std::vector<dbase::RowChange>& changes) {
+void FakeCatalog::updateRows(const QString& path, std::vector<dbase::RowChange> changes) {
   dbase::TableImage& image = table(path);
   ++writeCalls;
-  std::vector<dbase::RowChange> fitted = changes;
+  std::vector<dbase::RowChange> fitted = std::move(changes);
   for (dbase::RowChange& change : fitted)
     for (auto& [field, value] : change.assignments) value = this->fitted(image, field, value);
   for (const dbase::RowChange& change : fitted)

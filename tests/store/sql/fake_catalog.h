@@ -23,8 +23,8 @@ class FakeCatalog : public Catalog {
   const dbase::TableImage& image(const QString& path) override;
   void createTable(const QString& path, const dbase::FieldList& fields) override;
   void createIndex(const std::string& tag, const QString& path, const std::string& column) override;
-  void insertRows(const QString& path, const std::vector<std::vector<Value>>& rows) override;
-  void updateRows(const QString& path, const std::vector<dbase::RowChange>& changes) override;
+  void insertRows(const QString& path, std::vector<std::vector<Value>> rows) override;
+  void updateRows(const QString& path, std::vector<dbase::RowChange> changes) override;
   void deleteRows(const QString& path, const std::vector<uint32_t>& rows) override;
 
   int writeCalls = 0;  // insertRows, updateRows and deleteRows calls so far

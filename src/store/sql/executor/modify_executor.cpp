@@ -34,7 +34,7 @@ void run(Catalog& catalog, BoundInsert& insert) {
     }
     rows.push_back(std::move(row));
   }
-  catalog.insertRows(insert.table.path, rows);
+  catalog.insertRows(insert.table.path, std::move(rows));
 }
 
 void run(Catalog& catalog, BoundUpdate& update) {
@@ -55,7 +55,7 @@ void run(Catalog& catalog, BoundUpdate& update) {
       change.assignments.emplace_back(field, fitToField(evaluate(*value, context), fields[field]));
     changes.push_back(std::move(change));
   }
-  catalog.updateRows(update.table.path, changes);
+  catalog.updateRows(update.table.path, std::move(changes));
 }
 
 void run(Catalog& catalog, BoundDelete& del) {
