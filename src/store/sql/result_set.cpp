@@ -9,6 +9,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <iterator>
 
 #include "store/codepage.h"
 #include "store/date.h"
@@ -68,6 +69,17 @@ struct ResultSet::Condition {
 };
 
 ResultSet::ResultSet(std::vector<std::string> columnNames, std::vector<std::vector<Value>> rows)
+    : names_(std::move(columnNames)), rows_(names_.size()) {
+  for (std::vector<Value>& row : rows) {
+    if (row.size() != names_.size())
+      throw StoreError("a result row has " + std::to_string(row.size()) + " values for " +
+                       std::to_string(names_.size()) + " columns");
+    std::move(row.begin(), row.end(), rows_.appendRow());
+  }
+  applyFilter();
+}
+
+ResultSet::ResultSet(CellRows rows, std::vector<std::string> columnNames)
     : names_(std::move(columnNames)), rows_(std::move(rows)) {
   applyFilter();
 }
@@ -133,7 +145,7 @@ const Value& ResultSet::value(std::string_view column) const {
   int index = columnIndex(column);
   if (index < 0) throw StoreError("the result has no column \"" + std::string(column) + "\"");
   if (visible_.empty()) throw StoreError("the result has no current row to read \"" + std::string(column) + "\" from");
-  return rows_[visible_[position_]][index];
+  return cell(visible_[position_], index);
 }
 
 QString ResultSet::asText(std::string_view column) const { return displayText(value(column)); }
@@ -187,7 +199,7 @@ bool ResultSet::locate(std::string_view column, const QString& value, bool prefi
   std::optional<int32_t> day = bytes ? date::parseDisplay(*bytes) : std::nullopt;
 
   for (size_t i = 0; i < visible_.size(); ++i) {
-    const Value& v = rows_[visible_[i]][index];
+    const Value& v = cell(visible_[i], index);
     bool match = false;
     switch (v.kind()) {
       case Value::Kind::Text:
@@ -269,8 +281,9 @@ void ResultSet::setFiltered(bool on) {
 
 void ResultSet::applyFilter() {
   visible_.clear();
-  for (uint32_t i = 0; i < rows_.size(); ++i)
-    if (!filtered_ || !condition_ || condition_->passes(rows_[i][condition_->column])) visible_.push_back(i);
+  const auto rows = uint32_t(rows_.rowCount());
+  for (uint32_t i = 0; i < rows; ++i)
+    if (!filtered_ || !condition_ || condition_->passes(cell(i, condition_->column))) visible_.push_back(i);
   first();
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "store/sql/cell_rows.h"
 #include "store/value.h"
 
 namespace store::sql {
@@ -23,6 +24,9 @@ namespace store::sql {
 class ResultSet {
  public:
   ResultSet(std::vector<std::string> columnNames, std::vector<std::vector<Value>> rows);
+  // The rows a SELECT computed, columnNames.size() values each (the rows
+  // first, so that a braced list of rows never reads as this).
+  ResultSet(CellRows rows, std::vector<std::string> columnNames);
 
   // Column names as the statement gives them (alias, or the column's name).
   const std::vector<std::string>& columnNames() const { return names_; }
@@ -62,8 +66,9 @@ class ResultSet {
   struct Condition;
   void applyFilter();
   std::vector<std::string> names_;
-  std::vector<std::vector<Value>> rows_;
-  std::vector<uint32_t> visible_;  // indexes into rows_ that pass the filter
+  const Value& cell(uint32_t row, int column) const { return rows_.row(row)[column]; }
+  CellRows rows_;
+  std::vector<uint32_t> visible_;  // the rows that pass the filter
   std::shared_ptr<Condition> condition_;
   bool filtered_ = false;
   int position_ = 0;  // index into visible_ of the current row; it stays on the row a move ran off

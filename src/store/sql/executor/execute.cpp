@@ -43,7 +43,7 @@ std::unique_ptr<ResultSet> execute(Catalog& catalog, const QString& statementTex
       [&catalog](auto& statementOfKind) -> std::unique_ptr<ResultSet> {
         if constexpr (std::is_same_v<std::decay_t<decltype(statementOfKind)>, BoundSelect>) {
           SelectResult result = runSelect(statementOfKind);
-          return std::make_unique<ResultSet>(std::move(result.names), std::move(result.rows));
+          return std::make_unique<ResultSet>(std::move(result.rows), std::move(result.names));
         } else {
           run(catalog, statementOfKind);
           return nullptr;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 #include <numeric>
 #include <unordered_map>
 #include <unordered_set>
@@ -22,8 +23,8 @@ using Kind = BoundExpr::Kind;
 void resolveSubqueries(BoundExpr& expr) {
   if (expr.kind == Kind::Subquery) {
     SelectResult result = runSelect(*expr.subquery);
-    if (result.rows.size() > 1) throw StoreError("the subquery gives more than one row" + describePosition(expr.pos));
-    expr.constant = result.rows.empty() ? Value::null() : result.rows.front().front();
+    if (result.rows.rowCount() > 1) throw StoreError("the subquery gives more than one row" + describePosition(expr.pos));
+    expr.constant = result.rows.rowCount() == 0 ? Value::null() : result.rows.row(0)[0];
     expr.kind = Kind::Constant;
     expr.subquery.reset();
     return;
@@ -74,6 +75,12 @@ class SelectRunner {
   explicit SelectRunner(BoundSelect& select) : select_(select), tables_(select.tables) {}
 
   SelectResult run() {
+    // Each row holds its result columns, then the ORDER BY keys that are not
+    // result columns, needed until the rows are sorted.
+    size_t width = select_.outputs.size();
+    for (const BoundOrder& order : select_.orderBy)
+      if (order.expr) ++width;
+    rows_ = CellRows(width);
     resolveAllSubqueries();
     Tuples tuples = joinedTuples();
     SelectResult result;
@@ -89,8 +96,7 @@ class SelectRunner {
       produceRows(tuples);
       if (select_.distinct) removeDuplicates();
     }
-    sortRows();
-    result.rows = std::move(rows_);
+    result.rows = sortedRows();
     return result;
   }
 
@@ -281,7 +287,6 @@ class SelectRunner {
         prefetches.push_back({reinterpret_cast<const char*>(column.numbers.data()), 8, records, nullptr});
     }
     std::vector<uint32_t> tuple;
-    rows_.reserve(sequence.size());
     for (size_t k = 0; k < sequence.size(); ++k) {
       for (const Prefetch& p : prefetches) {
         if (k + kColumnsAhead < sequence.size())
@@ -381,49 +386,59 @@ class SelectRunner {
   // Computes the result columns, and the sort keys that are not result
   // columns, of one result row.
   void emitRow(const RowContext& context) {
-    std::vector<Value> row;
-    row.reserve(select_.outputs.size() + select_.orderBy.size());
-    for (const BoundOutput& output : select_.outputs) row.push_back(evaluate(*output.expr, context));
+    Value* cells = rows_.appendRow();
+    for (const BoundOutput& output : select_.outputs) *cells++ = evaluate(*output.expr, context);
     if (!sorted_)
       for (const BoundOrder& order : select_.orderBy)
-        if (order.expr) row.push_back(evaluate(*order.expr, context));
-    rows_.push_back(std::move(row));
+        if (order.expr) *cells++ = evaluate(*order.expr, context);
   }
 
   void removeDuplicates() {
     std::unordered_set<std::string> seen;
-    std::vector<std::vector<Value>> unique;
+    CellRows unique(rows_.width());
     std::string key;
-    for (std::vector<Value>& row : rows_) {
+    for (size_t row = 0; row < rows_.rowCount(); ++row) {
       key.clear();
-      for (size_t c = 0; c < select_.outputs.size(); ++c) appendKey(row[c], key);
-      if (seen.insert(key).second) unique.push_back(std::move(row));
+      Value* cells = rows_.row(row);
+      for (size_t c = 0; c < select_.outputs.size(); ++c) appendKey(cells[c], key);
+      if (seen.insert(key).second) std::move(cells, cells + rows_.width(), unique.appendRow());
     }
     rows_ = std::move(unique);
   }
 
-  void sortRows() {
-    size_t outputCount = select_.outputs.size();
+  // The result columns of the rows, in ORDER BY order.
+  CellRows sortedRows() {
+    const size_t outputCount = select_.outputs.size();
+    std::vector<uint32_t> order(rows_.rowCount());
+    std::iota(order.begin(), order.end(), 0u);
     if (!select_.orderBy.empty() && !sorted_) {
       std::vector<size_t> keyColumn;
       size_t hidden = outputCount;
-      for (const BoundOrder& order : select_.orderBy)
-        keyColumn.push_back(order.expr ? hidden++ : size_t(order.output));
-      std::stable_sort(rows_.begin(), rows_.end(), [&](const std::vector<Value>& a, const std::vector<Value>& b) {
+      for (const BoundOrder& item : select_.orderBy) keyColumn.push_back(item.expr ? hidden++ : size_t(item.output));
+      std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        const Value* x = rows_.row(a);
+        const Value* y = rows_.row(b);
         for (size_t k = 0; k < keyColumn.size(); ++k) {
-          int order = compareForSort(a[keyColumn[k]], b[keyColumn[k]]);
-          if (order != 0) return select_.orderBy[k].descending ? order > 0 : order < 0;
+          int byKey = compareForSort(x[keyColumn[k]], y[keyColumn[k]]);
+          if (byKey != 0) return select_.orderBy[k].descending ? byKey > 0 : byKey < 0;
         }
         return false;
       });
+    } else if (rows_.width() == outputCount) {
+      return std::move(rows_);
     }
-    for (std::vector<Value>& row : rows_) row.resize(outputCount);
+    CellRows result(outputCount);
+    for (uint32_t row : order) {
+      Value* cells = rows_.row(row);
+      std::move(cells, cells + outputCount, result.appendRow());
+    }
+    return result;
   }
 
   BoundSelect& select_;
   const std::vector<BoundTable>& tables_;
-  std::vector<std::vector<Value>> rows_;
-  bool sorted_ = false;  // rows_ came out in ORDER BY order already
+  CellRows rows_{0};  // result columns, then the ORDER BY keys not among them
+  bool sorted_ = false;  // the rows came out in ORDER BY order already
 };
 
 }  // namespace

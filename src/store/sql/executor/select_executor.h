@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "store/sql/binder/bound.h"
+#include "store/sql/cell_rows.h"
 
 namespace store::sql {
 
 struct SelectResult {
   std::vector<std::string> names;
-  std::vector<std::vector<Value>> rows;
+  CellRows rows{0};  // names.size() values each
 };
 
 SelectResult runSelect(BoundSelect& select);

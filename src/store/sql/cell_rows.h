@@ -1,0 +1,38 @@
+// Rows of values of one width, kept in chunks of a few megabytes.
+//
+// A result of a million rows would cost a million allocations as one vector
+// per row, and as one contiguous array it would be large enough for the C
+// library to map fresh pages for it at every statement (and fault them all
+// in). Chunks below that size are reused from the heap instead, and no row
+// costs an allocation of its own. Rows never straddle two chunks.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "store/value.h"
+
+namespace store::sql {
+
+class CellRows {
+ public:
+  explicit CellRows(size_t width);
+
+  size_t width() const { return width_; }
+  size_t rowCount() const { return rows_; }
+
+  // A new row of `width` Null values, to be filled in place.
+  Value* appendRow();
+  Value* row(size_t index) { return &chunks_[index / rowsPerChunk_][(index % rowsPerChunk_) * width_]; }
+  const Value* row(size_t index) const {
+    return &chunks_[index / rowsPerChunk_][(index % rowsPerChunk_) * width_];
+  }
+
+ private:
+  size_t width_;
+  size_t rowsPerChunk_;
+  size_t rows_ = 0;
+  std::vector<std::vector<Value>> chunks_;
+};
+
+}  // namespace store::sql
