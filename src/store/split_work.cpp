@@ -6,8 +6,8 @@
 
 namespace store {
 
-void splitInTwo(uint32_t count, uint32_t worthAThread,
-                const std::function<void(int half, uint32_t begin, uint32_t end)>& work) {
+void splitInTwo(uint32_t count, const std::function<void(int half, uint32_t begin, uint32_t end)>& work,
+                uint32_t worthAThread) {
   if (count < worthAThread) {
     work(0, 0, count);
     return;

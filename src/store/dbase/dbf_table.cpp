@@ -93,12 +93,11 @@ bool DbfTable::isStale() const {
   return !now || !stamp_ || *now != *stamp_;
 }
 
-void DbfTable::reload() { reload({}); }
+void DbfTable::reload() { reload(TableFile(path_), {}); }
 
-void DbfTable::reload(const std::vector<int>& fields) {
+void DbfTable::reload(const TableFile& file, const std::vector<int>& fields) {
   // The stamp comes from the descriptor we read, so a file replaced while
   // we read it shows as stale afterwards rather than being missed.
-  const TableFile file(path_);
   image_ = readImage(file.layout(), slicesOf(file), fileName(), fields);
   stamp_ = std::make_unique<DiskStamp>(DiskStamp::of(file.status()));
   mdx_.reset();
@@ -107,10 +106,10 @@ void DbfTable::reload(const std::vector<int>& fields) {
 TableImage& DbfTable::imageWith(const std::vector<int>& fields) {
   if (std::all_of(fields.begin(), fields.end(), [&](int f) { return image_->columns[f].decoded; })) return *image_;
   // The decoded columns and the flags reflect the file as we last read or
-  // wrote it; a file changed by someone else since is read again whole.
+  // wrote it; a file changed by someone else since is read again.
   const TableFile file(path_);
   if (!stamp_ || DiskStamp::of(file.status()) != *stamp_) {
-    reload(fields);
+    reload(file, fields);
     return *image_;
   }
   dbase::decodeFields(slicesOf(file), fileName(), *image_, fields);

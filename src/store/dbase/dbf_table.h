@@ -35,6 +35,8 @@ class MdxFile;
 
 namespace store::dbase {
 
+class TableFile;
+
 struct RowChange {
   uint32_t row = 0;                               // 0-based record
   std::vector<std::pair<int, Value>> assignments;  // field index, new value
@@ -98,8 +100,8 @@ class DbfTable {
   QString fileName() const;
   QString productionIndexPath() const;
   int64_t recordAt(uint32_t row) const;
-  // Reads the file again, with `fields` decoded.
-  void reload(const std::vector<int>& fields);
+  // Reads `file`, this table's file just opened, with `fields` decoded.
+  void reload(const dbase::TableFile& file, const std::vector<int>& fields);
   // The image with at least `fields` decoded, from the file as it is now.
   TableImage& imageWith(const std::vector<int>& fields);
   TableImage& wholeImage();

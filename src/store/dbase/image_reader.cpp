@@ -234,7 +234,7 @@ void prepareColumn(const Field& field, uint32_t rows, Column& column) {
 // stay in the cache while each of its columns is decoded: the deletion flags
 // into the image when `withFlags`, and the fields into `columns` (one per
 // field, reserved for `reserved` records).
-void decodeRange(const RecordSlices& records, const QString& fileName, TableImage& image, const std::vector<int>& fields,
+void decodeRecords(const RecordSlices& records, const QString& fileName, TableImage& image, const std::vector<int>& fields,
                  bool withFlags, uint32_t begin, uint32_t end, const std::vector<Column*>& columns, uint32_t reserved) {
   RecordDecoder decoder(image, fileName);
   std::string buffer;
@@ -263,9 +263,6 @@ void append(Column& column, Column&& later) {
   for (uint32_t code : later.codes) column.codes.push_back(codeOf[code]);
 }
 
-// Below this many records a second thread costs more than it saves.
-constexpr uint32_t kRowsWorthAThread = 50000;
-
 // Decodes the deletion flags when `withFlags`, and the columns of `fields`
 // not decoded yet, in one pass over the records. A large table is read on
 // both cores, each thread taking half of the records; the second half's
@@ -281,10 +278,10 @@ void decode(const RecordSlices& records, const QString& fileName, TableImage& im
   std::vector<Column*> laterColumns;
   for (Column& column : later) laterColumns.push_back(&column);
   try {
-    splitInTwo(rows, kRowsWorthAThread, [&](int half, uint32_t begin, uint32_t end) {
+    splitInTwo(rows, [&](int half, uint32_t begin, uint32_t end) {
       // The first half's columns become the image's: room for every record.
-      if (half == 0) decodeRange(records, fileName, image, fields, withFlags, begin, end, firstColumns, rows);
-      else decodeRange(records, fileName, image, fields, withFlags, begin, end, laterColumns, end - begin);
+      if (half == 0) decodeRecords(records, fileName, image, fields, withFlags, begin, end, firstColumns, rows);
+      else decodeRecords(records, fileName, image, fields, withFlags, begin, end, laterColumns, end - begin);
     });
   } catch (...) {
     // A column left half decoded is dropped: it is decoded again, and fails

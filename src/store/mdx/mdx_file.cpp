@@ -23,9 +23,6 @@ namespace store::mdx {
 
 namespace {
 
-// Below this many keys a second thread costs more than it saves.
-constexpr uint32_t kKeysWorthAThread = 50000;
-
 std::string nameOf(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
 std::string tagWhere(const std::string& where, const std::string& tag) { return where + ", tag " + tag; }
@@ -55,7 +52,7 @@ std::string appendTag(TagDirectory& directory, const std::string& name, const db
   KeyTable table{keyLength, std::string(static_cast<size_t>(keys.count) * keyLength, '\0'),
                  std::vector<uint32_t>(keys.count)};
   std::vector<uint64_t> prefixes(keys.count);
-  splitInTwo(keys.count, kKeysWorthAThread, [&](int, uint32_t begin, uint32_t end) {
+  splitInTwo(keys.count, [&](int, uint32_t begin, uint32_t end) {
     for (uint32_t i = begin; i < end; ++i) {
       const uint32_t record = keys.recordOf ? keys.recordOf(i) : i + 1;
       if (record == 0) throw StoreError(context + ": record number 0");
