@@ -39,11 +39,11 @@ class Table {
 
   uint32_t rows() const { return image_.rowCount(); }
   bool live(uint32_t row) const { return image_.deleted[row] == 0; }
-  const std::vector<int64_t>& numbers(const char* column) const { return image_.columns[field(column)].numbers; }
-  const std::vector<int32_t>& dates(const char* column) const { return image_.columns[field(column)].dates; }
-  const std::vector<uint32_t>& codes(const char* column) const { return image_.columns[field(column)].codes; }
+  const std::vector<int64_t>& numbers(const char* column) const { return image_.columns[field(column)]->numbers; }
+  const std::vector<int32_t>& dates(const char* column) const { return image_.columns[field(column)]->dates; }
+  const std::vector<uint32_t>& codes(const char* column) const { return image_.columns[field(column)]->codes; }
   QString text(const char* column, uint32_t row) const {
-    const store::dbase::Column& c = image_.columns[field(column)];
+    const store::dbase::Column& c = *image_.columns[field(column)];
     return store::decode(c.dictionary->text(c.codes[row]), image_.codePage);
   }
   const QString& name() const { return name_; }

@@ -109,7 +109,7 @@ QImage ChartWindow::printedPicture() const {
 void ChartWindow::print() {
   const reports::Layout layout =
       reports::chartLayout(sheet_.title, sheet_.subject, sheet_.note, institution_(), printedPicture());
-  store::sql::ResultSet noRows({}, {});
+  store::sql::ResultSet noRows;
   reports::previewReport(layout, noRows);
 }
 

@@ -21,7 +21,7 @@ struct CountList {
   QString unit;
   // TIP, PRODUS, UM, CANT, PRET, VALOARE: the stock up to and including the
   // date, its average unit price and its value.
-  store::sql::ResultSet lines{{}, {}};
+  store::sql::ResultSet lines;
 };
 
 // One list per unit that has a line: `unit`'s only, or every unit's in

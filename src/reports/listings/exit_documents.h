@@ -42,7 +42,7 @@ struct ExitDocument {
   QString explanation;    // the lines' explanations, each once, joined by "; "
   // The lines in posting order: PRODUS, UM, CANTNEC, CANTELIB (a voucher)
   // or CANT (a note), PRET, VALOARE.
-  store::sql::ResultSet lines{{}, {}};
+  store::sql::ResultSet lines;
 
   // The number after " nr." in the document text; empty when it has none.
   QString number() const;

@@ -104,7 +104,7 @@ void DbfTable::reload(const TableFile& file, const std::vector<int>& fields) {
 }
 
 TableImage& DbfTable::imageWith(const std::vector<int>& fields) {
-  if (std::all_of(fields.begin(), fields.end(), [&](int f) { return image_->columns[f].decoded; })) return *image_;
+  if (std::all_of(fields.begin(), fields.end(), [&](int f) { return image_->columns[f]->decoded; })) return *image_;
   // The decoded columns and the flags reflect the file as we last read or
   // wrote it; a file changed by someone else since is read again.
   const TableFile file(path_);

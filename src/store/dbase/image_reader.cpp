@@ -223,7 +223,7 @@ void prepareColumn(const Field& field, uint32_t rows, Column& column) {
       break;
     case 'C':
       column.codes.reserve(rows);
-      column.dictionary = std::make_unique<TextDictionary>();
+      column.dictionary = std::make_shared<TextDictionary>();
       break;
     default:
       column.numbers.reserve(rows);
@@ -269,11 +269,11 @@ void append(Column& column, Column&& later) {
 // columns are appended to the first's.
 void decode(const RecordSlices& records, const QString& fileName, TableImage& image, std::vector<int> fields,
             bool withFlags) {
-  std::erase_if(fields, [&](int field) { return image.columns[field].decoded; });
+  std::erase_if(fields, [&](int field) { return image.columns[field]->decoded; });
   if (fields.empty() && !withFlags) return;
   const uint32_t rows = image.rowCount();
   std::vector<Column*> firstColumns;
-  for (int field : fields) firstColumns.push_back(&image.columns[field]);
+  for (int field : fields) firstColumns.push_back(image.columns[field].get());
   std::vector<Column> later(fields.size());
   std::vector<Column*> laterColumns;
   for (Column& column : later) laterColumns.push_back(&column);
@@ -286,11 +286,11 @@ void decode(const RecordSlices& records, const QString& fileName, TableImage& im
   } catch (...) {
     // A column left half decoded is dropped: it is decoded again, and fails
     // again, when next needed.
-    for (int field : fields) image.columns[field] = Column();
+    for (int field : fields) image.columns[field] = std::make_shared<Column>();
     throw;
   }
   for (size_t i = 0; i < fields.size(); ++i) {
-    Column& column = image.columns[fields[i]];
+    Column& column = *image.columns[fields[i]];
     append(column, std::move(later[i]));
     column.decoded = true;
   }
@@ -304,7 +304,7 @@ std::unique_ptr<TableImage> readImage(const layout::TableLayout& table, const Re
   image->header = table.header;
   image->fields = table.fields;
   image->codePage = codePageOfDriver(table.header.languageDriver);
-  image->columns.resize(image->fields.size());
+  for (size_t f = 0; f < image->fields.size(); ++f) image->columns.push_back(std::make_shared<Column>());
   image->deleted.assign(table.recordCount, 0);
   decode(records, fileName, *image, fields, /*withFlags=*/true);
   return image;

@@ -45,9 +45,8 @@ int TableImage::fieldIndex(std::string_view name) const {
   return -1;
 }
 
-Value TableImage::value(uint32_t row, int field) const {
-  const Column& column = columns[static_cast<size_t>(field)];
-  switch (fields[static_cast<size_t>(field)].type) {
+Value valueOf(char type, const Column& column, uint32_t row) {
+  switch (type) {
     case 'C': return Value::text(column.dictionary->text(column.codes[row]));
     case 'D': {
       int32_t day = column.dates[row];
@@ -64,13 +63,22 @@ Value TableImage::value(uint32_t row, int field) const {
   }
 }
 
+Value TableImage::value(uint32_t row, int field) const {
+  return valueOf(fields[static_cast<size_t>(field)].type, *columns[static_cast<size_t>(field)], row);
+}
+
+Column& TableImage::ownColumn(size_t f) {
+  if (columns[f].use_count() > 1) columns[f] = std::make_shared<Column>(*columns[f]);
+  return *columns[f];
+}
+
 const std::vector<uint32_t>& TableImage::rowsWithCode(int field, uint32_t code) const {
   static const std::vector<uint32_t> kNone;
   if (postings_.size() != fields.size()) postings_.resize(fields.size());
   auto& postings = postings_[static_cast<size_t>(field)];
   if (!postings) {
     postings = std::make_unique<std::unordered_map<uint32_t, std::vector<uint32_t>>>();
-    const auto& codes = columns[static_cast<size_t>(field)].codes;
+    const auto& codes = columns[static_cast<size_t>(field)]->codes;
     for (uint32_t row = 0; row < codes.size(); ++row) (*postings)[codes[row]].push_back(row);
   }
   auto found = postings->find(code);
@@ -91,7 +99,7 @@ void TableImage::appendRow(const std::vector<Value>& row) {
   auto newRow = rowCount();
   deleted.push_back(0);
   for (size_t f = 0; f < fields.size(); ++f) {
-    Column& column = columns[f];
+    Column& column = *columns[f];  // readers of the column stop at their own last record
     const Value& value = row[f];
     switch (fields[f].type) {
       case 'C': {
@@ -109,13 +117,12 @@ void TableImage::appendRow(const std::vector<Value>& row) {
 
 void TableImage::setValue(uint32_t row, int field, const Value& value) {
   auto f = static_cast<size_t>(field);
-  Column& column = columns[f];
   switch (fields[f].type) {
     case 'C': {
-      uint32_t code = column.dictionary->intern(textOf(value));
-      uint32_t old = column.codes[row];
+      uint32_t code = columns[f]->dictionary->intern(textOf(value));
+      uint32_t old = columns[f]->codes[row];
       if (old == code) return;
-      column.codes[row] = code;
+      ownColumn(f).codes[row] = code;
       if (f < postings_.size() && postings_[f]) {
         auto& oldRows = (*postings_[f])[old];
         oldRows.erase(std::lower_bound(oldRows.begin(), oldRows.end(), row));
@@ -124,9 +131,11 @@ void TableImage::setValue(uint32_t row, int field, const Value& value) {
       }
       break;
     }
-    case 'D': column.dates[row] = value.kind() == Value::Kind::Date ? value.asDate() : kNullDate; break;
-    case 'L': column.numbers[row] = value.kind() == Value::Kind::Bool ? (value.asBool() ? 1 : 0) : kNullNumber; break;
-    default: column.numbers[row] = value.kind() == Value::Kind::Number ? value.asNumber() : kNullNumber; break;
+    case 'D': ownColumn(f).dates[row] = value.kind() == Value::Kind::Date ? value.asDate() : kNullDate; break;
+    case 'L':
+      ownColumn(f).numbers[row] = value.kind() == Value::Kind::Bool ? (value.asBool() ? 1 : 0) : kNullNumber;
+      break;
+    default: ownColumn(f).numbers[row] = value.kind() == Value::Kind::Number ? value.asNumber() : kNullNumber; break;
   }
 }
 
@@ -140,7 +149,8 @@ void TableImage::dropDeleted() {
       if (!deleted[row]) values[kept++] = values[row];
     values.resize(kept);
   };
-  for (Column& column : columns) {
+  for (size_t f = 0; f < columns.size(); ++f) {
+    Column& column = ownColumn(f);
     keepLive(column.numbers);
     keepLive(column.dates);
     keepLive(column.codes);

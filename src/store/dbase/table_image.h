@@ -15,6 +15,12 @@
 // The image is owned by the table object that loaded it; the SQL executor
 // reads it, and the table object keeps it equal to the file after every
 // write it makes.
+//
+// Columns are shared with the result sets that read them in place (see
+// store/sql/table_view.h), which must keep seeing the rows as they were
+// when their query ran. So a column is copied before a record of it
+// changes while anyone else holds it; appending needs no copy, since a
+// reader knows how many records it took, and a dictionary only ever grows.
 #pragma once
 
 #include <algorithm>
@@ -67,8 +73,12 @@ struct Column {
   std::vector<int64_t> numbers;  // N, F, L
   std::vector<int32_t> dates;    // D
   std::vector<uint32_t> codes;   // C
-  std::unique_ptr<TextDictionary> dictionary;  // C
+  std::shared_ptr<TextDictionary> dictionary;  // C; a copy of the column shares it
 };
+
+// The value of record `row` of a column of field type `type`, as the engine
+// reads it.
+Value valueOf(char type, const Column& column, uint32_t row);
 
 struct HeaderInfo {
   uint8_t version = 0x03;
@@ -81,10 +91,15 @@ struct HeaderInfo {
 
 class TableImage {
  public:
+  TableImage() = default;
+  // Copying would share the columns, which appendRow extends in place.
+  TableImage(const TableImage&) = delete;
+  TableImage& operator=(const TableImage&) = delete;
+
   HeaderInfo header;
   FieldList fields;
   CodePage codePage = CodePage::Win1250;
-  std::vector<Column> columns;   // one per field
+  std::vector<std::shared_ptr<Column>> columns;  // one per field, never null
   std::vector<uint8_t> deleted;  // one per record: 1 when flagged 0x2A
   uint32_t rowCount() const { return static_cast<uint32_t>(deleted.size()); }
 
@@ -109,6 +124,9 @@ class TableImage {
   void dropDeleted();
 
  private:
+  // Field f's column, copied first when a reader shares it.
+  Column& ownColumn(size_t f);
+
   mutable std::vector<std::unique_ptr<std::unordered_map<uint32_t, std::vector<uint32_t>>>> postings_;
 };
 

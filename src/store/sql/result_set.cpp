@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <iterator>
+#include <numeric>
 
 #include "store/codepage.h"
 #include "store/date.h"
@@ -84,6 +85,11 @@ ResultSet::ResultSet(CellRows rows, std::vector<std::string> columnNames)
   applyFilter();
 }
 
+ResultSet::ResultSet(std::shared_ptr<const TableView> view, std::vector<std::string> columnNames)
+    : names_(std::move(columnNames)), rows_(names_.size()), view_(std::move(view)) {
+  applyFilter();
+}
+
 int ResultSet::columnIndex(std::string_view name) const {
   // Callers mostly spell a column as the statement did: an exact match is
   // looked for first, without folding case character by character.
@@ -102,22 +108,32 @@ int ResultSet::columnIndex(std::string_view name) const {
 
 // --- cursor ------------------------------------------------------------------
 
-bool ResultSet::isEmpty() const { return visible_.empty(); }
-int ResultSet::recordCount() const { return int(visible_.size()); }
+bool ResultSet::isEmpty() const {
+  findVisible();
+  return visible_.empty();
+}
+
+int ResultSet::recordCount() const {
+  findVisible();
+  return int(visible_.size());
+}
 
 void ResultSet::first() {
+  if (!visibleFound_) return;  // finding them puts the cursor on the first
   position_ = 0;
   bof_ = true;
   eof_ = visible_.empty();
 }
 
 void ResultSet::last() {
+  findVisible();
   position_ = visible_.empty() ? 0 : int(visible_.size()) - 1;
   eof_ = true;
   bof_ = visible_.empty();
 }
 
 void ResultSet::next() {
+  findVisible();
   if (position_ + 1 < int(visible_.size())) {
     ++position_;
     bof_ = eof_ = false;
@@ -127,6 +143,7 @@ void ResultSet::next() {
 }
 
 void ResultSet::prior() {
+  findVisible();
   if (position_ > 0 && !visible_.empty()) {
     --position_;
     bof_ = eof_ = false;
@@ -135,15 +152,27 @@ void ResultSet::prior() {
   }
 }
 
-bool ResultSet::bof() const { return bof_; }
-bool ResultSet::eof() const { return eof_; }
-int ResultSet::recordNumber() const { return visible_.empty() ? 0 : position_ + 1; }
+bool ResultSet::bof() const {
+  findVisible();
+  return bof_;
+}
+
+bool ResultSet::eof() const {
+  findVisible();
+  return eof_;
+}
+
+int ResultSet::recordNumber() const {
+  findVisible();
+  return visible_.empty() ? 0 : position_ + 1;
+}
 
 // --- values ------------------------------------------------------------------
 
-const Value& ResultSet::value(std::string_view column) const {
+Value ResultSet::value(std::string_view column) const {
   int index = columnIndex(column);
   if (index < 0) throw StoreError("the result has no column \"" + std::string(column) + "\"");
+  findVisible();
   if (visible_.empty()) throw StoreError("the result has no current row to read \"" + std::string(column) + "\" from");
   return cell(visible_[position_], index);
 }
@@ -151,7 +180,7 @@ const Value& ResultSet::value(std::string_view column) const {
 QString ResultSet::asText(std::string_view column) const { return displayText(value(column)); }
 
 int64_t ResultSet::asNumber(std::string_view column) const {
-  const Value& v = value(column);
+  const Value v = value(column);
   auto notANumber = [&]() -> int64_t {
     throw StoreError("column \"" + std::string(column) + "\" holds \"" + asText(column).toStdString() +
                      "\", not a number");
@@ -174,7 +203,7 @@ int64_t ResultSet::asNumber(std::string_view column) const {
 }
 
 std::optional<QDate> ResultSet::asDate(std::string_view column) const {
-  const Value& v = value(column);
+  const Value v = value(column);
   if (v.isSqlNull()) return std::nullopt;
   if (v.kind() == Value::Kind::Date) return QDate::fromJulianDay(v.asDate());
   if (v.kind() == Value::Kind::Text)
@@ -198,8 +227,9 @@ bool ResultSet::locate(std::string_view column, const QString& value, bool prefi
   std::optional<int64_t> number = bytes ? decimal::parse(*bytes) : std::nullopt;
   std::optional<int32_t> day = bytes ? date::parseDisplay(*bytes) : std::nullopt;
 
+  findVisible();
   for (size_t i = 0; i < visible_.size(); ++i) {
-    const Value& v = cell(visible_[i], index);
+    const Value v = cell(visible_[i], index);
     bool match = false;
     switch (v.kind()) {
       case Value::Kind::Text:
@@ -279,12 +309,26 @@ void ResultSet::setFiltered(bool on) {
   applyFilter();
 }
 
-void ResultSet::applyFilter() {
+void ResultSet::applyFilter() { visibleFound_ = false; }
+
+void ResultSet::findVisible() const {
+  if (visibleFound_) return;
   visible_.clear();
-  const auto rows = uint32_t(rows_.rowCount());
-  for (uint32_t i = 0; i < rows; ++i)
-    if (!filtered_ || !condition_ || condition_->passes(cell(i, condition_->column))) visible_.push_back(i);
-  first();
+  const uint32_t rows = rowCount();
+  if (!filtered_ || !condition_) {
+    visible_.resize(rows);
+    std::iota(visible_.begin(), visible_.end(), 0u);
+  } else if (view_) {
+    visible_ = view_->rowsPassing(condition_->column, [&](const Value& v) { return condition_->passes(v); });
+  } else {
+    for (uint32_t i = 0; i < rows; ++i)
+      if (condition_->passes(cell(i, condition_->column))) visible_.push_back(i);
+  }
+  if (view_) view_->sort(visible_);
+  visibleFound_ = true;
+  position_ = 0;
+  bof_ = true;
+  eof_ = visible_.empty();
 }
 
 }  // namespace store::sql

@@ -1,7 +1,9 @@
 // The rows of an opened SELECT, with a cursor, locate and a row filter.
 //
-// A result set is materialized when the query opens: later changes to the
-// tables do not show in it. The cursor and the filter work as the windows
+// A result set shows the tables as they were when the query ran: later
+// changes to them do not show in it. Its rows are either computed and held
+// (CellRows), or read in place from one table's image (TableView); then the
+// rows a cursor needs are found, and sorted, only when it is first used. The cursor and the filter work as the windows
 // expect of a data set: first / next / prior / last, begin and end tests, a
 // record count of the rows that pass the filter, locate by equality or by
 // prefix, and a filter such as "TCANT>=0.01", "IDCAP=-1" or "GESTIUNE='X'"
@@ -17,16 +19,19 @@
 #include <vector>
 
 #include "store/sql/cell_rows.h"
+#include "store/sql/executor/table_view.h"
 #include "store/value.h"
 
 namespace store::sql {
 
 class ResultSet {
  public:
+  ResultSet() : ResultSet(CellRows(0), {}) {}  // no columns, no rows
   ResultSet(std::vector<std::string> columnNames, std::vector<std::vector<Value>> rows);
   // The rows a SELECT computed, columnNames.size() values each (the rows
   // first, so that a braced list of rows never reads as this).
   ResultSet(CellRows rows, std::vector<std::string> columnNames);
+  ResultSet(std::shared_ptr<const TableView> view, std::vector<std::string> columnNames);
 
   // Column names as the statement gives them (alias, or the column's name).
   const std::vector<std::string>& columnNames() const { return names_; }
@@ -45,7 +50,7 @@ class ResultSet {
 
   // Values of the current row; throw StoreError for an unknown column or when
   // there is no current row.
-  const Value& value(std::string_view column) const;
+  Value value(std::string_view column) const;
   QString asText(std::string_view column) const;  // numbers in shortest form, dates dd.MM.yyyy, NULL as ""
   int64_t asNumber(std::string_view column) const;  // ten-thousandths; NULL as 0; text must be a number
   std::optional<QDate> asDate(std::string_view column) const;  // nullopt for NULL
@@ -65,14 +70,22 @@ class ResultSet {
  private:
   struct Condition;
   void applyFilter();
+  // Finds the visible rows, and puts the cursor on the first, when a new
+  // result or filter left them to be found.
+  void findVisible() const;
+  uint32_t rowCount() const { return view_ ? view_->rowCount() : uint32_t(rows_.rowCount()); }
+  Value cell(uint32_t row, int column) const { return view_ ? view_->cell(row, column) : rows_.row(row)[column]; }
+
   std::vector<std::string> names_;
-  const Value& cell(uint32_t row, int column) const { return rows_.row(row)[column]; }
   CellRows rows_;
-  std::vector<uint32_t> visible_;  // the rows that pass the filter
+  std::shared_ptr<const TableView> view_;  // instead of rows_ when set
   std::shared_ptr<Condition> condition_;
   bool filtered_ = false;
-  int position_ = 0;  // index into visible_ of the current row; it stays on the row a move ran off
-  bool bof_ = true, eof_ = true;
+  // The cursor, kept by findVisible() as well as by the moves.
+  mutable bool visibleFound_ = false;
+  mutable std::vector<uint32_t> visible_;  // the rows that pass the filter, in result order
+  mutable int position_ = 0;  // index into visible_ of the current row; it stays on the row a move ran off
+  mutable bool bof_ = true, eof_ = true;
 };
 
 }  // namespace store::sql

@@ -70,7 +70,7 @@ TEST(ChartPdfTest, ChartPdfCarriesTheChartsTitle) {
   QTemporaryDir folder;
   QImage chart(680, 430, QImage::Format_RGB32);
   chart.fill(Qt::darkGreen);
-  store::sql::ResultSet none({}, {});
+  store::sql::ResultSet none;
   const QString pdf = folder.filePath("grafic.pdf");
   writePdf(generate(chartLayout("GRAFIC FISA", "Produsul : CAIET", "Stoc pentru aprox. 3,5 luni", "SCOALA", chart),
                     none),

@@ -24,7 +24,7 @@ QImage sample() {
 }
 
 Document chartPages() {
-  store::sql::ResultSet none({}, {});
+  store::sql::ResultSet none;
   return generate(chartLayout("GRAFIC FISA", "Produsul : CAIET", "Stoc pentru aprox. 3,5 luni", "SCOALA NR. 1", sample()),
                   none);
 }

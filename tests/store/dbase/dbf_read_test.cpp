@@ -90,14 +90,14 @@ TEST_F(DbfReadTest, InternsEachDistinctTextOnceWhateverItsPad) {
 
   const auto table = load(file);
   const TableImage& image = table->image();
-  EXPECT_EQ(image.columns[0].dictionary->size(), 3001u);  // the empty text is code 0
+  EXPECT_EQ(image.columns[0]->dictionary->size(), 3001u);  // the empty text is code 0
   for (uint32_t i = 0; i < 3000; ++i) {
     const Value expected = Value::text("NIR " + std::to_string(i));
     ASSERT_EQ(image.value(i, 0), expected);
     ASSERT_EQ(image.value(5999 - i, 0), expected);
   }
-  EXPECT_EQ(image.columns[0].codes[6000], 0u);
-  EXPECT_EQ(image.columns[0].codes[6001], 0u);
+  EXPECT_EQ(image.columns[0]->codes[6000], 0u);
+  EXPECT_EQ(image.columns[0]->codes[6001], 0u);
 }
 
 // A valid two-field table with two records, for the damage cases to spoil.

@@ -31,8 +31,8 @@ dbase::TableImage& FakeCatalog::addTable(const QString& path, dbase::FieldList f
   for (dbase::Field& f : fields) {
     f.offset = offset;
     offset += f.width;
-    dbase::Column column;
-    if (f.type == 'C') column.dictionary = std::make_unique<dbase::TextDictionary>();
+    auto column = std::make_shared<dbase::Column>();
+    if (f.type == 'C') column->dictionary = std::make_shared<dbase::TextDictionary>();
     image->columns.push_back(std::move(column));
   }
   image->fields = std::move(fields);

@@ -169,7 +169,7 @@ std::vector<Value> computeAggregates(const std::vector<BoundTable>& tables, cons
       continue;
     }
     const dbase::TableImage& image = *tables[argument->table].image;
-    const dbase::Column& column = image.columns[argument->field];
+    const dbase::Column& column = *image.columns[argument->field];
     const uint32_t* rows = tuples.rows[argument->table].data();
     char type = image.fields[argument->field].type;
     if (type == 'C') {

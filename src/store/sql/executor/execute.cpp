@@ -11,6 +11,7 @@
 #include "store/sql/binder/binder.h"
 #include "store/sql/executor/modify_executor.h"
 #include "store/sql/executor/select_executor.h"
+#include "store/sql/executor/table_view.h"
 #include "store/sql/parser/parser.h"
 
 namespace store::sql {
@@ -42,6 +43,11 @@ std::unique_ptr<ResultSet> execute(Catalog& catalog, const QString& statementTex
   return std::visit(
       [&catalog](auto& statementOfKind) -> std::unique_ptr<ResultSet> {
         if constexpr (std::is_same_v<std::decay_t<decltype(statementOfKind)>, BoundSelect>) {
+          if (std::shared_ptr<const TableView> view = TableView::of(statementOfKind)) {
+            std::vector<std::string> names;
+            for (const BoundOutput& output : statementOfKind.outputs) names.push_back(output.name);
+            return std::make_unique<ResultSet>(std::move(view), std::move(names));
+          }
           SelectResult result = runSelect(statementOfKind);
           return std::make_unique<ResultSet>(std::move(result.rows), std::move(result.names));
         } else {

@@ -199,7 +199,7 @@ class FilterCompiler {
 
  private:
   FilterPtr compileIsNull(int field, bool wantNull) {
-    const dbase::Column& column = image_.columns[field];
+    const dbase::Column& column = *image_.columns[field];
     switch (image_.fields[field].type) {
       case 'C': return std::make_unique<CodeFilter>(column.codes.data(), 0, wantNull);  // code 0: blank
       case 'D': return std::make_unique<NullFilter<int32_t>>(column.dates.data(), dbase::kNullDate, wantNull);
@@ -220,7 +220,7 @@ class FilterCompiler {
     if (negate) op = inverted(op);
     const Value& value = constant->constant;
     if (value.isNull()) return std::make_unique<ConstantFilter>(false);
-    const dbase::Column& data = image_.columns[column->field];
+    const dbase::Column& data = *image_.columns[column->field];
     switch (image_.fields[column->field].type) {
       case 'C': {
         if (value.kind() != Value::Kind::Text) return nullptr;
@@ -270,7 +270,7 @@ const std::vector<uint32_t>* postingsOf(const dbase::TableImage& image, const Bo
   // image lives; a column of nearly unique texts (document numbers,
   // explanations) is better tested by code on the rows another condition
   // selects.
-  const dbase::TextDictionary& dictionary = *image.columns[column->field].dictionary;
+  const dbase::TextDictionary& dictionary = *image.columns[column->field]->dictionary;
   if (image.rowCount() > kPostingsAlwaysPay && uint64_t(dictionary.size()) * kRowsPerText > image.rowCount())
     return nullptr;
   std::optional<uint32_t> code = dictionary.find(constant->constant.asText());

@@ -277,7 +277,7 @@ class SelectRunner {
     std::vector<Prefetch> prefetches;
     for (const BoundOutput& output : select_.outputs) {
       if (!output.expr->isColumn()) continue;
-      const dbase::Column& column = tables_[output.expr->table].image->columns[output.expr->field];
+      const dbase::Column& column = *tables_[output.expr->table].image->columns[output.expr->field];
       const uint32_t* records = tuples.rows[output.expr->table].data();
       if (!column.codes.empty())
         prefetches.push_back({reinterpret_cast<const char*>(column.codes.data()), 4, records, &column});
@@ -322,7 +322,7 @@ class SelectRunner {
     std::vector<KeyColumn> columns;
     for (const BoundExpr* key : keys) {
       const dbase::TableImage& image = *tables_[key->table].image;
-      const dbase::Column& data = image.columns[key->field];
+      const dbase::Column& data = *image.columns[key->field];
       KeyColumn column{tuples.rows[key->table].data()};
       switch (image.fields[key->field].type) {
         case 'C': column.codes = data.codes.data(); break;
@@ -359,7 +359,7 @@ class SelectRunner {
     for (const BoundExpr* key : keys) {
       const dbase::TableImage& image = *tables_[key->table].image;
       if (image.fields[key->field].type != 'C') return 0;
-      const dbase::Column& data = image.columns[key->field];
+      const dbase::Column& data = *image.columns[key->field];
       strides.push_back(slotCount);
       slotCount *= data.dictionary->size();
       if (slotCount > kMaxSlots || slotCount > 8 * tuples.size() + 4096) return 0;

@@ -19,17 +19,32 @@ int threeWay(T a, T b) {
 
 }  // namespace
 
-std::optional<TypedOrder> TypedOrder::of(const BoundSelect& select, size_t entries) {
-  TypedOrder order;
+std::optional<std::vector<TypedOrder::SortColumn>> TypedOrder::columnsOf(const BoundSelect& select) {
+  std::vector<SortColumn> columns;
   for (const BoundOrder& item : select.orderBy) {
     const BoundExpr* column = item.expr ? item.expr.get() : select.outputs[item.output].expr.get();
     if (!column->isColumn()) return std::nullopt;
     const dbase::TableImage& image = *select.tables[column->table].image;
-    const dbase::Column& data = image.columns[column->field];
+    columns.push_back({column->table, column->field, image.fields[column->field].type, image.columns[column->field].get(),
+                       item.descending});
+  }
+  return columns;
+}
+
+std::optional<TypedOrder> TypedOrder::of(const BoundSelect& select, size_t entries) {
+  std::optional<std::vector<SortColumn>> columns = columnsOf(select);
+  if (!columns) return std::nullopt;
+  return over(*columns, entries);
+}
+
+TypedOrder TypedOrder::over(const std::vector<SortColumn>& columns, size_t entries) {
+  TypedOrder order;
+  for (const SortColumn& column : columns) {
+    const dbase::Column& data = *column.column;
     Key key;
-    key.table = column->table;
-    key.type = image.fields[column->field].type;
-    key.descending = item.descending;
+    key.table = column.table;
+    key.type = column.type;
+    key.descending = column.descending;
     switch (key.type) {
       case 'C': {
         key.codes = data.codes.data();

@@ -16,10 +16,23 @@ namespace store::sql {
 
 class TypedOrder {
  public:
+  // One ORDER BY column: field `field`, of type `type`, of the statement's
+  // table `table`.
+  struct SortColumn {
+    int table = 0;
+    int field = 0;
+    char type = 'N';
+    const dbase::Column* column = nullptr;
+    bool descending = false;
+  };
+
   // Null when some ORDER BY item is not a plain column. `entries` is about
   // how many tuples will be compared (it decides whether ranking a text
   // dictionary pays).
   static std::optional<TypedOrder> of(const BoundSelect& select, size_t entries);
+  static TypedOrder over(const std::vector<SortColumn>& columns, size_t entries);
+  // The ORDER BY items as columns; null when some item is not a plain column.
+  static std::optional<std::vector<SortColumn>> columnsOf(const BoundSelect& select);
 
   // Sorts `entries` (stably) by the tuples `tupleOf` gives for them.
   template <typename TupleOf>
