@@ -21,6 +21,7 @@
 #include "store/dbase/table_file.h"
 #include "store/error.h"
 #include "store/mdx/mdx_file.h"
+#include "store/split_work.h"
 
 namespace store::dbase {
 
@@ -189,16 +190,24 @@ void DbfTable::insertRows(journal::Journal& journal, std::vector<std::vector<Val
   const size_t recordLength = image.header.recordLength;
   std::string records(rows.size() * recordLength, ' ');
   records.push_back(layout::kEndOfFile);
-  for (size_t r = 0; r < rows.size(); ++r) {
-    std::vector<Value>& row = rows[r];
+  for (const std::vector<Value>& row : rows)
     if (row.size() != fields.size())
       fail(fileName(), "a new record needs " + std::to_string(fields.size()) + " values, not " +
                            std::to_string(row.size()));
-    for (size_t f = 0; f < fields.size(); ++f) {
-      row[f] = fitValue(fields[f], std::move(row[f]), target);
-      encodeFieldOver(records.data() + r * recordLength + fields[f].offset, fields[f], row[f], image.codePage);
+  // Each record is fitted and encoded on its own: a large batch is shared
+  // by both cores, and the first record that does not fit is still the one
+  // named.
+  const auto fitAndEncode = [&](int, uint32_t begin, uint32_t end) {
+    for (uint32_t r = begin; r < end; ++r) {
+      std::vector<Value>& row = rows[r];
+      for (size_t f = 0; f < fields.size(); ++f) {
+        row[f] = fitValue(fields[f], std::move(row[f]), target);
+        encodeFieldOver(records.data() + r * recordLength + fields[f].offset, fields[f], row[f], image.codePage);
+      }
     }
-  }
+  };
+  splitInTwo(static_cast<uint32_t>(rows.size()), fitAndEncode,
+             std::max<uint32_t>(1, kWorthASecondThread / static_cast<uint32_t>(std::max<size_t>(1, fields.size()))));
 
   const std::vector<int> tags = maintainedTags(journal);
   const QDate today = QDate::currentDate();
@@ -224,32 +233,44 @@ void DbfTable::updateRows(journal::Journal& journal, std::vector<RowChange> chan
     int field;
     Value value;
   };
+  // Every value is checked and fitted before anything is written; a large
+  // batch is shared by both cores, and the first change that fails is still
+  // the one named.
+  const auto fit = [&](int, uint32_t begin, uint32_t end) {
+    for (uint32_t c = begin; c < end; ++c) {
+      RowChange& change = changes[c];
+      if (change.row >= image.rowCount())
+        fail(fileName(), "record " + std::to_string(change.row + 1) + " does not exist");
+      std::vector<std::pair<int, Value>>& fittedFields = change.assignments;
+      for (auto& [field, value] : fittedFields) {
+        if (field < 0 || static_cast<size_t>(field) >= fields.size())
+          fail(fileName(), "no field number " + std::to_string(field));
+        value = fitValue(fields[field], std::move(value), target);
+      }
+      // A field assigned twice keeps its last value. Assignments mostly come
+      // in field order already, and sorting them would cost a buffer per record.
+      const auto byField = [](const auto& a, const auto& b) { return a.first < b.first; };
+      if (!std::is_sorted(fittedFields.begin(), fittedFields.end(), byField))
+        std::stable_sort(fittedFields.begin(), fittedFields.end(), byField);
+    }
+  };
+  splitInTwo(static_cast<uint32_t>(changes.size()), fit);
+
   std::vector<Assignment> assignments;
   std::vector<std::pair<int64_t, std::string>> writes;
   for (RowChange& change : changes) {
-    if (change.row >= image.rowCount())
-      fail(fileName(), "record " + std::to_string(change.row + 1) + " does not exist");
     std::vector<std::pair<int, Value>>& fittedFields = change.assignments;
-    for (auto& [field, value] : fittedFields) {
-      if (field < 0 || static_cast<size_t>(field) >= fields.size())
-        fail(fileName(), "no field number " + std::to_string(field));
-      value = fitValue(fields[field], std::move(value), target);
-    }
-    // A field assigned twice keeps its last value. Assignments mostly come
-    // in field order already, and sorting them would cost a buffer per record.
-    const auto byField = [](const auto& a, const auto& b) { return a.first < b.first; };
-    if (!std::is_sorted(fittedFields.begin(), fittedFields.end(), byField))
-      std::stable_sort(fittedFields.begin(), fittedFields.end(), byField);
     for (size_t i = 0; i < fittedFields.size(); ++i) {
       auto& [field, value] = fittedFields[i];
       if (i + 1 < fittedFields.size() && fittedFields[i + 1].first == field) continue;
-      std::string bytes = encodeField(fields[field], value, image.codePage);
       // Neighbouring fields form one run of bytes, written in one piece.
-      const int64_t at = recordAt(change.row) + fields[field].offset;
-      if (!writes.empty() && writes.back().first + static_cast<int64_t>(writes.back().second.size()) == at)
-        writes.back().second += bytes;
-      else
-        writes.emplace_back(at, std::move(bytes));
+      const Field& written = fields[field];
+      const int64_t at = recordAt(change.row) + written.offset;
+      if (writes.empty() || writes.back().first + static_cast<int64_t>(writes.back().second.size()) != at)
+        writes.emplace_back(at, std::string());
+      std::string& run = writes.back().second;
+      run.append(written.width, ' ');
+      encodeFieldOver(run.data() + run.size() - written.width, written, value, image.codePage);
       assignments.push_back({change.row, field, std::move(value)});
     }
   }

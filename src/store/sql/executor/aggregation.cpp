@@ -4,6 +4,7 @@
 
 #include "store/decimal.h"
 #include "store/error.h"
+#include "store/split_work.h"
 #include "store/sql/executor/evaluator.h"
 
 namespace store::sql {
@@ -159,14 +160,14 @@ std::vector<Value> computeAggregates(const std::vector<BoundTable>& tables, cons
                                      const std::vector<BoundAggregate>& aggregates) {
   size_t stride = aggregates.size();
   std::vector<Value> out(size_t(groupCount) * stride);
-  for (size_t a = 0; a < stride; ++a) {
+  const auto accumulate = [&](size_t a) {
     const BoundAggregate& aggregate = aggregates[a];
     const BoundExpr* argument = aggregate.argument.get();
     bool typedColumn = argument && argument->isColumn() &&
                        tables[argument->table].image->fields[argument->field].type != 'L';
     if (!typedColumn) {
       accumulateEvaluated(aggregate, tables, tuples, groupOf, groupCount, out, stride, a);
-      continue;
+      return;
     }
     const dbase::TableImage& image = *tables[argument->table].image;
     const dbase::Column& column = *image.columns[argument->field];
@@ -174,13 +175,20 @@ std::vector<Value> computeAggregates(const std::vector<BoundTable>& tables, cons
     char type = image.fields[argument->field].type;
     if (type == 'C') {
       accumulateText(aggregate, column, rows, groupOf, groupCount, out, stride, a);
-      continue;
+      return;
     }
     IntegerState state(groupCount);
     if (type == 'D') state.accumulate<int32_t>(aggregate, column.dates.data(), dbase::kNullDate, rows, groupOf);
     else state.accumulate<int64_t>(aggregate, column.numbers.data(), dbase::kNullNumber, rows, groupOf);
     for (uint32_t g = 0; g < groupCount; ++g) out[g * stride + a] = state.result(aggregate, g, type == 'D');
-  }
+  };
+  // Each aggregate is a pass of its own over the tuples: over many tuples,
+  // the two cores take half of the aggregates each. An aggregate only reads
+  // the images and writes its own slots.
+  const uint32_t worthAThread = tuples.size() >= kWorthASecondThread ? 2 : UINT32_MAX;
+  splitInTwo(uint32_t(stride), [&](int, uint32_t begin, uint32_t end) {
+    for (uint32_t a = begin; a < end; ++a) accumulate(a);
+  }, worthAThread);
   return out;
 }
 

@@ -1,6 +1,7 @@
 // INSERT, UPDATE, DELETE and the two CREATE statements.
 #include "store/sql/executor/modify_executor.h"
 
+#include "store/split_work.h"
 #include "store/sql/executor/evaluator.h"
 #include "store/sql/executor/row_selection.h"
 #include "store/sql/executor/select_executor.h"
@@ -45,16 +46,18 @@ void run(Catalog& catalog, BoundUpdate& update) {
   if (rows.empty()) return;
 
   const dbase::FieldList& fields = update.table.image->fields;
-  std::vector<dbase::RowChange> changes;
-  changes.reserve(rows.size());
-  for (uint32_t row : rows) {
-    RowContext context{&tables, &row, nullptr};
-    dbase::RowChange change;
-    change.row = row;
-    for (const auto& [field, value] : update.assignments)
-      change.assignments.emplace_back(field, fitToField(evaluate(*value, context), fields[field]));
-    changes.push_back(std::move(change));
-  }
+  // Each record's new values are computed on their own: many records are
+  // shared by both cores, and the first failure is still the first record's.
+  std::vector<dbase::RowChange> changes(rows.size());
+  splitInTwo(static_cast<uint32_t>(rows.size()), [&](int, uint32_t begin, uint32_t end) {
+    for (uint32_t i = begin; i < end; ++i) {
+      RowContext context{&tables, &rows[i], nullptr};
+      dbase::RowChange& change = changes[i];
+      change.row = rows[i];
+      for (const auto& [field, value] : update.assignments)
+        change.assignments.emplace_back(field, fitToField(evaluate(*value, context), fields[field]));
+    }
+  });
   catalog.updateRows(update.table.path, std::move(changes));
 }
 
