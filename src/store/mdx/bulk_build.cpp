@@ -2,11 +2,11 @@
 #include "store/mdx/bulk_build.h"
 
 #include <algorithm>
-#include <array>
 
 #include "store/mdx/btree_node.h"
 #include "store/mdx/mdx_layout.h"
 #include "store/mdx/tag_header.h"
+#include "store/radix_sort.h"
 
 namespace store::mdx {
 
@@ -29,23 +29,6 @@ struct Slot {
   uint32_t index;
 };
 
-// A stable sort of the slots by prefix alone: a counting sort per byte,
-// from the lowest, skipping the bytes every prefix shares. On a million
-// identifiers a few linear passes instead of a comparison sort.
-void radixSortByPrefix(std::vector<Slot>& places) {
-  uint64_t varying = 0;
-  for (const Slot& slot : places) varying |= slot.prefix ^ places.front().prefix;
-  std::vector<Slot> sorted(places.size());
-  for (int shift = 0; shift < 64; shift += 8) {
-    if (((varying >> shift) & 0xFF) == 0) continue;
-    std::array<size_t, 257> start{};
-    for (const Slot& slot : places) ++start[((slot.prefix >> shift) & 0xFF) + 1];
-    for (size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
-    for (const Slot& slot : places) sorted[start[(slot.prefix >> shift) & 0xFF]++] = slot;
-    places.swap(sorted);
-  }
-}
-
 }  // namespace
 
 void sortKeys(const KeyCodec& codec, KeyTable& table, const std::vector<uint64_t>& prefixes) {
@@ -64,7 +47,7 @@ void sortKeys(const KeyCodec& codec, KeyTable& table, const std::vector<uint64_t
   if (std::is_sorted(order.begin(), order.end(), before)) return;
   // Keys taken in record order and ordered by their prefix alone need only
   // a stable sort by prefix.
-  if (whole && std::is_sorted(table.records.begin(), table.records.end())) radixSortByPrefix(order);
+  if (whole && std::is_sorted(table.records.begin(), table.records.end())) stableRadixSort(order, [](const Slot& slot) { return slot.prefix; });
   else std::sort(order.begin(), order.end(), before);
   KeyTable sorted{table.keyLength, std::string(), std::vector<uint32_t>(order.size())};
   sorted.keys.reserve(table.keys.size());

@@ -2,7 +2,10 @@
 #include "store/sql/executor/typed_order.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
+
+#include "store/radix_sort.h"
 
 namespace store::sql {
 
@@ -79,6 +82,44 @@ bool TypedOrder::less(const Tuples& tuples, uint32_t a, uint32_t b) const {
   return false;
 }
 
+bool TypedOrder::sortPacked(const std::vector<int64_t>& gathered, size_t width, std::vector<uint32_t>& positions) const {
+  // Each key's values, less the smallest (from the largest when descending),
+  // take as many bits as their spread needs; keys that fit in 64 bits
+  // together become one integer whose order is the ORDER BY order.
+  const size_t n = positions.size();
+  if (n < 2) return true;
+  std::vector<uint64_t> lowest(width), spread(width);
+  int bits = 0;
+  for (size_t k = 0; k < width; ++k) {
+    int64_t low = gathered[k], high = gathered[k];
+    for (size_t i = 1; i < n; ++i) {
+      low = std::min(low, gathered[i * width + k]);
+      high = std::max(high, gathered[i * width + k]);
+    }
+    lowest[k] = uint64_t(low);
+    spread[k] = uint64_t(high) - uint64_t(low);
+    bits += std::bit_width(spread[k]);
+    if (bits > 64) return false;
+  }
+  struct Packed {
+    uint64_t key;
+    uint32_t position;
+  };
+  std::vector<Packed> packed(n);
+  for (size_t i = 0; i < n; ++i) {
+    uint64_t key = 0;
+    for (size_t k = 0; k < width; ++k) {
+      const uint64_t offset = uint64_t(gathered[i * width + k]) - lowest[k];
+      const int keyBits = std::bit_width(spread[k]);
+      key = (keyBits == 64 ? 0 : key << keyBits) | (keys_[k].descending ? spread[k] - offset : offset);
+    }
+    packed[i] = {key, positions[i]};
+  }
+  stableRadixSort(packed, [](const Packed& entry) { return entry.key; });
+  for (size_t i = 0; i < n; ++i) positions[i] = packed[i].position;
+  return true;
+}
+
 void TypedOrder::sortByTuples(const Tuples& tuples, std::vector<uint32_t>& entries,
                               const std::vector<uint32_t>& tupleOfEntry) const {
   size_t n = entries.size();
@@ -104,15 +145,17 @@ void TypedOrder::sortByTuples(const Tuples& tuples, std::vector<uint32_t>& entri
         else gathered[i * width + k] = (*key.rank)[key.codes[row]];
       }
     }
-    std::stable_sort(positions.begin(), positions.end(), [&](uint32_t a, uint32_t b) {
-      const int64_t* x = &gathered[a * width];
-      const int64_t* y = &gathered[b * width];
-      for (size_t k = 0; k < width; ++k) {
-        if (x[k] == y[k]) continue;
-        return keys_[k].descending ? x[k] > y[k] : x[k] < y[k];
-      }
-      return false;
-    });
+    if (!sortPacked(gathered, width, positions)) {
+      std::stable_sort(positions.begin(), positions.end(), [&](uint32_t a, uint32_t b) {
+        const int64_t* x = &gathered[a * width];
+        const int64_t* y = &gathered[b * width];
+        for (size_t k = 0; k < width; ++k) {
+          if (x[k] == y[k]) continue;
+          return keys_[k].descending ? x[k] > y[k] : x[k] < y[k];
+        }
+        return false;
+      });
+    }
   }
   std::vector<uint32_t> sorted(n);
   for (size_t i = 0; i < n; ++i) sorted[i] = entries[positions[i]];

@@ -57,6 +57,9 @@ class TypedOrder {
   bool less(const Tuples& tuples, uint32_t a, uint32_t b) const;
   void sortByTuples(const Tuples& tuples, std::vector<uint32_t>& entries,
                     const std::vector<uint32_t>& tupleOfEntry) const;
+  // Sorts `positions` (0..n-1) by the n rows of `width` integer keys in
+  // `gathered`, when the keys pack into one 64-bit integer; false otherwise.
+  bool sortPacked(const std::vector<int64_t>& gathered, size_t width, std::vector<uint32_t>& positions) const;
   std::vector<Key> keys_;
 };
 
