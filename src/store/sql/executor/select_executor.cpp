@@ -170,6 +170,8 @@ class SelectRunner {
     if (keys.empty()) {
       for (size_t i = 0; i < tuples.size(); ++i)
         for (uint32_t record : records) append(i, record);
+    } else if (keys.size() == 1 && tables_[keys[0].first->table].image->fields[keys[0].first->field].type == 'C') {
+      joinOnText(tuples, *keys[0].first, *keys[0].second, records, append);
     } else {
       std::unordered_map<std::string, std::vector<uint32_t>> byKey;
       std::string key;
@@ -186,6 +188,43 @@ class SelectRunner {
       }
     }
     tuples = std::move(joined);
+  }
+
+  // Joins on one equality of two CHAR columns by dictionary codes: each text
+  // of t's column is looked up once in the earlier column's dictionary, and
+  // t's records are listed by the earlier code they match, so no record's
+  // text is copied or hashed. Pairs come out as the hash join gives them:
+  // by tuple, then by record.
+  template <typename Append>
+  void joinOnText(const Tuples& tuples, const BoundExpr& earlier, const BoundExpr& own,
+                  const std::vector<uint32_t>& records, Append append) const {
+    const dbase::Column& earlierColumn = *tables_[earlier.table].image->columns[earlier.field];
+    const dbase::Column& ownColumn = *tables_[own.table].image->columns[own.field];
+    constexpr uint32_t kNoMatch = UINT32_MAX;
+    std::vector<uint32_t> earlierCode(ownColumn.dictionary->size(), kNoMatch);
+    std::vector<uint8_t> looked(ownColumn.dictionary->size(), 0);
+    const uint32_t codeCount = earlierColumn.dictionary->size();
+    std::vector<uint32_t> start(size_t(codeCount) + 1, 0);
+    std::vector<uint32_t> matched(records.size(), kNoMatch);
+    for (size_t r = 0; r < records.size(); ++r) {
+      const uint32_t code = ownColumn.codes[records[r]];
+      if (!looked[code]) {
+        looked[code] = 1;
+        if (std::optional<uint32_t> found = earlierColumn.dictionary->find(ownColumn.dictionary->text(code)))
+          earlierCode[code] = *found;
+      }
+      if ((matched[r] = earlierCode[code]) != kNoMatch) ++start[matched[r] + 1];
+    }
+    for (uint32_t c = 0; c < codeCount; ++c) start[c + 1] += start[c];
+    std::vector<uint32_t> byCode(start[codeCount]);
+    std::vector<uint32_t> next(start.begin(), start.end() - 1);
+    for (size_t r = 0; r < records.size(); ++r)
+      if (matched[r] != kNoMatch) byCode[next[matched[r]]++] = records[r];
+    const std::vector<uint32_t>& earlierRecords = tuples.rows[earlier.table];
+    for (size_t i = 0; i < tuples.size(); ++i) {
+      const uint32_t code = earlierColumn.codes[earlierRecords[i]];
+      for (uint32_t k = start[code]; k < start[code + 1]; ++k) append(i, byCode[k]);
+    }
   }
 
   // The hash key of one side of the join equalities: `records` is a tuple
