@@ -7,25 +7,53 @@
 
 namespace store::dbase {
 
-TextDictionary::TextDictionary() {
+TextDictionary::TextDictionary() : slots_(16, 0) {
   texts_.emplace_back();
-  codes_.emplace(texts_.back(), 0);
+  hashes_.push_back(hashOf({}));
+  slots_[slotFor({}, hashes_[0])] = 1;
+}
+
+uint32_t TextDictionary::hashOf(std::string_view text) {
+  const uint64_t hash = std::hash<std::string_view>{}(text);
+  return static_cast<uint32_t>(hash ^ (hash >> 32));
+}
+
+size_t TextDictionary::slotFor(std::string_view text, uint32_t hash) const {
+  const size_t mask = slots_.size() - 1;
+  for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const uint32_t entry = slots_[slot];
+    if (entry == 0 || (hashes_[entry - 1] == hash && texts_[entry - 1] == text)) return slot;
+  }
+}
+
+void TextDictionary::grow() {
+  std::vector<uint32_t> larger(slots_.size() * 2, 0);
+  const size_t mask = larger.size() - 1;
+  for (uint32_t code = 0; code < texts_.size(); ++code) {
+    size_t slot = hashes_[code] & mask;
+    while (larger[slot] != 0) slot = (slot + 1) & mask;
+    larger[slot] = code + 1;
+  }
+  slots_ = std::move(larger);
 }
 
 uint32_t TextDictionary::intern(std::string_view text) {
   if (texts_[lastCode_] == text) return lastCode_;
-  auto found = codes_.find(text);
-  if (found != codes_.end()) return lastCode_ = found->second;
-  auto code = static_cast<uint32_t>(texts_.size());
+  const uint32_t hash = hashOf(text);
+  const size_t slot = slotFor(text, hash);
+  if (slots_[slot] != 0) return lastCode_ = slots_[slot] - 1;
+  const auto code = static_cast<uint32_t>(texts_.size());
   texts_.emplace_back(text);
-  codes_.emplace(texts_.back(), code);
+  hashes_.push_back(hash);
+  slots_[slot] = code + 1;
+  if (2 * texts_.size() > slots_.size()) grow();
   return lastCode_ = code;
 }
 
 std::optional<uint32_t> TextDictionary::find(std::string_view text) const {
-  auto found = codes_.find(text);
-  if (found == codes_.end()) return std::nullopt;
-  return found->second;
+  const uint32_t entry = slots_[slotFor(text, hashOf(text))];
+  if (entry == 0) return std::nullopt;
+  return entry - 1;
 }
 
 const std::vector<uint32_t>& TextDictionary::ranks() const {

@@ -59,10 +59,19 @@ class TextDictionary {
   bool ranked() const { return ranks_.size() == texts_.size(); }
 
  private:
+  static uint32_t hashOf(std::string_view text);
+  // The slot holding `text`, or the free slot where it would go.
+  size_t slotFor(std::string_view text, uint32_t hash) const;
+  void grow();
+
   mutable std::vector<uint32_t> ranks_;
-  // A deque never moves its elements, so the map's keys can view them.
+  // A deque never moves its elements, so text() references stay valid.
   std::deque<std::string> texts_;
-  std::unordered_map<std::string_view, uint32_t> codes_;
+  std::vector<uint32_t> hashes_;  // each code's text hash
+  // Open addressing over the codes: code + 1 per used slot, 0 for a free
+  // one; a power of two in size, never more than half full. Looking a text
+  // up costs one hash and mostly one probe, without a node to chase.
+  std::vector<uint32_t> slots_;
   // The code interned last: rows appended in order repeat a text (the unit
   // of every product of one unit) far more often than they change it.
   uint32_t lastCode_ = 0;
