@@ -17,6 +17,33 @@ class Value {
   enum class Kind : uint8_t { Null, Number, Float, Text, Date, Bool };
 
   Value() = default;
+  // Only a Text carries its bytes: the others copy and move as the plain
+  // numbers they are, without touching the empty string.
+  Value(const Value& other) : kind_(other.kind_), integer_(other.integer_), real_(other.real_) {
+    if (kind_ == Kind::Text) text_ = other.text_;
+  }
+  Value(Value&& other) noexcept : kind_(other.kind_), integer_(other.integer_), real_(other.real_) {
+    if (kind_ == Kind::Text) text_ = std::move(other.text_);
+  }
+  Value& operator=(const Value& other) {
+    if (this == &other) return *this;
+    kind_ = other.kind_;
+    integer_ = other.integer_;
+    real_ = other.real_;
+    if (kind_ == Kind::Text) text_ = other.text_;
+    else text_.clear();
+    return *this;
+  }
+  Value& operator=(Value&& other) noexcept {
+    kind_ = other.kind_;
+    integer_ = other.integer_;
+    real_ = other.real_;
+    if (kind_ == Kind::Text) text_ = std::move(other.text_);
+    else text_.clear();
+    return *this;
+  }
+  ~Value() = default;
+
   static Value null() { return Value(); }
   static Value number(int64_t tenThousandths) { Value v(Kind::Number); v.integer_ = tenThousandths; return v; }
   static Value real(double value) { Value v(Kind::Float); v.real_ = value; return v; }

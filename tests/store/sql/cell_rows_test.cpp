@@ -20,8 +20,12 @@ TEST(CellRowsTest, RowsReadBackAcrossChunks) {
     ASSERT_EQ(rows.rowCount(), count);
     for (const size_t r : {size_t{0}, count / 2, count - 1}) {
       EXPECT_EQ(rows.row(r)[width - 1], Value::text("r" + std::to_string(r)));
-      if (width > 1) EXPECT_EQ(rows.row(r)[0], Value::number(int64_t(r)));
-      if (width > 2) EXPECT_TRUE(rows.row(r)[1].isNull());
+      if (width > 1) {
+        EXPECT_EQ(rows.row(r)[0], Value::number(int64_t(r)));
+      }
+      if (width > 2) {
+        EXPECT_TRUE(rows.row(r)[1].isNull());
+      }
     }
   }
 }
