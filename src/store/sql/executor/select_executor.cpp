@@ -326,7 +326,12 @@ class SelectRunner {
         prefetches.push_back({reinterpret_cast<const char*>(column.numbers.data()), 8, records, nullptr});
     }
     std::vector<uint32_t> tuple;
+    const size_t aggregateCount = select_.aggregates.size();
     for (size_t k = 0; k < sequence.size(); ++k) {
+      // A group's aggregates, read in ORDER BY order, lie anywhere in theirs.
+      if (k + kColumnsAhead < sequence.size())
+        if (const Value* ahead = aggregatesOf(k + kColumnsAhead))
+          for (size_t a = 0; a < aggregateCount; ++a) __builtin_prefetch(ahead + a);
       for (const Prefetch& p : prefetches) {
         if (k + kColumnsAhead < sequence.size())
           __builtin_prefetch(p.base + p.size * p.records[sequence[k + kColumnsAhead]]);
