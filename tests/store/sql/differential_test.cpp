@@ -84,6 +84,23 @@ class Generator {
         q.ours += keysText;
         q.sqlite += keysText;
       }
+    } else if (join && chance(50)) {
+      // Grouped: with MAX and MIN alone repeated pairs do not count, with
+      // SUM and COUNT they do.
+      items = {{"A.K", Shown::Text}};
+      const std::pair<const char*, Shown> aggregates[] = {{"MAX(B.V)", Shown::Number}, {"MIN(B.V)", Shown::Number},
+                                                          {"MAX(A.N1)", Shown::Number}, {"SUM(B.V)", Shown::Number},
+                                                          {"COUNT(*)", Shown::Count}};
+      const int pool = chance(50) ? 3 : int(std::size(aggregates));
+      for (int i = 0, count = 1 + pick(2); i < count; ++i) {
+        const auto& [text, shown] = aggregates[pick(pool)];
+        items.emplace_back(text, shown);
+      }
+      q.ours = "SELECT " + join_(items, true) + " FROM \"T1.dbf\" A INNER JOIN \"T2.dbf\" B ON A.K=B.K";
+      q.sqlite = "SELECT " + join_(items, false) + " FROM T1 A INNER JOIN T2 B ON A.K=B.K";
+      addWhere(q, "A.");
+      q.ours += " GROUP BY A.K";
+      q.sqlite += " GROUP BY A.K";
     } else if (join) {
       items = {{"A.K", Shown::Text}, {"B.V", Shown::Number}, {"A.N1", Shown::Number}};
       q.ours = "SELECT " + join_(items, true) + " FROM \"T1.dbf\" A INNER JOIN \"T2.dbf\" B ON A.K=B.K";

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <functional>
 #include <iterator>
 #include <numeric>
 #include <unordered_map>
@@ -135,10 +136,70 @@ class SelectRunner {
     }
     Tuples tuples;
     tuples.rows.push_back(selectRows(tables_, 0, ownConditions[0]));
-    for (size_t t = 1; t < tableCount; ++t)
-      joinTable(tuples, int(t), selectRows(tables_, int(t), ownConditions[t]), crossConditions);
+    const bool duplicatesCount = !duplicatesLeaveTheResult();
+    for (size_t t = 1; t < tableCount; ++t) {
+      std::vector<uint32_t> records = selectRows(tables_, int(t), ownConditions[t]);
+      if (!duplicatesCount) keepDistinctRecords(int(t), records);
+      joinTable(tuples, int(t), records, crossConditions);
+    }
     filterTuples(tuples, crossConditions);
     return tuples;
+  }
+
+  // True when tuples that repeat one another leave the result as it is:
+  // groups whose every aggregate is a MAX or a MIN, or DISTINCT rows. Then a
+  // record of a joined table that equals an earlier one in every field the
+  // statement reads only repeats the tuples of that one, later.
+  bool duplicatesLeaveTheResult() const {
+    if (!select_.grouped) return select_.distinct;
+    return std::all_of(select_.aggregates.begin(), select_.aggregates.end(), [](const BoundAggregate& aggregate) {
+      return aggregate.function == ast::AggregateFunction::Max || aggregate.function == ast::AggregateFunction::Min;
+    });
+  }
+
+  // Fields of table t that the statement reads anywhere, ascending.
+  std::vector<int> fieldsRead(int t) const {
+    std::vector<int> fields;
+    const std::function<void(const BoundExpr&)> visit = [&](const BoundExpr& expr) {
+      if (expr.isColumn() && expr.table == t) fields.push_back(expr.field);
+      if (expr.left) visit(*expr.left);
+      if (expr.right) visit(*expr.right);
+    };
+    for (const BoundExprPtr& condition : select_.conditions) visit(*condition);
+    for (const BoundOutput& output : select_.outputs) visit(*output.expr);
+    for (const BoundAggregate& aggregate : select_.aggregates)
+      if (aggregate.argument) visit(*aggregate.argument);
+    for (const BoundExprPtr& key : select_.groupBy) visit(*key);
+    for (const BoundOrder& order : select_.orderBy)
+      if (order.expr) visit(*order.expr);
+    std::sort(fields.begin(), fields.end());
+    fields.erase(std::unique(fields.begin(), fields.end()), fields.end());
+    return fields;
+  }
+
+  // Drops each record of table t that equals an earlier one in every field
+  // read (see duplicatesLeaveTheResult): a join that lists a product's
+  // lines for a MAX of their kind then pairs each row with a few records
+  // instead of all of them.
+  void keepDistinctRecords(int t, std::vector<uint32_t>& records) const {
+    const dbase::TableImage& image = *tables_[t].image;
+    const std::vector<int> fields = fieldsRead(t);
+    GroupTable seen(std::max<size_t>(1, fields.size()));
+    std::vector<uint64_t> key(std::max<size_t>(1, fields.size()), 0);
+    size_t kept = 0;
+    for (uint32_t record : records) {
+      for (size_t k = 0; k < fields.size(); ++k) {
+        const dbase::Column& column = *image.columns[fields[k]];
+        switch (image.fields[fields[k]].type) {
+          case 'C': key[k] = column.codes[record]; break;
+          case 'D': key[k] = uint64_t(int64_t(column.dates[record])); break;
+          default: key[k] = uint64_t(column.numbers[record]); break;
+        }
+      }
+      const uint32_t before = seen.groupCount();
+      if (seen.findOrInsert(key.data()) == before) records[kept++] = record;
+    }
+    records.resize(kept);
   }
 
   // Joins table t's records to the tuples so far: by hashing on the
