@@ -248,10 +248,4 @@ void encodeFieldOver(char* blanks, const Field& field, const Value& fitted, Code
   }
 }
 
-std::string encodeField(const Field& field, const Value& fitted, CodePage page) {
-  std::string bytes(field.width, ' ');
-  encodeFieldOver(bytes.data(), field, fitted, page);
-  return bytes;
-}
-
 }  // namespace store::dbase

@@ -3,7 +3,7 @@
 // fitValue() turns whatever the engine computed into the value the field will
 // hold: numbers rounded half to even to the field's decimals, texts and
 // numbers converted where a statement may give them, and every check (width,
-// range, date, code page) made, so that encodeField() of a fitted value cannot
+// range, date, code page) made, so that encodeFieldOver() of a fitted value cannot
 // fail. A table checks a whole batch this way before it writes a byte.
 //
 // Fitted values by field type: N and F give Number or Null; D gives Date or
@@ -35,12 +35,10 @@ struct FieldTarget {
 // without a copy of its bytes.
 Value fitValue(const Field& field, Value value, const FieldTarget& target);
 
-// The field's `field.width` bytes for a fitted value: N and F right-aligned
-// with exactly `decimals` places, D as YYYYMMDD, L as T or F, C left-aligned
-// in `page`; blanks for Null.
-std::string encodeField(const Field& field, const Value& fitted, CodePage page = CodePage::Win1250);
-// The same bytes written over `field.width` blanks at `blanks` (a record
-// being built), without a string of their own.
+// Writes the field's `field.width` bytes for a fitted value over as many
+// blanks at `blanks` (a record being built): N and F right-aligned with
+// exactly `decimals` places, D as YYYYMMDD, L as T or F, C left-aligned in
+// `page`; the blanks stay for Null.
 void encodeFieldOver(char* blanks, const Field& field, const Value& fitted, CodePage page);
 
 }  // namespace store::dbase

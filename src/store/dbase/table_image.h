@@ -17,8 +17,8 @@
 // write it makes.
 //
 // Columns are shared with the result sets that read them in place (see
-// store/sql/table_view.h), which must keep seeing the rows as they were
-// when their query ran. So a column is copied before a record of it
+// store/sql/executor/table_view.h), which must keep seeing the rows as they
+// were when their query ran. So a column is copied before a record of it
 // changes while anyone else holds it; appending needs no copy, since a
 // reader knows how many records it took, and a dictionary only ever grows.
 #pragma once

@@ -3,11 +3,12 @@
 // A result set shows the tables as they were when the query ran: later
 // changes to them do not show in it. Its rows are either computed and held
 // (CellRows), or read in place from one table's image (TableView); then the
-// rows a cursor needs are found, and sorted, only when it is first used. The cursor and the filter work as the windows
-// expect of a data set: first / next / prior / last, begin and end tests, a
-// record count of the rows that pass the filter, locate by equality or by
-// prefix, and a filter such as "TCANT>=0.01", "IDCAP=-1" or "GESTIUNE='X'"
-// that can be switched on and off without re-running the query.
+// rows a cursor needs are found, and sorted, only when it is first used.
+// The cursor and the filter work as the windows expect of a data set:
+// first / next / prior / last, begin and end tests, a record count of the
+// rows that pass the filter, locate by equality or by prefix, and a filter
+// such as "TCANT>=0.01", "IDCAP=-1" or "GESTIUNE='X'" that can be switched
+// on and off without re-running the query.
 #pragma once
 
 #include <QDate>

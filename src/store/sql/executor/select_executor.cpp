@@ -122,6 +122,26 @@ class SelectRunner {
                        [](const BoundOutput& output) { return output.expr->isColumn(); });
   }
 
+  // One column's values as the words of a hash key: a text's dictionary
+  // code, a number, a Julian day.
+  struct KeyColumn {
+    const uint32_t* codes = nullptr;
+    const int64_t* numbers = nullptr;
+    const int32_t* dates = nullptr;
+
+    static KeyColumn of(const dbase::TableImage& image, int field) {
+      const dbase::Column& data = *image.columns[field];
+      switch (image.fields[field].type) {
+        case 'C': return {data.codes.data(), nullptr, nullptr};
+        case 'D': return {nullptr, nullptr, data.dates.data()};
+        default: return {nullptr, data.numbers.data(), nullptr};
+      }
+    }
+    uint64_t at(uint32_t record) const {
+      return codes ? codes[record] : dates ? uint64_t(int64_t(dates[record])) : uint64_t(numbers[record]);
+    }
+  };
+
   // --- filtering and joining -------------------------------------------------
 
   Tuples joinedTuples() {
@@ -182,20 +202,13 @@ class SelectRunner {
   // lines for a MAX of their kind then pairs each row with a few records
   // instead of all of them.
   void keepDistinctRecords(int t, std::vector<uint32_t>& records) const {
-    const dbase::TableImage& image = *tables_[t].image;
-    const std::vector<int> fields = fieldsRead(t);
-    GroupTable seen(std::max<size_t>(1, fields.size()));
-    std::vector<uint64_t> key(std::max<size_t>(1, fields.size()), 0);
+    std::vector<KeyColumn> columns;
+    for (int field : fieldsRead(t)) columns.push_back(KeyColumn::of(*tables_[t].image, field));
+    GroupTable seen(std::max<size_t>(1, columns.size()));
+    std::vector<uint64_t> key(std::max<size_t>(1, columns.size()), 0);
     size_t kept = 0;
     for (uint32_t record : records) {
-      for (size_t k = 0; k < fields.size(); ++k) {
-        const dbase::Column& column = *image.columns[fields[k]];
-        switch (image.fields[fields[k]].type) {
-          case 'C': key[k] = column.codes[record]; break;
-          case 'D': key[k] = uint64_t(int64_t(column.dates[record])); break;
-          default: key[k] = uint64_t(column.numbers[record]); break;
-        }
-      }
+      for (size_t k = 0; k < columns.size(); ++k) key[k] = columns[k].at(record);
       const uint32_t before = seen.groupCount();
       if (seen.findOrInsert(key.data()) == before) records[kept++] = record;
     }
@@ -261,20 +274,17 @@ class SelectRunner {
                   const std::vector<uint32_t>& records, Append append) const {
     const dbase::Column& earlierColumn = *tables_[earlier.table].image->columns[earlier.field];
     const dbase::Column& ownColumn = *tables_[own.table].image->columns[own.field];
-    constexpr uint32_t kNoMatch = UINT32_MAX;
-    std::vector<uint32_t> earlierCode(ownColumn.dictionary->size(), kNoMatch);
-    std::vector<uint8_t> looked(ownColumn.dictionary->size(), 0);
+    constexpr uint32_t kNoMatch = UINT32_MAX, kNotLooked = UINT32_MAX - 1;
+    std::vector<uint32_t> earlierCode(ownColumn.dictionary->size(), kNotLooked);
     const uint32_t codeCount = earlierColumn.dictionary->size();
     std::vector<uint32_t> start(size_t(codeCount) + 1, 0);
     std::vector<uint32_t> matched(records.size(), kNoMatch);
     for (size_t r = 0; r < records.size(); ++r) {
       const uint32_t code = ownColumn.codes[records[r]];
-      if (!looked[code]) {
-        looked[code] = 1;
-        if (std::optional<uint32_t> found = earlierColumn.dictionary->find(ownColumn.dictionary->text(code)))
-          earlierCode[code] = *found;
-      }
-      if ((matched[r] = earlierCode[code]) != kNoMatch) ++start[matched[r] + 1];
+      uint32_t& earlier = earlierCode[code];
+      if (earlier == kNotLooked)
+        earlier = earlierColumn.dictionary->find(ownColumn.dictionary->text(code)).value_or(kNoMatch);
+      if ((matched[r] = earlier) != kNoMatch) ++start[matched[r] + 1];
     }
     for (uint32_t c = 0; c < codeCount; ++c) start[c + 1] += start[c];
     std::vector<uint32_t> byCode(start[codeCount]);
@@ -418,33 +428,13 @@ class SelectRunner {
 
   uint32_t assignGroups(const Tuples& tuples, const std::vector<const BoundExpr*>& keys,
                         std::vector<uint32_t>& groupOf, std::vector<uint32_t>& firstTuple) const {
-    struct KeyColumn {
-      const uint32_t* rows;
-      const uint32_t* codes = nullptr;
-      const int64_t* numbers = nullptr;
-      const int32_t* dates = nullptr;
-    };
     std::vector<KeyColumn> columns;
-    for (const BoundExpr* key : keys) {
-      const dbase::TableImage& image = *tables_[key->table].image;
-      const dbase::Column& data = *image.columns[key->field];
-      KeyColumn column{tuples.rows[key->table].data()};
-      switch (image.fields[key->field].type) {
-        case 'C': column.codes = data.codes.data(); break;
-        case 'D': column.dates = data.dates.data(); break;
-        default: column.numbers = data.numbers.data(); break;
-      }
-      columns.push_back(column);
-    }
+    for (const BoundExpr* key : keys) columns.push_back(KeyColumn::of(*tables_[key->table].image, key->field));
     if (uint32_t groups = assignDenseGroups(tuples, keys, groupOf, firstTuple)) return groups;
     GroupTable table(columns.size());
     std::vector<uint64_t> key(columns.size());
     for (size_t i = 0; i < tuples.size(); ++i) {
-      for (size_t k = 0; k < columns.size(); ++k) {
-        const KeyColumn& c = columns[k];
-        uint32_t row = c.rows[i];
-        key[k] = c.codes ? c.codes[row] : c.dates ? uint64_t(int64_t(c.dates[row])) : uint64_t(c.numbers[row]);
-      }
+      for (size_t k = 0; k < columns.size(); ++k) key[k] = columns[k].at(tuples.rows[keys[k]->table][i]);
       uint32_t group = table.findOrInsert(key.data());
       if (group == firstTuple.size()) firstTuple.push_back(uint32_t(i));
       groupOf[i] = group;

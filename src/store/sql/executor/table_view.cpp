@@ -44,7 +44,7 @@ std::vector<uint32_t> TableView::rowsPassing(int column, const std::function<boo
   std::vector<uint32_t> rows;
   if (output.type != 'C') {
     for (uint32_t row = 0; row < rowCount(); ++row)
-      if (passes(dbase::valueOf(output.type, *output.data, records_[row]))) rows.push_back(row);
+      if (passes(cell(row, column))) rows.push_back(row);
     return rows;
   }
   enum : uint8_t { kUnknown, kPasses, kFails };

@@ -28,8 +28,8 @@ std::optional<std::vector<TypedOrder::SortColumn>> TypedOrder::columnsOf(const B
     const BoundExpr* column = item.expr ? item.expr.get() : select.outputs[item.output].expr.get();
     if (!column->isColumn()) return std::nullopt;
     const dbase::TableImage& image = *select.tables[column->table].image;
-    columns.push_back({column->table, column->field, image.fields[column->field].type, image.columns[column->field].get(),
-                       item.descending});
+    columns.push_back({column->table, column->field, image.fields[column->field].type,
+                       image.columns[column->field].get(), item.descending});
   }
   return columns;
 }
@@ -82,13 +82,15 @@ bool TypedOrder::less(const Tuples& tuples, uint32_t a, uint32_t b) const {
   return false;
 }
 
-bool TypedOrder::sortPacked(const std::vector<int64_t>& gathered, size_t width, std::vector<uint32_t>& positions) const {
+bool TypedOrder::sortPacked(const std::vector<int64_t>& gathered, size_t width,
+                            std::vector<uint32_t>& positions) const {
   // Each key's values, less the smallest (from the largest when descending),
   // take as many bits as their spread needs; keys that fit in 64 bits
   // together become one integer whose order is the ORDER BY order.
   const size_t n = positions.size();
   if (n < 2) return true;
   std::vector<uint64_t> lowest(width), spread(width);
+  std::vector<int> keyBits(width);
   int bits = 0;
   for (size_t k = 0; k < width; ++k) {
     int64_t low = gathered[k], high = gathered[k];
@@ -98,7 +100,8 @@ bool TypedOrder::sortPacked(const std::vector<int64_t>& gathered, size_t width, 
     }
     lowest[k] = uint64_t(low);
     spread[k] = uint64_t(high) - uint64_t(low);
-    bits += std::bit_width(spread[k]);
+    keyBits[k] = std::bit_width(spread[k]);
+    bits += keyBits[k];
     if (bits > 64) return false;
   }
   struct Packed {
@@ -110,8 +113,7 @@ bool TypedOrder::sortPacked(const std::vector<int64_t>& gathered, size_t width, 
     uint64_t key = 0;
     for (size_t k = 0; k < width; ++k) {
       const uint64_t offset = uint64_t(gathered[i * width + k]) - lowest[k];
-      const int keyBits = std::bit_width(spread[k]);
-      key = (keyBits == 64 ? 0 : key << keyBits) | (keys_[k].descending ? spread[k] - offset : offset);
+      key = (keyBits[k] == 64 ? 0 : key << keyBits[k]) | (keys_[k].descending ? spread[k] - offset : offset);
     }
     packed[i] = {key, positions[i]};
   }
