@@ -13,7 +13,7 @@ constexpr int64_t kPow10[] = {1, 10, 100, 1000, 10000};
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Divides by `divisor` (> 0) rounding the quotient half to even.
-int64_t divideHalfEven(int64_t value, int64_t divisor) {
+inline int64_t divideHalfEven(int64_t value, int64_t divisor) {
   int64_t quotient = value / divisor;
   int64_t remainder = value % divisor;
   if (remainder == 0) return quotient;
@@ -78,10 +78,14 @@ std::optional<int64_t> parse(std::string_view text) {
 }
 
 int64_t roundTo(int64_t tenThousandths, int decimals) {
-  if (decimals >= kScaleDigits) return tenThousandths;
-  if (decimals < 0) decimals = 0;
-  int64_t unit = kPow10[kScaleDigits - decimals];
-  return divideHalfEven(tenThousandths, unit) * unit;
+  // Each unit spelled as a constant: every stored amount passes here, and a
+  // division by a constant is a multiplication.
+  switch (decimals) {
+    case 3: return divideHalfEven(tenThousandths, 10) * 10;
+    case 2: return divideHalfEven(tenThousandths, 100) * 100;
+    case 1: return divideHalfEven(tenThousandths, 1000) * 1000;
+    default: return decimals >= kScaleDigits ? tenThousandths : divideHalfEven(tenThousandths, 10000) * 10000;
+  }
 }
 
 std::string format(int64_t tenThousandths, int decimals) {

@@ -47,9 +47,10 @@ void TableObject::setNumber(std::string_view column, int64_t tenThousandths) {
 
 void TableObject::post() {
   if (!pending_) throw StoreError("no record is being appended to " + QDir::toNativeSeparators(path_).toStdString());
-  std::vector<Value> row = std::move(*pending_);
+  std::vector<std::vector<Value>> rows(1);
+  rows.front() = std::move(*pending_);
   pending_.reset();
-  database_.insertRows(path_, {row});
+  database_.insertRows(path_, std::move(rows));
 }
 
 void TableObject::pack() {

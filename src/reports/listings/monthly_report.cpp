@@ -37,9 +37,9 @@ void MonthlyReport::FaRaportLuna(const QString& resultPath, const QDate& firstDa
 
     r1.appendFrom(sx_.select({"SELECT GESTIUNE, PRODUS, SUM(CANTIN)-SUM(CANTOUT) AS TC,", "SUM(VALIN)-SUM(VALOUT) AS TV",
                               "FROM " + ledger, "WHERE DATA<" + first, "GROUP BY GESTIUNE, PRODUS"}),
-                  [](const store::sql::ResultSet& row) {
-                    return std::vector<store::Value>{row.value("GESTIUNE"), row.value("PRODUS"), storedAmount(row, "TC"),
-                                                     kNoAmount, kNoAmount, storedAmount(row, "TV"), kNoAmount, kNoAmount};
+                  [](const store::sql::ResultSet& row, store::Value* record) {
+                    setFields(record, row.value("GESTIUNE"), row.value("PRODUS"), storedAmount(row, "TC"), kNoAmount,
+                              kNoAmount, storedAmount(row, "TV"), kNoAmount, kNoAmount);
                   });
     reached(30);
 
@@ -47,10 +47,9 @@ void MonthlyReport::FaRaportLuna(const QString& resultPath, const QDate& firstDa
         sx_.select({"SELECT GESTIUNE, PRODUS, SUM(CANTIN) AS T1, SUM(CANTOUT) AS T2,SUM(VALIN) As T3,SUM(VALOUT) AS T4",
                     "FROM " + ledger, "WHERE DATA>=" + first, "AND DATA<" + next, "GROUP BY GESTIUNE, PRODUS"});
     reached(60);
-    r1.appendFrom(movements, [](const store::sql::ResultSet& row) {
-      return std::vector<store::Value>{row.value("GESTIUNE"),   row.value("PRODUS"),     kNoAmount,
-                                       storedAmount(row, "T1"), storedAmount(row, "T2"), kNoAmount,
-                                       storedAmount(row, "T3"), storedAmount(row, "T4")};
+    r1.appendFrom(movements, [](const store::sql::ResultSet& row, store::Value* record) {
+      setFields(record, row.value("GESTIUNE"), row.value("PRODUS"), kNoAmount, storedAmount(row, "T1"),
+                storedAmount(row, "T2"), kNoAmount, storedAmount(row, "T3"), storedAmount(row, "T4"));
     });
 
     sx_.execute({"CREATE TABLE " + r2.name(), "( GESTIUNE CHAR(32),", "PRODUS CHAR(50),", "CINI DECIMAL(8,2),",
@@ -62,11 +61,10 @@ void MonthlyReport::FaRaportLuna(const QString& resultPath, const QDate& firstDa
         sx_.select({"SELECT GESTIUNE, PRODUS, SUM(CINI) AS C1, SUM(VINI) AS C2, SUM(CI) AS C3,SUM(CO) AS C4,SUM(VI) AS "
                     "C5,SUM(VO) AS C6",
                     "FROM " + r1.name(), "GROUP BY GESTIUNE, PRODUS", "ORDER BY GESTIUNE,PRODUS"}),
-        [](const store::sql::ResultSet& row) {
-          return std::vector<store::Value>{
-              row.value("GESTIUNE"),   row.value("PRODUS"),     storedAmount(row, "C1"), storedAmount(row, "C3"),
-              storedAmount(row, "C4"), store::Value::null(),    storedAmount(row, "C2"), storedAmount(row, "C5"),
-              storedAmount(row, "C6"), store::Value::null()};
+        [](const store::sql::ResultSet& row, store::Value* record) {
+          setFields(record, row.value("GESTIUNE"), row.value("PRODUS"), storedAmount(row, "C1"),
+                    storedAmount(row, "C3"), storedAmount(row, "C4"), store::Value::null(), storedAmount(row, "C2"),
+                    storedAmount(row, "C5"), storedAmount(row, "C6"), store::Value::null());
         });
     reached(80);
 

@@ -16,11 +16,11 @@ ScratchTable::ScratchTable(store::Database& database, QString path) : database_(
 
 QString ScratchTable::name() const { return app::quoted(path_); }
 
-void ScratchTable::appendFrom(store::sql::ResultSet& rows, const MakeRecord& record) {
-  std::vector<std::vector<store::Value>> records;
-  records.reserve(static_cast<size_t>(rows.recordCount()));
-  for (rows.first(); !rows.eof(); rows.next()) records.push_back(record(rows));
-  if (!records.empty()) database_.insertRows(path_, std::move(records));
+void ScratchTable::appendFrom(store::sql::ResultSet& rows, const FillRecord& fill) {
+  if (rows.isEmpty()) return;
+  store::CellRows records(database_.table(path_).fields().size());
+  for (rows.first(); !rows.eof(); rows.next()) fill(rows, records.appendRow());
+  database_.insertRows(path_, std::move(records));
 }
 
 void ScratchTable::remove() {

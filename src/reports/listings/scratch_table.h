@@ -10,7 +10,7 @@
 #include <QString>
 #include <functional>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 #include "store/database.h"
 #include "store/sql/result_set.h"
@@ -30,11 +30,13 @@ class ScratchTable {
   // The path between double quotes, as a statement names the table.
   QString name() const;
 
-  using MakeRecord = std::function<std::vector<store::Value>(const store::sql::ResultSet&)>;
+  // Sets the fields of `record` (one value per field, in the table's order,
+  // all Null to begin with) from the current row.
+  using FillRecord = std::function<void(const store::sql::ResultSet& row, store::Value* record)>;
   // Appends one record per row of `rows` (first to last) in one write; no
   // rows writes nothing. A value that does not fit its column fails the
   // whole batch with the table, column and value named.
-  void appendFrom(store::sql::ResultSet& rows, const MakeRecord& record);
+  void appendFrom(store::sql::ResultSet& rows, const FillRecord& fill);
 
   // Deletes the file where it exists, dropping the engine's cached image
   // first so that a table made again under the same name is read afresh.
@@ -50,6 +52,12 @@ class ScratchTable {
 // column, its table and the largest value it holds; any other failure
 // goes on as it is.
 [[noreturn]] void rethrowNamingReport(const QString& report);
+
+// Assigns `values` to the fields of `record`, from the first on.
+template <typename... Values>
+void setFields(store::Value* record, Values&&... values) {
+  ((*record++ = std::forward<Values>(values)), ...);
+}
 
 // 0 in an amount column: what a row copied from one statement's results
 // puts into the columns another statement fills.

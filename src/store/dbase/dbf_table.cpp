@@ -173,13 +173,13 @@ std::vector<int> DbfTable::maintainedTags(journal::Journal& journal) {
   return tagged;
 }
 
-void DbfTable::insertRows(journal::Journal& journal, std::vector<std::vector<Value>> rows) {
-  if (rows.empty()) return;
+void DbfTable::insertRows(journal::Journal& journal, CellRows rows) {
+  if (rows.rowCount() == 0) return;
   TableImage& image = wholeImage();
   const FieldList& fields = image.fields;
   const std::string table = fileName().toStdString();
   const FieldTarget target{table, image.codePage};
-  const uint64_t newCount = static_cast<uint64_t>(image.rowCount()) + rows.size();
+  const uint64_t newCount = static_cast<uint64_t>(image.rowCount()) + rows.rowCount();
   if (newCount > std::numeric_limits<uint32_t>::max()) fail(fileName(), "too many records for a dBase table");
 
   // Fit (in place) and encode every value before the first byte is written.
@@ -188,25 +188,24 @@ void DbfTable::insertRows(journal::Journal& journal, std::vector<std::vector<Val
   // overwrite the old end-of-file byte and end with a new one.
   static_assert(layout::kLiveFlag == ' ');
   const size_t recordLength = image.header.recordLength;
-  std::string records(rows.size() * recordLength, ' ');
-  records.push_back(layout::kEndOfFile);
-  for (const std::vector<Value>& row : rows)
-    if (row.size() != fields.size())
-      fail(fileName(), "a new record needs " + std::to_string(fields.size()) + " values, not " +
-                           std::to_string(row.size()));
+  std::string records(rows.rowCount() * recordLength + 1, ' ');
+  records.back() = layout::kEndOfFile;
+  if (rows.width() != fields.size())
+    fail(fileName(),
+         "a new record needs " + std::to_string(fields.size()) + " values, not " + std::to_string(rows.width()));
   // Each record is fitted and encoded on its own: a large batch is shared
   // by both cores, and the first record that does not fit is still the one
   // named.
   const auto fitAndEncode = [&](int, uint32_t begin, uint32_t end) {
     for (uint32_t r = begin; r < end; ++r) {
-      std::vector<Value>& row = rows[r];
+      Value* row = rows.row(r);
       for (size_t f = 0; f < fields.size(); ++f) {
         row[f] = fitValue(fields[f], std::move(row[f]), target);
         encodeFieldOver(records.data() + r * recordLength + fields[f].offset, fields[f], row[f], image.codePage);
       }
     }
   };
-  splitInTwo(static_cast<uint32_t>(rows.size()), fitAndEncode,
+  splitInTwo(static_cast<uint32_t>(rows.rowCount()), fitAndEncode,
              std::max<uint32_t>(1, kWorthASecondThread / static_cast<uint32_t>(std::max<size_t>(1, fields.size()))));
 
   const std::vector<int> tags = maintainedTags(journal);
@@ -215,7 +214,8 @@ void DbfTable::insertRows(journal::Journal& journal, std::vector<std::vector<Val
   writes.emplace_back(recordAt(image.rowCount()), std::move(records));
   writes.emplace_back(layout::kUpdateDateAt, layout::dateAndCount(today, static_cast<uint32_t>(newCount)));
   journal::JournaledFile(journal, path_).writeMany(writes);
-  for (const std::vector<Value>& values : rows) {
+  for (size_t r = 0; r < rows.rowCount(); ++r) {
+    const Value* values = rows.row(r);
     image.appendRow(values);
     for (int f : tags) productionIndex(journal).insert(fields[f].name, fields[f], {keyOf(values[f]), image.rowCount()});
   }
@@ -228,11 +228,6 @@ void DbfTable::updateRows(journal::Journal& journal, std::vector<RowChange> chan
   const std::string table = fileName().toStdString();
   const FieldTarget target{table, image.codePage};
 
-  struct Assignment {
-    uint32_t row;
-    int field;
-    Value value;
-  };
   // Every value is checked and fitted before anything is written; a large
   // batch is shared by both cores, and the first change that fails is still
   // the one named.
@@ -256,42 +251,46 @@ void DbfTable::updateRows(journal::Journal& journal, std::vector<RowChange> chan
   };
   splitInTwo(static_cast<uint32_t>(changes.size()), fit);
 
-  std::vector<Assignment> assignments;
-  std::vector<std::pair<int64_t, std::string>> writes;
-  for (RowChange& change : changes) {
-    std::vector<std::pair<int, Value>>& fittedFields = change.assignments;
-    for (size_t i = 0; i < fittedFields.size(); ++i) {
-      auto& [field, value] = fittedFields[i];
-      if (i + 1 < fittedFields.size() && fittedFields[i + 1].first == field) continue;
-      // Neighbouring fields form one run of bytes, written in one piece.
-      const Field& written = fields[field];
-      const int64_t at = recordAt(change.row) + written.offset;
-      if (writes.empty() || writes.back().first + static_cast<int64_t>(writes.back().second.size()) != at)
-        writes.emplace_back(at, std::string());
-      std::string& run = writes.back().second;
-      run.append(written.width, ' ');
-      encodeFieldOver(run.data() + run.size() - written.width, written, value, image.codePage);
-      assignments.push_back({change.row, field, std::move(value)});
+  // Each change's fields as they are written: a field assigned twice only
+  // with its last value.
+  const auto forEachWritten = [&changes](const auto& visit) {
+    for (RowChange& change : changes) {
+      std::vector<std::pair<int, Value>>& fittedFields = change.assignments;
+      for (size_t i = 0; i < fittedFields.size(); ++i)
+        if (i + 1 == fittedFields.size() || fittedFields[i + 1].first != fittedFields[i].first)
+          visit(change.row, fittedFields[i].first, fittedFields[i].second);
     }
-  }
-  if (assignments.empty()) return;
+  };
+  std::vector<std::pair<int64_t, std::string>> writes;
+  writes.reserve(changes.size() + 1);
+  forEachWritten([&](uint32_t row, int field, const Value& value) {
+    // Neighbouring fields form one run of bytes, written in one piece.
+    const Field& written = fields[field];
+    const int64_t at = recordAt(row) + written.offset;
+    if (writes.empty() || writes.back().first + static_cast<int64_t>(writes.back().second.size()) != at)
+      writes.emplace_back(at, std::string());
+    std::string& run = writes.back().second;
+    run.append(written.width, ' ');
+    encodeFieldOver(run.data() + run.size() - written.width, written, value, image.codePage);
+  });
+  if (writes.empty()) return;
 
   const std::vector<int> tags = maintainedTags(journal);
   const QDate today = QDate::currentDate();
   writes.emplace_back(layout::kUpdateDateAt, layout::dateAndCount(today, image.rowCount()));
   journal::JournaledFile(journal, path_).writeMany(writes);
-  for (const Assignment& assignment : assignments) {
-    if (std::find(tags.begin(), tags.end(), assignment.field) != tags.end()) {
-      const Field& field = fields[assignment.field];
-      const Value oldKey = keyOf(image.value(assignment.row, assignment.field));
-      const Value newKey = keyOf(assignment.value);
+  forEachWritten([&](uint32_t row, int field, const Value& value) {
+    if (std::find(tags.begin(), tags.end(), field) != tags.end()) {
+      const Field& indexed = fields[field];
+      const Value oldKey = keyOf(image.value(row, field));
+      const Value newKey = keyOf(value);
       if (oldKey != newKey) {
-        productionIndex(journal).remove(field.name, field, {oldKey, assignment.row + 1});
-        productionIndex(journal).insert(field.name, field, {newKey, assignment.row + 1});
+        productionIndex(journal).remove(indexed.name, indexed, {oldKey, row + 1});
+        productionIndex(journal).insert(indexed.name, indexed, {newKey, row + 1});
       }
     }
-    image.setValue(assignment.row, assignment.field, assignment.value);
-  }
+    image.setValue(row, field, value);
+  });
   noteOwnWrite(today);
 }
 

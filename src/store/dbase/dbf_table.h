@@ -26,6 +26,7 @@
 #include <memory>
 #include <vector>
 
+#include "store/cell_rows.h"
 #include "store/dbase/table_image.h"
 #include "store/journal/journal.h"
 
@@ -71,10 +72,10 @@ class DbfTable {
   static void create(journal::Journal& journal, const QString& path, const FieldList& fields);
 
   // Each value is fitted to its field (store/dbase/field_codec.h); Null leaves a
-  // field blank. One vector per new record, one value per field. The rows
+  // field blank. One row per new record, one value per field. The rows
   // are taken by value and fitted in place: a caller that moves its batch in
   // has no value copied.
-  void insertRows(journal::Journal& journal, std::vector<std::vector<Value>> rows);
+  void insertRows(journal::Journal& journal, CellRows rows);
   void updateRows(journal::Journal& journal, std::vector<RowChange> changes);
   void deleteRows(journal::Journal& journal, const std::vector<uint32_t>& rows);
 

@@ -73,10 +73,10 @@ void writeNumberText(char* end, int64_t amount, int decimals) {
 // without writing it.
 size_t numberTextLength(int64_t amount, int decimals) {
   const int kept = std::min(decimals, decimal::kScaleDigits);
-  int64_t divisor = 1;
-  for (int i = kept; i < decimal::kScaleDigits; ++i) divisor *= 10;
-  // `amount` is rounded to `decimals` places, so the division is exact.
-  uint64_t units = amount < 0 ? 0 - static_cast<uint64_t>(amount / divisor) : static_cast<uint64_t>(amount / divisor);
+  // `amount` is rounded to `decimals` places, so dropping the places past
+  // them is exact.
+  uint64_t units = amount < 0 ? 0 - static_cast<uint64_t>(amount) : static_cast<uint64_t>(amount);
+  for (int i = kept; i < decimal::kScaleDigits; ++i) units /= 10;
   size_t digits = 1;
   while (units >= 10) {
     units /= 10;

@@ -123,7 +123,7 @@ std::string_view textOf(const Value& value) {
 
 }  // namespace
 
-void TableImage::appendRow(const std::vector<Value>& row) {
+void TableImage::appendRow(const Value* row) {
   auto newRow = rowCount();
   deleted.push_back(0);
   for (size_t f = 0; f < fields.size(); ++f) {

@@ -126,7 +126,7 @@ class TableImage {
   // Mutations used by the table object after it has written the file.
   // `row` values are one per field, already fitted to the fields (see
   // store/dbase/field_codec.h).
-  void appendRow(const std::vector<Value>& row);
+  void appendRow(const Value* row);  // fields.size() values
   void setValue(uint32_t row, int field, const Value& value);
   void setDeleted(uint32_t row, bool isDeleted);
   // Removes the deleted records, as the pack does on disk.

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -57,6 +58,21 @@ int64_t readI64(const char* p) {
   uint64_t v = 0;
   for (int i = 7; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(p[i]);
   return static_cast<int64_t>(v);
+}
+
+// Reads exactly `length` bytes at `offset`; a file shorter than that is an error.
+void readAll(int fd, char* data, size_t length, int64_t offset, const QString& path) {
+  size_t done = 0;
+  while (done < length) {
+    ssize_t got = ::pread(fd, data + done, length - done, offset + static_cast<int64_t>(done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) throw StoreError(systemError("cannot read", path));
+    if (got == 0)
+      throw StoreError((QDir::toNativeSeparators(path) + ": unexpected end of file at byte " +
+                        QString::number(offset + static_cast<int64_t>(done)))
+                           .toStdString());
+    done += static_cast<size_t>(got);
+  }
 }
 
 void writeAll(int fd, const char* data, size_t length, int64_t offset, const QString& path) {
@@ -197,18 +213,26 @@ struct Journal::State {
   bool durable = true;
   int backups = 0;
 
-  void append(char kind, const QString& file, const std::string& payload) {
-    std::string record;
-    record.push_back(kind);
+  // One record whose payload is `head` followed by `body`; the body (a
+  // before-image of up to a megabyte) goes to the file as it is, not copied
+  // into the record first.
+  void append(char kind, const QString& file, std::string_view head, std::string_view body = {}) {
+    std::string header;
+    header.push_back(kind);
     QByteArray utf8 = file.toUtf8();
-    appendU32(record, static_cast<uint32_t>(utf8.size()));
-    record.append(utf8.constData(), static_cast<size_t>(utf8.size()));
-    appendU32(record, static_cast<uint32_t>(payload.size()));
-    record += payload;
-    appendU32(record, static_cast<uint32_t>(
-                          crc32(0L, reinterpret_cast<const Bytef*>(record.data()), static_cast<uInt>(record.size()))));
-    writeAll(fd, record.data(), record.size(), size, path);
-    size += static_cast<int64_t>(record.size());
+    appendU32(header, static_cast<uint32_t>(utf8.size()));
+    header.append(utf8.constData(), static_cast<size_t>(utf8.size()));
+    appendU32(header, static_cast<uint32_t>(head.size() + body.size()));
+    header.append(head);
+    uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(header.data()), static_cast<uInt>(header.size()));
+    // (Not with an empty body: zlib takes a null buffer as asking for the initial value.)
+    if (!body.empty()) crc = crc32(crc, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size()));
+    std::string trailer;
+    appendU32(trailer, static_cast<uint32_t>(crc));
+    for (std::string_view part : {std::string_view(header), body, std::string_view(trailer)}) {
+      writeAll(fd, part.data(), part.size(), size, path);
+      size += static_cast<int64_t>(part.size());
+    }
     dirty = true;
   }
 
@@ -362,19 +386,21 @@ void Journal::saveRanges(const QString& path, const std::vector<std::pair<int64_
   QString absolute = QFileInfo(path).absoluteFilePath();
   saveLength(absolute);
   if (s.created.count(absolute) || s.wholeSaved.count(absolute)) return;
-  QFile file(absolute);
-  if (!file.open(QIODevice::ReadOnly)) throw StoreError(systemError("cannot read", absolute));
-  int64_t fileSize = file.size();
+  const int fd = ::open(QFile::encodeName(absolute).constData(), O_RDONLY);
+  if (fd < 0) throw StoreError(systemError("cannot read", absolute));
+  const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+  const off_t fileSize = ::lseek(fd, 0, SEEK_END);
+  if (fileSize < 0) throw StoreError(systemError("cannot read", absolute));
+  std::string before;  // one buffer for every range's bytes
   for (auto [offset, length] : ranges) {
     if (offset >= fileSize || length <= 0) continue;
-    length = std::min(length, fileSize - offset);
+    length = std::min<int64_t>(length, fileSize - offset);
     if (!s.rangesSaved.emplace(absolute, offset, length).second) continue;
-    file.seek(offset);
-    QByteArray before = file.read(length);
-    std::string payload;
-    appendI64(payload, offset);
-    payload.append(before.constData(), static_cast<size_t>(before.size()));
-    s.append('R', absolute, payload);
+    before.resize(static_cast<size_t>(length));
+    readAll(fd, before.data(), before.size(), offset, absolute);
+    std::string head;
+    appendI64(head, offset);
+    s.append('R', absolute, head, before);
   }
   s.changedFiles.insert(absolute);
   s.sync();
@@ -424,17 +450,7 @@ int64_t JournaledFile::size() const {
 
 std::string JournaledFile::read(int64_t offset, int64_t length) const {
   std::string bytes(static_cast<size_t>(length), '\0');
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t got = ::pread(fd_, bytes.data() + done, bytes.size() - done, offset + static_cast<int64_t>(done));
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) throw StoreError(systemError("cannot read", path_));
-    if (got == 0)
-      throw StoreError((QDir::toNativeSeparators(path_) + ": unexpected end of file at byte " +
-                        QString::number(offset + static_cast<int64_t>(done)))
-                           .toStdString());
-    done += static_cast<size_t>(got);
-  }
+  readAll(fd_, bytes.data(), bytes.size(), offset, path_);
   return bytes;
 }
 
@@ -486,7 +502,7 @@ void JournaledFile::writeMany(const std::vector<std::pair<int64_t, std::string>>
     if (!fileSize) fileSize = size();
     std::string bytes = read(run.offset, std::clamp<int64_t>(*fileSize - run.offset, 0, run.end - run.offset));
     bytes.resize(static_cast<size_t>(run.end - run.offset), '\0');
-    std::sort(run.members.begin(), run.members.end());
+    if (!std::is_sorted(run.members.begin(), run.members.end())) std::sort(run.members.begin(), run.members.end());
     for (size_t i : run.members)
       bytes.replace(static_cast<size_t>(writes[i].first - run.offset), writes[i].second.size(), writes[i].second);
     writeAll(fd_, bytes.data(), bytes.size(), run.offset, path_);

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "store/sql/cell_rows.h"
+#include "store/cell_rows.h"
 #include "store/sql/executor/table_view.h"
 #include "store/value.h"
 

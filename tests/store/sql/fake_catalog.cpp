@@ -81,17 +81,13 @@ Value FakeCatalog::fitted(const dbase::TableImage& image, int field, const Value
   }
 }
 
-void FakeCatalog::insertRows(const QString& path, std::vector<std::vector<Value>> rows) {
+void FakeCatalog::insertRows(const QString& path, CellRows rows) {
   dbase::TableImage& image = table(path);
   ++writeCalls;
-  std::vector<std::vector<Value>> fitted;
-  for (const std::vector<Value>& row : rows) {
-    if (row.size() != image.fields.size()) throw StoreError("row of the wrong size");
-    std::vector<Value> values;
-    for (size_t f = 0; f < row.size(); ++f) values.push_back(this->fitted(image, int(f), row[f]));
-    fitted.push_back(std::move(values));
-  }
-  for (const std::vector<Value>& row : fitted) image.appendRow(row);
+  if (rows.rowCount() > 0 && rows.width() != image.fields.size()) throw StoreError("row of the wrong size");
+  for (size_t r = 0; r < rows.rowCount(); ++r)
+    for (size_t f = 0; f < rows.width(); ++f) rows.row(r)[f] = fitted(image, int(f), rows.row(r)[f]);
+  for (size_t r = 0; r < rows.rowCount(); ++r) image.appendRow(rows.row(r));
 }
 
 void FakeCatalog::updateRows(const QString& path, std::vector<dbase::RowChange> changes) {

@@ -23,11 +23,12 @@ class SqlSemantics : public ::testing::Test {
                                                                  field("NOTE", 'C', 20)});
     auto day = [](const char* text) { return Value::date(*date::parseDisplay(text)); };
     auto text = [](const char* bytes) { return Value::text(bytes); };
-    t.appendRow({text("ALFA"), Value::number(15000), day("01.03.2024"), Value::number(10000), text("x")});
-    t.appendRow({text("BETA"), Value::number(20000), day("15.02.2024"), Value::number(20000), text("")});
-    t.appendRow({text(""), Value::null(), Value::null(), Value::number(30000), text("y")});
-    t.appendRow({text("alfa"), Value::number(-30000), day("01.01.2025"), Value::number(40000), text("x")});
-    t.appendRow({text("ALFA"), Value::number(1000000), day("02.03.2024"), Value::number(50000), text("z")});
+    auto append = [&t](const std::vector<Value>& row) { t.appendRow(row.data()); };
+    append({text("ALFA"), Value::number(15000), day("01.03.2024"), Value::number(10000), text("x")});
+    append({text("BETA"), Value::number(20000), day("15.02.2024"), Value::number(20000), text("")});
+    append({text(""), Value::null(), Value::null(), Value::number(30000), text("y")});
+    append({text("alfa"), Value::number(-30000), day("01.01.2025"), Value::number(40000), text("x")});
+    append({text("ALFA"), Value::number(1000000), day("02.03.2024"), Value::number(50000), text("z")});
     t.setDeleted(4, true);
   }
 

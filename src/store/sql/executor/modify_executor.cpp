@@ -25,15 +25,14 @@ void run(Catalog& catalog, BoundInsert& insert) {
   const dbase::FieldList& fields = insert.table.image->fields;
   std::vector<BoundTable> noTables;
   RowContext context{&noTables, nullptr, nullptr};
-  std::vector<std::vector<Value>> rows;
+  CellRows rows(fields.size());
   for (std::vector<BoundExprPtr>& values : insert.rows) {
-    std::vector<Value> row(fields.size());
+    Value* row = rows.appendRow();
     for (size_t f = 0; f < fields.size(); ++f) {
       if (!values[f]) continue;
       resolveSubqueries(*values[f]);
       row[f] = fitToField(evaluate(*values[f], context), fields[f]);
     }
-    rows.push_back(std::move(row));
   }
   catalog.insertRows(insert.table.path, std::move(rows));
 }

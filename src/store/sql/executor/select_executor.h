@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "store/sql/binder/bound.h"
-#include "store/sql/cell_rows.h"
+#include "store/cell_rows.h"
 
 namespace store::sql {
 

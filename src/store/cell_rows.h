@@ -1,4 +1,5 @@
-// Rows of values of one width, kept in chunks of a few megabytes.
+// Rows of values of one width, kept in chunks of a few megabytes: the rows
+// a SELECT computes, and the records a batch of new rows brings a table.
 //
 // A result of a million rows would cost a million allocations as one vector
 // per row, and as one contiguous array it would be large enough for the C
@@ -8,15 +9,20 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <vector>
 
 #include "store/value.h"
 
-namespace store::sql {
+namespace store {
 
 class CellRows {
  public:
   explicit CellRows(size_t width);
+  // The rows given, which must all have the same width (StoreError if not);
+  // no rows make a batch of width 0.
+  CellRows(std::vector<std::vector<Value>> rows);
+  CellRows(std::initializer_list<std::vector<Value>> rows) : CellRows(std::vector<std::vector<Value>>(rows)) {}
 
   size_t width() const { return width_; }
   size_t rowCount() const { return rows_; }
@@ -35,4 +41,4 @@ class CellRows {
   std::vector<std::vector<Value>> chunks_;
 };
 
-}  // namespace store::sql
+}  // namespace store

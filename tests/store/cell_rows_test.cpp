@@ -2,9 +2,10 @@
 // chunk boundaries and for a width that fills a chunk with one row.
 #include <gtest/gtest.h>
 
-#include "store/sql/cell_rows.h"
+#include "store/cell_rows.h"
+#include "store/error.h"
 
-namespace store::sql {
+namespace store {
 namespace {
 
 TEST(CellRowsTest, RowsReadBackAcrossChunks) {
@@ -30,5 +31,15 @@ TEST(CellRowsTest, RowsReadBackAcrossChunks) {
   }
 }
 
+TEST(CellRowsTest, RowsGivenAsVectorsKeepTheirWidthAndValues) {
+  const CellRows rows{{Value::text("A"), Value::number(1)}, {Value::text("B"), Value::null()}};
+  ASSERT_EQ(rows.width(), 2u);
+  ASSERT_EQ(rows.rowCount(), 2u);
+  EXPECT_EQ(rows.row(1)[0], Value::text("B"));
+  EXPECT_TRUE(rows.row(1)[1].isNull());
+  EXPECT_EQ(CellRows(std::vector<std::vector<Value>>{}).rowCount(), 0u);
+  EXPECT_THROW((CellRows{{Value::number(1)}, {Value::number(2), Value::number(3)}}), StoreError);
+}
+
 }  // namespace
-}  // namespace store::sql
+}  // namespace store

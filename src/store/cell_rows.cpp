@@ -1,9 +1,12 @@
 // CellRows: appending rows chunk by chunk.
-#include "store/sql/cell_rows.h"
+#include "store/cell_rows.h"
 
 #include <algorithm>
+#include <string>
 
-namespace store::sql {
+#include "store/error.h"
+
+namespace store {
 
 namespace {
 
@@ -15,6 +18,14 @@ constexpr size_t kCellsPerChunk = 256 * 1024;
 
 CellRows::CellRows(size_t width) : width_(width), rowsPerChunk_(std::max<size_t>(1, kCellsPerChunk / std::max<size_t>(1, width))) {}
 
+CellRows::CellRows(std::vector<std::vector<Value>> rows) : CellRows(rows.empty() ? 0 : rows.front().size()) {
+  for (std::vector<Value>& row : rows) {
+    if (row.size() != width_)
+      throw StoreError("a row of " + std::to_string(row.size()) + " values among rows of " + std::to_string(width_));
+    std::move(row.begin(), row.end(), appendRow());
+  }
+}
+
 Value* CellRows::appendRow() {
   if (rows_ % rowsPerChunk_ == 0) chunks_.emplace_back().reserve(rowsPerChunk_ * width_);
   std::vector<Value>& chunk = chunks_.back();
@@ -23,4 +34,4 @@ Value* CellRows::appendRow() {
   return chunk.data() + chunk.size() - width_;
 }
 
-}  // namespace store::sql
+}  // namespace store
