@@ -200,7 +200,7 @@ void DbfTable::insertRows(journal::Journal& journal, CellRows rows) {
     for (uint32_t r = begin; r < end; ++r) {
       Value* row = rows.row(r);
       for (size_t f = 0; f < fields.size(); ++f) {
-        row[f] = fitValue(fields[f], std::move(row[f]), target);
+        fitInPlace(fields[f], row[f], target);
         encodeFieldOver(records.data() + r * recordLength + fields[f].offset, fields[f], row[f], image.codePage);
       }
     }
@@ -240,7 +240,7 @@ void DbfTable::updateRows(journal::Journal& journal, std::vector<RowChange> chan
       for (auto& [field, value] : fittedFields) {
         if (field < 0 || static_cast<size_t>(field) >= fields.size())
           fail(fileName(), "no field number " + std::to_string(field));
-        value = fitValue(fields[field], std::move(value), target);
+        fitInPlace(fields[field], value, target);
       }
       // A field assigned twice keeps its last value. Assignments mostly come
       // in field order already, and sorting them would cost a buffer per record.

@@ -163,12 +163,16 @@ Value fitLogical(const Field& field, const Value& value, const FieldTarget& targ
   misfit(field, target, value, "is not a logical value");
 }
 
+// A text the field stores as it is: no pad blanks to trim, no other code page.
+bool textFitsAsItIs(const Field& field, const Value& value, const FieldTarget& target) {
+  return value.kind() == Value::Kind::Text && target.codePage == CodePage::Win1250 &&
+         value.asText().size() <= field.width && (value.asText().empty() || value.asText().back() != ' ');
+}
+
 Value fitText(const Field& field, Value value, const FieldTarget& target) {
   // The common case, a text that fits as it is, is passed on without a copy
   // being made to trim it.
-  if (value.kind() == Value::Kind::Text && target.codePage == CodePage::Win1250 &&
-      value.asText().size() <= field.width && (value.asText().empty() || value.asText().back() != ' '))
-    return value;
+  if (textFitsAsItIs(field, value, target)) return value;
   std::string text;
   switch (value.kind()) {
     case Value::Kind::Null:
@@ -219,6 +223,25 @@ Value fitValue(const Field& field, Value value, const FieldTarget& target) {
     default:
       return fitText(field, std::move(value), target);
   }
+}
+
+void fitInPlace(const Field& field, Value& value, const FieldTarget& target) {
+  // The common cases, a number already rounded to the field's places and a
+  // text that fits, stay as they are without a new value being made.
+  switch (field.type) {
+    case 'N':
+    case 'F':
+      if (value.kind() == Value::Kind::Number && decimal::roundTo(value.asNumber(), field.decimals) == value.asNumber() &&
+          numberTextLength(value.asNumber(), field.decimals) <= field.width)
+        return;
+      break;
+    case 'C':
+      if (textFitsAsItIs(field, value, target)) return;
+      break;
+    default:
+      break;
+  }
+  value = fitValue(field, std::move(value), target);
 }
 
 void encodeFieldOver(char* blanks, const Field& field, const Value& fitted, CodePage page) {

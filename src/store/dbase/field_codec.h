@@ -34,6 +34,9 @@ struct FieldTarget {
 // Taken by value: a caller that moves its value in gets a fitting text back
 // without a copy of its bytes.
 Value fitValue(const Field& field, Value value, const FieldTarget& target);
+// fitValue() done in place; a value that is already what the field stores is
+// left untouched.
+void fitInPlace(const Field& field, Value& value, const FieldTarget& target);
 
 // Writes the field's `field.width` bytes for a fitted value over as many
 // blanks at `blanks` (a record being built): N and F right-aligned with

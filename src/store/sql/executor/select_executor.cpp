@@ -337,7 +337,7 @@ class SelectRunner {
     std::vector<uint32_t> order(tuples.size());
     std::iota(order.begin(), order.end(), 0u);
     sortTyped(tuples, order, [](uint32_t tuple) { return tuple; });
-    emitInOrder(tuples, order, [](size_t) -> const Value* { return nullptr; });
+    emitInOrder(tuples, order, [](size_t) -> const Value* { return nullptr; }, [](size_t) {});
   }
 
   // One result row per group of equal `keys` (columns); with no keys, one
@@ -351,12 +351,12 @@ class SelectRunner {
     } else {
       groupCount = assignGroups(tuples, keys, groupOf, firstTuple);
     }
-    std::vector<Value> aggregates =
-        computeAggregates(tables_, tuples, groupOf, groupCount, select_.aggregates);
-    const size_t stride = select_.aggregates.size();
+    const GroupAggregates aggregates = computeAggregates(tables_, tuples, groupOf, groupCount, select_.aggregates);
+    std::vector<Value> current(aggregates.count());  // the aggregates of the group being emitted
     if (keys.empty() && tuples.size() == 0) {  // the one group of an aggregate over no rows
       std::vector<uint32_t> noRecords(tables_.size(), 0);
-      emitRow(RowContext{&tables_, noRecords.data(), aggregates.data()});
+      aggregates.valuesOf(0, current.data());
+      emitRow(RowContext{&tables_, noRecords.data(), current.data()});
       return;
     }
     std::vector<uint32_t> order(groupCount);
@@ -364,19 +364,27 @@ class SelectRunner {
     if (!keys.empty()) sortTyped(tuples, order, [&](uint32_t group) { return firstTuple[group]; });
     std::vector<uint32_t> representatives(groupCount);
     for (size_t k = 0; k < order.size(); ++k) representatives[k] = firstTuple[order[k]];
-    emitInOrder(tuples, representatives, [&](size_t k) { return aggregates.data() + size_t(order[k]) * stride; });
+    emitInOrder(
+        tuples, representatives,
+        [&](size_t k) {
+          aggregates.valuesOf(order[k], current.data());
+          return current.data();
+        },
+        [&](size_t k) { aggregates.prefetch(order[k]); });
   }
 
   // Emits one result row per entry of `sequence` (a tuple number), reading
-  // aggregates from aggregatesOf(position).
+  // aggregates from aggregatesOf(position); prefetchAggregates(position) is
+  // called some rows ahead.
   //
   // The records of a result are scattered over the table, so reading a row
   // misses the cache once per column, and once more per text for the
   // dictionary entry. Fetching a row's column entries some rows ahead, and
   // its dictionary entries a little later (their codes have arrived by
   // then), overlaps those misses.
-  template <typename AggregatesOf>
-  void emitInOrder(const Tuples& tuples, const std::vector<uint32_t>& sequence, AggregatesOf aggregatesOf) {
+  template <typename AggregatesOf, typename PrefetchAggregates>
+  void emitInOrder(const Tuples& tuples, const std::vector<uint32_t>& sequence, AggregatesOf aggregatesOf,
+                   PrefetchAggregates prefetchAggregates) {
     constexpr size_t kColumnsAhead = 16, kTextsAhead = 8;
     struct Prefetch {
       const char* base;
@@ -397,12 +405,9 @@ class SelectRunner {
         prefetches.push_back({reinterpret_cast<const char*>(column.numbers.data()), 8, records, nullptr});
     }
     std::vector<uint32_t> tuple;
-    const size_t aggregateCount = select_.aggregates.size();
     for (size_t k = 0; k < sequence.size(); ++k) {
       // A group's aggregates, read in ORDER BY order, lie anywhere in theirs.
-      if (k + kColumnsAhead < sequence.size())
-        if (const Value* ahead = aggregatesOf(k + kColumnsAhead))
-          for (size_t a = 0; a < aggregateCount; ++a) __builtin_prefetch(ahead + a);
+      if (k + kColumnsAhead < sequence.size()) prefetchAggregates(k + kColumnsAhead);
       for (const Prefetch& p : prefetches) {
         if (k + kColumnsAhead < sequence.size())
           __builtin_prefetch(p.base + p.size * p.records[sequence[k + kColumnsAhead]]);
