@@ -2,6 +2,7 @@
 #include "store/cell_rows.h"
 
 #include <algorithm>
+#include <bit>
 #include <string>
 
 #include "store/error.h"
@@ -16,7 +17,10 @@ constexpr size_t kCellsPerChunk = 256 * 1024;
 
 }  // namespace
 
-CellRows::CellRows(size_t width) : width_(width), rowsPerChunk_(std::max<size_t>(1, kCellsPerChunk / std::max<size_t>(1, width))) {}
+CellRows::CellRows(size_t width)
+    : width_(width),
+      chunkShift_(static_cast<unsigned>(std::bit_width(std::max<size_t>(1, kCellsPerChunk / std::max<size_t>(1, width))) - 1)),
+      rowMask_((size_t{1} << chunkShift_) - 1) {}
 
 CellRows::CellRows(std::vector<std::vector<Value>> rows) : CellRows(rows.empty() ? 0 : rows.front().size()) {
   for (std::vector<Value>& row : rows) {
@@ -27,7 +31,7 @@ CellRows::CellRows(std::vector<std::vector<Value>> rows) : CellRows(rows.empty()
 }
 
 Value* CellRows::appendRow() {
-  if (rows_ % rowsPerChunk_ == 0) chunks_.emplace_back().reserve(rowsPerChunk_ * width_);
+  if ((rows_ & rowMask_) == 0) chunks_.emplace_back().reserve((rowMask_ + 1) * width_);
   std::vector<Value>& chunk = chunks_.back();
   chunk.resize(chunk.size() + width_);
   ++rows_;

@@ -29,14 +29,15 @@ class CellRows {
 
   // A new row of `width` Null values, to be filled in place.
   Value* appendRow();
-  Value* row(size_t index) { return &chunks_[index / rowsPerChunk_][(index % rowsPerChunk_) * width_]; }
-  const Value* row(size_t index) const {
-    return &chunks_[index / rowsPerChunk_][(index % rowsPerChunk_) * width_];
-  }
+  Value* row(size_t index) { return &chunks_[index >> chunkShift_][(index & rowMask_) * width_]; }
+  const Value* row(size_t index) const { return &chunks_[index >> chunkShift_][(index & rowMask_) * width_]; }
 
  private:
   size_t width_;
-  size_t rowsPerChunk_;
+  // A chunk holds a power of two of rows, so that finding a row takes a
+  // shift and a mask instead of a division: results are read a cell at a time.
+  unsigned chunkShift_;
+  size_t rowMask_;
   size_t rows_ = 0;
   std::vector<std::vector<Value>> chunks_;
 };

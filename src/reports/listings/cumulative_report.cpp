@@ -31,24 +31,16 @@ store::sql::ResultSet& CumulativeReport::compute(const QDate& day) {
                  " VO   DECIMAL(8,2) )"});
     rvc.appendFrom(sx_.select({"SELECT GESTIUNE, CAST(SUM(VALIN)-SUM(VALOUT) AS FLOAT) AS V1", "FROM " + ledger,
                                "WHERE DATA<" + first, "GROUP BY GESTIUNE", "ORDER BY GESTIUNE"}),
-                   [](const store::sql::ResultSet& row, store::Value* record) {
-                     setFields(record, row.value("GESTIUNE"), storedAmount(row, "V1"), kNoAmount, kNoAmount);
-                   });
+                   {column("GESTIUNE"), amount("V1"), kNoAmount, kNoAmount});
     rvc.appendFrom(sx_.select({"SELECT GESTIUNE, CAST(SUM(VALIN) AS FLOAT) AS V1,CAST(SUM(VALOUT) AS FLOAT) AS V2",
                                "FROM " + ledger, "WHERE DATA>=" + first, "AND DATA<" + next, "GROUP BY GESTIUNE",
                                "ORDER BY GESTIUNE"}),
-                   [](const store::sql::ResultSet& row, store::Value* record) {
-                     setFields(record, row.value("GESTIUNE"), kNoAmount, storedAmount(row, "V1"),
-                               storedAmount(row, "V2"));
-                   });
+                   {column("GESTIUNE"), kNoAmount, amount("V1"), amount("V2")});
     sx_.execute({"CREATE TABLE " + rvc2.name(), "(GESTIUNE CHAR(32),", " VINI DECIMAL(8,2),", " VI   DECIMAL(8,2),",
                  " VO   DECIMAL(8,2),", " VFIN DECIMAL(8,2) )"});
     rvc2.appendFrom(sx_.select({"SELECT GESTIUNE, SUM(VINI) AS S1, SUM(VI) AS S2, SUM(VO) AS S3", "FROM " + rvc.name(),
                                 "GROUP BY GESTIUNE", "ORDER BY GESTIUNE"}),
-                    [](const store::sql::ResultSet& row, store::Value* record) {
-                      setFields(record, row.value("GESTIUNE"), storedAmount(row, "S1"), storedAmount(row, "S2"),
-                                storedAmount(row, "S3"), store::Value::null());
-                    });
+                    {column("GESTIUNE"), amount("S1"), amount("S2"), amount("S3"), store::Value::null()});
     rvc.remove();
     sx_.execute({"UPDATE " + rvc2.name(), "SET VFIN=VINI+VI-VO"});
     sx_.execute({"DELETE FROM " + rvc2.name(), "WHERE GESTIUNE=\"\" OR GESTIUNE IS NULL"});

@@ -23,10 +23,7 @@ void InventoryObjects::open() {
                  " CF  DECIMAL(8,2),", " VF  DECIMAL(8,2) )"});
     obi.appendFrom(sx_.select({"SELECT GESTIUNE, PRODUS, UM, SUM(CANTIN)-SUM(CANTOUT) AS T1,SUM(VALIN)-SUM(VALOUT) AS T2",
                                "FROM " + sx_.table("Gestiuni.dbf"), "WHERE VALIN>=0", "GROUP BY GESTIUNE, PRODUS, UM"}),
-                   [](const store::sql::ResultSet& row, store::Value* record) {
-                     setFields(record, row.value("GESTIUNE"), row.value("PRODUS"), row.value("UM"),
-                               storedAmount(row, "T1"), storedAmount(row, "T2"));
-                   });
+                   {column("GESTIUNE"), column("PRODUS"), column("UM"), amount("T1"), amount("T2")});
     sx_.open(q1_, {"SELECT F.GESTIUNE, F.PRODUS, F.UM,F.CF,F.VF, MAX(N.TIP) AS TIPUL", "FROM " + obi.name() + " F",
                    "INNER JOIN " + sx_.table("Note.dbf") + " N", "ON F.PRODUS=N.PRODUS", "WHERE N.TIP<>\"CONSUMABIL\"",
                    "GROUP BY F.GESTIUNE, F.PRODUS, F.UM,F.CF,F.VF", "ORDER BY F.GESTIUNE, F.PRODUS"});

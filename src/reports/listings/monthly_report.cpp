@@ -37,20 +37,16 @@ void MonthlyReport::FaRaportLuna(const QString& resultPath, const QDate& firstDa
 
     r1.appendFrom(sx_.select({"SELECT GESTIUNE, PRODUS, SUM(CANTIN)-SUM(CANTOUT) AS TC,", "SUM(VALIN)-SUM(VALOUT) AS TV",
                               "FROM " + ledger, "WHERE DATA<" + first, "GROUP BY GESTIUNE, PRODUS"}),
-                  [](const store::sql::ResultSet& row, store::Value* record) {
-                    setFields(record, row.value("GESTIUNE"), row.value("PRODUS"), storedAmount(row, "TC"), kNoAmount,
-                              kNoAmount, storedAmount(row, "TV"), kNoAmount, kNoAmount);
-                  });
+                  {column("GESTIUNE"), column("PRODUS"), amount("TC"), kNoAmount, kNoAmount, amount("TV"), kNoAmount,
+                   kNoAmount});
     reached(30);
 
     store::sql::ResultSet& movements =
         sx_.select({"SELECT GESTIUNE, PRODUS, SUM(CANTIN) AS T1, SUM(CANTOUT) AS T2,SUM(VALIN) As T3,SUM(VALOUT) AS T4",
                     "FROM " + ledger, "WHERE DATA>=" + first, "AND DATA<" + next, "GROUP BY GESTIUNE, PRODUS"});
     reached(60);
-    r1.appendFrom(movements, [](const store::sql::ResultSet& row, store::Value* record) {
-      setFields(record, row.value("GESTIUNE"), row.value("PRODUS"), kNoAmount, storedAmount(row, "T1"),
-                storedAmount(row, "T2"), kNoAmount, storedAmount(row, "T3"), storedAmount(row, "T4"));
-    });
+    r1.appendFrom(movements, {column("GESTIUNE"), column("PRODUS"), kNoAmount, amount("T1"), amount("T2"), kNoAmount,
+                              amount("T3"), amount("T4")});
 
     sx_.execute({"CREATE TABLE " + r2.name(), "( GESTIUNE CHAR(32),", "PRODUS CHAR(50),", "CINI DECIMAL(8,2),",
                  "CI DECIMAL(8,2),", "CO DECIMAL(8,2),", "CFIN DECIMAL(8,2),", "VINI DECIMAL(8,2),", "VI DECIMAL(8,2),",
@@ -61,11 +57,8 @@ void MonthlyReport::FaRaportLuna(const QString& resultPath, const QDate& firstDa
         sx_.select({"SELECT GESTIUNE, PRODUS, SUM(CINI) AS C1, SUM(VINI) AS C2, SUM(CI) AS C3,SUM(CO) AS C4,SUM(VI) AS "
                     "C5,SUM(VO) AS C6",
                     "FROM " + r1.name(), "GROUP BY GESTIUNE, PRODUS", "ORDER BY GESTIUNE,PRODUS"}),
-        [](const store::sql::ResultSet& row, store::Value* record) {
-          setFields(record, row.value("GESTIUNE"), row.value("PRODUS"), storedAmount(row, "C1"),
-                    storedAmount(row, "C3"), storedAmount(row, "C4"), store::Value::null(), storedAmount(row, "C2"),
-                    storedAmount(row, "C5"), storedAmount(row, "C6"), store::Value::null());
-        });
+        {column("GESTIUNE"), column("PRODUS"), amount("C1"), amount("C3"), amount("C4"), store::Value::null(),
+         amount("C2"), amount("C5"), amount("C6"), store::Value::null()});
     reached(80);
 
     sx_.execute({"UPDATE " + r2.name(), "SET CFIN=CINI+CI-CO,", "VFIN=VINI+VI-VO"});

@@ -16,10 +16,27 @@ ScratchTable::ScratchTable(store::Database& database, QString path) : database_(
 
 QString ScratchTable::name() const { return app::quoted(path_); }
 
-void ScratchTable::appendFrom(store::sql::ResultSet& rows, const FillRecord& fill) {
+void ScratchTable::appendFrom(store::sql::ResultSet& rows, const std::vector<FieldFrom>& fields) {
   if (rows.isEmpty()) return;
-  store::CellRows records(database_.table(path_).fields().size());
-  for (rows.first(); !rows.eof(); rows.next()) fill(rows, records.appendRow());
+  // Each column is looked up once for all the rows.
+  std::vector<int> columns;
+  for (const FieldFrom& field : fields) {
+    const int index = field.source() == FieldFrom::Source::Fixed ? -1 : rows.columnIndex(field.columnName());
+    if (field.source() != FieldFrom::Source::Fixed && index < 0)
+      throw store::StoreError("the result has no column \"" + field.columnName() + "\"");
+    columns.push_back(index);
+  }
+  store::CellRows records(fields.size());
+  for (rows.first(); !rows.eof(); rows.next()) {
+    store::Value* record = records.appendRow();
+    for (size_t f = 0; f < fields.size(); ++f) {
+      switch (fields[f].source()) {
+        case FieldFrom::Source::Column: record[f] = rows.value(columns[f]); break;
+        case FieldFrom::Source::Amount: record[f] = storedAmount(rows, columns[f]); break;
+        case FieldFrom::Source::Fixed: record[f] = fields[f].fixed(); break;
+      }
+    }
+  }
   database_.insertRows(path_, std::move(records));
 }
 
@@ -39,7 +56,7 @@ void rethrowNamingReport(const QString& report) {
   }
 }
 
-store::Value storedAmount(const store::sql::ResultSet& rows, std::string_view column) {
+store::Value storedAmount(const store::sql::ResultSet& rows, int column) {
   return store::Value::number(store::decimal::roundTo(rows.asNumber(column), 2));
 }
 

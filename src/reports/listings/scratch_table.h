@@ -8,9 +8,9 @@
 #pragma once
 
 #include <QString>
-#include <functional>
-#include <string_view>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "store/database.h"
 #include "store/sql/result_set.h"
@@ -21,6 +21,34 @@ namespace reports {
 // "{Program}\<fileName>": the path a statement gives a temporary table.
 QString scratchPath(const QString& fileName);
 
+// Where one field of the records a temporary table is filled with comes
+// from: a column of the statement's row, as it is or as the amount the
+// table stores (storedAmount()), or one value for every record.
+class FieldFrom {
+ public:
+  enum class Source { Column, Amount, Fixed };
+  // A fixed value: kNoAmount, or Null for a column filled later.
+  FieldFrom(store::Value fixed) : source_(Source::Fixed), fixed_(std::move(fixed)) {}
+
+  friend FieldFrom column(std::string name);
+  friend FieldFrom amount(std::string name);
+
+  Source source() const { return source_; }
+  const std::string& columnName() const { return column_; }  // Column and Amount
+  const store::Value& fixed() const { return fixed_; }
+
+ private:
+  FieldFrom(Source source, std::string column) : source_(source), column_(std::move(column)) {}
+  Source source_;
+  std::string column_;
+  store::Value fixed_;
+};
+
+// The row's value of `name`, as it is.
+inline FieldFrom column(std::string name) { return FieldFrom(FieldFrom::Source::Column, std::move(name)); }
+// The row's amount in `name` as storedAmount() makes it.
+inline FieldFrom amount(std::string name) { return FieldFrom(FieldFrom::Source::Amount, std::move(name)); }
+
 class ScratchTable {
  public:
   // `path` as statements write it (either separator).
@@ -30,13 +58,11 @@ class ScratchTable {
   // The path between double quotes, as a statement names the table.
   QString name() const;
 
-  // Sets the fields of `record` (one value per field, in the table's order,
-  // all Null to begin with) from the current row.
-  using FillRecord = std::function<void(const store::sql::ResultSet& row, store::Value* record)>;
-  // Appends one record per row of `rows` (first to last) in one write; no
-  // rows writes nothing. A value that does not fit its column fails the
-  // whole batch with the table, column and value named.
-  void appendFrom(store::sql::ResultSet& rows, const FillRecord& fill);
+  // Appends one record per row of `rows` (first to last) in one write, its
+  // fields made as `fields` say, in the table's order; no rows writes
+  // nothing. A value that does not fit its column fails the whole batch
+  // with the table, column and value named.
+  void appendFrom(store::sql::ResultSet& rows, const std::vector<FieldFrom>& fields);
 
   // Deletes the file where it exists, dropping the engine's cached image
   // first so that a table made again under the same name is read afresh.
@@ -53,19 +79,13 @@ class ScratchTable {
 // goes on as it is.
 [[noreturn]] void rethrowNamingReport(const QString& report);
 
-// Assigns `values` to the fields of `record`, from the first on.
-template <typename... Values>
-void setFields(store::Value* record, Values&&... values) {
-  ((*record++ = std::forward<Values>(values)), ...);
-}
-
 // 0 in an amount column: what a row copied from one statement's results
 // puts into the columns another statement fills.
 inline const store::Value kNoAmount = store::Value::number(0);
 
-// An amount of the current row as the temporary tables store it: the
-// ten-thousandths rounded to two decimals, half to even; a missing sum
-// (NULL) is 0.
-store::Value storedAmount(const store::sql::ResultSet& rows, std::string_view column);
+// An amount of the current row (column number `column`) as the temporary
+// tables store it: the ten-thousandths rounded to two decimals, half to
+// even; a missing sum (NULL) is 0.
+store::Value storedAmount(const store::sql::ResultSet& rows, int column);
 
 }  // namespace reports

@@ -169,20 +169,31 @@ int ResultSet::recordNumber() const {
 
 // --- values ------------------------------------------------------------------
 
-Value ResultSet::value(std::string_view column) const {
-  int index = columnIndex(column);
+int ResultSet::indexOf(std::string_view column) const {
+  const int index = columnIndex(column);
   if (index < 0) throw StoreError("the result has no column \"" + std::string(column) + "\"");
+  return index;
+}
+
+Value ResultSet::value(std::string_view column) const { return value(indexOf(column)); }
+
+Value ResultSet::value(int column) const {
+  if (column < 0 || size_t(column) >= names_.size())
+    throw StoreError("the result has no column number " + std::to_string(column));
   findVisible();
-  if (visible_.empty()) throw StoreError("the result has no current row to read \"" + std::string(column) + "\" from");
-  return cell(visible_[position_], index);
+  if (visible_.empty())
+    throw StoreError("the result has no current row to read \"" + names_[size_t(column)] + "\" from");
+  return cell(visible_[position_], column);
 }
 
 QString ResultSet::asText(std::string_view column) const { return displayText(value(column)); }
 
-int64_t ResultSet::asNumber(std::string_view column) const {
+int64_t ResultSet::asNumber(std::string_view column) const { return asNumber(indexOf(column)); }
+
+int64_t ResultSet::asNumber(int column) const {
   const Value v = value(column);
   auto notANumber = [&]() -> int64_t {
-    throw StoreError("column \"" + std::string(column) + "\" holds \"" + asText(column).toStdString() +
+    throw StoreError("column \"" + names_[size_t(column)] + "\" holds \"" + displayText(v).toStdString() +
                      "\", not a number");
   };
   switch (v.kind()) {
@@ -215,8 +226,7 @@ std::optional<QDate> ResultSet::asDate(std::string_view column) const {
 // --- locate and filter -------------------------------------------------------
 
 bool ResultSet::locate(std::string_view column, const QString& value, bool prefix) {
-  int index = columnIndex(column);
-  if (index < 0) throw StoreError("the result has no column \"" + std::string(column) + "\"");
+  const int index = indexOf(column);
   std::optional<std::string> bytes;
   try {
     bytes = encode(value);

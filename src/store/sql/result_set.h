@@ -54,6 +54,10 @@ class ResultSet {
   Value value(std::string_view column) const;
   QString asText(std::string_view column) const;  // numbers in shortest form, dates dd.MM.yyyy, NULL as ""
   int64_t asNumber(std::string_view column) const;  // ten-thousandths; NULL as 0; text must be a number
+  // The same by column number (columnIndex()), for callers that read many
+  // rows: they look the name up once.
+  Value value(int column) const;
+  int64_t asNumber(int column) const;
   std::optional<QDate> asDate(std::string_view column) const;  // nullopt for NULL
 
   // Moves to the first visible row whose column equals `value` (texts compare
@@ -70,6 +74,7 @@ class ResultSet {
 
  private:
   struct Condition;
+  int indexOf(std::string_view column) const;  // columnIndex(), or StoreError naming the column
   void applyFilter();
   // Finds the visible rows, and puts the cursor on the first, when a new
   // result or filter left them to be found.

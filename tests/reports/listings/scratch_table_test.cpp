@@ -23,7 +23,7 @@ TEST(StoredAmountTest, RoundsToCentsHalfToEvenAndMissingSumsAreZero) {
   for (const Case& c : cases) {
     store::sql::ResultSet rows({"S"}, {{c.sum}});
     rows.first();
-    const store::Value stored = storedAmount(rows, "S");
+    const store::Value stored = storedAmount(rows, 0);
     ASSERT_EQ(stored.kind(), store::Value::Kind::Number);
     EXPECT_EQ(stored.asNumber(), c.stored) << c.stored;
   }
