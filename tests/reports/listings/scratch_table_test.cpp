@@ -1,8 +1,10 @@
-// What the reports store of a sum: two decimals rounded half to even, and
-// 0 for a missing sum.
+// What the reports store of a sum (two decimals rounded half to even, and
+// 0 for a missing sum), and the records a temporary table is filled with.
 #include <gtest/gtest.h>
 
 #include "reports/listings/scratch_table.h"
+#include "store/error.h"
+#include "support/data_folder_fixture.h"
 
 namespace reports {
 namespace {
@@ -27,6 +29,23 @@ TEST(StoredAmountTest, RoundsToCentsHalfToEvenAndMissingSumsAreZero) {
     ASSERT_EQ(stored.kind(), store::Value::Kind::Number);
     EXPECT_EQ(stored.asNumber(), c.stored) << c.stored;
   }
+}
+
+using ScratchTableTest = test_support::DataFolderFixture;
+
+TEST_F(ScratchTableTest, RecordsTakeColumnsAmountsAndFixedValuesInFieldOrder) {
+  ScratchTable table(*database, data() + "/T.dbf");
+  database->execute("CREATE TABLE " + table.name() +
+                    " (NAME CHAR(10), AMOUNT DECIMAL(8,2), ZERO DECIMAL(8,2), LATER DECIMAL(8,2), COPY DECIMAL(8,2))");
+  store::sql::ResultSet rows({"S", "N"}, {{store::Value::number(12350), store::Value::text("ALFA")},
+                                          {store::Value::null(), store::Value::text("BETA")}});
+  table.appendFrom(rows, {column("N"), amount("S"), kNoAmount, store::Value::null(), column("S")});
+  EXPECT_EQ(this->rows("T.dbf", {"NAME", "AMOUNT", "ZERO", "LATER", "COPY"}, "NAME"),
+            (QStringList{"NAME=ALFA AMOUNT=1.24 ZERO=0 LATER= COPY=1.24", "NAME=BETA AMOUNT=0 ZERO=0 LATER= COPY="}));
+
+  EXPECT_THROW(table.appendFrom(rows, {column("MISSING"), kNoAmount, kNoAmount, kNoAmount, kNoAmount}),
+               store::StoreError);
+  EXPECT_EQ(this->rows("T.dbf", {"NAME"}, "NAME").size(), 2);
 }
 
 }  // namespace
