@@ -214,11 +214,11 @@ void DbfTable::insertRows(journal::Journal& journal, CellRows rows) {
   writes.emplace_back(recordAt(image.rowCount()), std::move(records));
   writes.emplace_back(layout::kUpdateDateAt, layout::dateAndCount(today, static_cast<uint32_t>(newCount)));
   journal::JournaledFile(journal, path_).writeMany(writes);
-  for (size_t r = 0; r < rows.rowCount(); ++r) {
-    const Value* values = rows.row(r);
-    image.appendRow(values);
-    for (int f : tags) productionIndex(journal).insert(fields[f].name, fields[f], {keyOf(values[f]), image.rowCount()});
-  }
+  const uint32_t first = image.rowCount();
+  image.appendRows(rows);
+  for (int f : tags)
+    for (uint32_t r = 0; r < rows.rowCount(); ++r)
+      productionIndex(journal).insert(fields[f].name, fields[f], {keyOf(rows.row(r)[f]), first + r + 1});
   noteOwnWrite(today);
 }
 

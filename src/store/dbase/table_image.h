@@ -34,6 +34,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "store/cell_rows.h"
 #include "store/codepage.h"
 #include "store/dbase/field.h"
 #include "store/value.h"
@@ -101,7 +102,7 @@ struct HeaderInfo {
 class TableImage {
  public:
   TableImage() = default;
-  // Copying would share the columns, which appendRow extends in place.
+  // Copying would share the columns, which appendRows extends in place.
   TableImage(const TableImage&) = delete;
   TableImage& operator=(const TableImage&) = delete;
 
@@ -120,13 +121,13 @@ class TableImage {
 
   // Records (deleted ones included, ascending) whose C field `field` holds
   // dictionary code `code`. Built on first use and kept up to date by
-  // appendRow/setValue; REQUIRES: fields[field].type == 'C'.
+  // appendRows/setValue; REQUIRES: fields[field].type == 'C'.
   const std::vector<uint32_t>& rowsWithCode(int field, uint32_t code) const;
 
   // Mutations used by the table object after it has written the file.
-  // `row` values are one per field, already fitted to the fields (see
+  // New records have one value per field, already fitted to the fields (see
   // store/dbase/field_codec.h).
-  void appendRow(const Value* row);  // fields.size() values
+  void appendRows(const CellRows& rows);
   void setValue(uint32_t row, int field, const Value& value);
   void setDeleted(uint32_t row, bool isDeleted);
   // Removes the deleted records, as the pack does on disk.

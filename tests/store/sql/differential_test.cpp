@@ -282,9 +282,9 @@ TEST(SqlDifferential, RandomSelectsAgreeWithSqlite) {
     std::vector<std::vector<Value>> two = generator.tableTwo(5 + generator.pick(10));
     dbase::TableImage& t1 = catalog.addTable("T1.dbf", {testing::field("K", 'C', 3), testing::field("N1", 'N', 10, 2),
                                                         testing::field("N2", 'N', 6), testing::field("D", 'D', 8)});
-    for (const auto& row : one) t1.appendRow(row.data());
+    t1.appendRows(CellRows(one));
     dbase::TableImage& t2 = catalog.addTable("T2.dbf", {testing::field("K", 'C', 3), testing::field("V", 'N', 10, 2)});
-    for (const auto& row : two) t2.appendRow(row.data());
+    t2.appendRows(CellRows(two));
     sqlite.load("T1", one);
     sqlite.load("T2", two);
 

@@ -87,7 +87,7 @@ void FakeCatalog::insertRows(const QString& path, CellRows rows) {
   if (rows.rowCount() > 0 && rows.width() != image.fields.size()) throw StoreError("row of the wrong size");
   for (size_t r = 0; r < rows.rowCount(); ++r)
     for (size_t f = 0; f < rows.width(); ++f) rows.row(r)[f] = fitted(image, int(f), rows.row(r)[f]);
-  for (size_t r = 0; r < rows.rowCount(); ++r) image.appendRow(rows.row(r));
+  image.appendRows(rows);
 }
 
 void FakeCatalog::updateRows(const QString& path, std::vector<dbase::RowChange> changes) {

@@ -3,6 +3,9 @@
 // handed over whole, and the errors that name what and where.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "fake_catalog.h"
 #include "sql_test_support.h"
 #include "store/date.h"
@@ -23,7 +26,7 @@ class SqlSemantics : public ::testing::Test {
                                                                  field("NOTE", 'C', 20)});
     auto day = [](const char* text) { return Value::date(*date::parseDisplay(text)); };
     auto text = [](const char* bytes) { return Value::text(bytes); };
-    auto append = [&t](const std::vector<Value>& row) { t.appendRow(row.data()); };
+    auto append = [&t](std::vector<Value> row) { t.appendRows(CellRows{std::move(row)}); };
     append({text("ALFA"), Value::number(15000), day("01.03.2024"), Value::number(10000), text("x")});
     append({text("BETA"), Value::number(20000), day("15.02.2024"), Value::number(20000), text("")});
     append({text(""), Value::null(), Value::null(), Value::number(30000), text("y")});
@@ -172,6 +175,35 @@ TEST_F(SqlSemantics, SumsAreExactAndOverflowIsAnError) {
   execute(catalog_, R"(INSERT INTO "C:\Data\Big.dbf" (V) VALUES (900000000000000), (900000000000000))");
   EXPECT_EQ(errorOf(R"(SELECT SUM(V) AS S FROM "C:\Data\Big.dbf")"), "the sum overflows at line 1, column 8");
   EXPECT_EQ(errorOf(R"(SELECT V+V FROM "C:\Data\Big.dbf")"), "arithmetic overflow at line 1, column 9");
+}
+
+// Batches and results this large are shared by both cores: records appended
+// a column per core, result rows made half per core.
+TEST_F(SqlSemantics, ManyRowsAndGroupsComeOutWholeAndInOrder) {
+  dbase::TableImage& t = catalog_.addTable("C:\\Data\\Many.dbf",
+                                           {field("K", 'C', 6), field("U", 'C', 2), field("N", 'N', 12, 2)});
+  constexpr int kRows = 30000, kGroups = 20000;
+  const auto key = [](int group) {
+    char text[8];
+    std::snprintf(text, sizeof text, "K%05d", group);
+    return std::string(text);
+  };
+  std::vector<std::vector<Value>> rows;
+  for (int i = 0; i < kRows; ++i)
+    rows.push_back({Value::text(key(i % kGroups)), Value::text("U" + std::to_string(i % 7)),
+                    Value::number(int64_t(i) * 10000)});
+  t.appendRows(CellRows(rows));
+
+  std::string expected;
+  for (int g = 0; g < kGroups; ++g) {
+    const bool twice = g + kGroups < kRows;
+    const int maxU = std::max(g % 7, twice ? (g + kGroups) % 7 : 0);
+    if (g > 0) expected += ';';
+    expected += key(g) + "|U" + std::to_string(maxU) + "|" + std::to_string(twice ? 2 * g + kGroups : g) + "|" +
+                (twice ? "2" : "1");
+  }
+  EXPECT_EQ(query(R"(SELECT K, MAX(U) AS U, SUM(N) AS S, COUNT(*) AS C FROM "C:\Data\Many.dbf" GROUP BY K ORDER BY K)"),
+            expected);
 }
 
 struct ErrorCase {

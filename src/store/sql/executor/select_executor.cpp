@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "store/error.h"
+#include "store/split_work.h"
 #include "store/sql/executor/aggregation.h"
 #include "store/sql/executor/evaluator.h"
 #include "store/sql/executor/group_table.h"
@@ -337,7 +338,7 @@ class SelectRunner {
     std::vector<uint32_t> order(tuples.size());
     std::iota(order.begin(), order.end(), 0u);
     sortTyped(tuples, order, [](uint32_t tuple) { return tuple; });
-    emitInOrder(tuples, order, [](size_t) -> const Value* { return nullptr; }, [](size_t) {});
+    emitInOrder(tuples, order, [](size_t, Value*) -> const Value* { return nullptr; }, [](size_t) {});
   }
 
   // One result row per group of equal `keys` (columns); with no keys, one
@@ -352,11 +353,11 @@ class SelectRunner {
       groupCount = assignGroups(tuples, keys, groupOf, firstTuple);
     }
     const GroupAggregates aggregates = computeAggregates(tables_, tuples, groupOf, groupCount, select_.aggregates);
-    std::vector<Value> current(aggregates.count());  // the aggregates of the group being emitted
     if (keys.empty() && tuples.size() == 0) {  // the one group of an aggregate over no rows
       std::vector<uint32_t> noRecords(tables_.size(), 0);
-      aggregates.valuesOf(0, current.data());
-      emitRow(RowContext{&tables_, noRecords.data(), current.data()});
+      std::vector<Value> values(aggregates.count());
+      aggregates.valuesOf(0, values.data());
+      emitRow(RowContext{&tables_, noRecords.data(), values.data()});
       return;
     }
     std::vector<uint32_t> order(groupCount);
@@ -366,16 +367,17 @@ class SelectRunner {
     for (size_t k = 0; k < order.size(); ++k) representatives[k] = firstTuple[order[k]];
     emitInOrder(
         tuples, representatives,
-        [&](size_t k) {
-          aggregates.valuesOf(order[k], current.data());
-          return current.data();
+        [&](size_t k, Value* buffer) {
+          aggregates.valuesOf(order[k], buffer);
+          return buffer;
         },
         [&](size_t k) { aggregates.prefetch(order[k]); });
   }
 
   // Emits one result row per entry of `sequence` (a tuple number), reading
-  // aggregates from aggregatesOf(position); prefetchAggregates(position) is
-  // called some rows ahead.
+  // aggregates from aggregatesOf(position, buffer), which may fill `buffer`
+  // (one Value per aggregate); prefetchAggregates(position) is called some
+  // rows ahead.
   //
   // The records of a result are scattered over the table, so reading a row
   // misses the cache once per column, and once more per text for the
@@ -404,19 +406,26 @@ class SelectRunner {
       else if (!column.numbers.empty())
         prefetches.push_back({reinterpret_cast<const char*>(column.numbers.data()), 8, records, nullptr});
     }
-    std::vector<uint32_t> tuple;
-    for (size_t k = 0; k < sequence.size(); ++k) {
-      // A group's aggregates, read in ORDER BY order, lie anywhere in theirs.
-      if (k + kColumnsAhead < sequence.size()) prefetchAggregates(k + kColumnsAhead);
-      for (const Prefetch& p : prefetches) {
-        if (k + kColumnsAhead < sequence.size())
-          __builtin_prefetch(p.base + p.size * p.records[sequence[k + kColumnsAhead]]);
-        if (p.column && k + kTextsAhead < sequence.size())
-          __builtin_prefetch(&p.column->dictionary->text(p.column->codes[p.records[sequence[k + kTextsAhead]]]));
+    // The rows are made first and filled in place: many rows are shared by
+    // both cores (evaluating only reads the images), and the first failure
+    // is still the first row's.
+    const size_t first = rows_.rowCount();
+    for (size_t k = 0; k < sequence.size(); ++k) rows_.appendRow();
+    splitInTwo(uint32_t(sequence.size()), [&](int, uint32_t begin, uint32_t end) {
+      std::vector<uint32_t> tuple;
+      std::vector<Value> aggregates(select_.aggregates.size());  // this core's buffer for aggregatesOf()
+      for (size_t k = begin; k < end; ++k) {
+        // A group's aggregates, read in ORDER BY order, lie anywhere in theirs.
+        if (k + kColumnsAhead < end) prefetchAggregates(k + kColumnsAhead);
+        for (const Prefetch& p : prefetches) {
+          if (k + kColumnsAhead < end) __builtin_prefetch(p.base + p.size * p.records[sequence[k + kColumnsAhead]]);
+          if (p.column && k + kTextsAhead < end)
+            __builtin_prefetch(&p.column->dictionary->text(p.column->codes[p.records[sequence[k + kTextsAhead]]]));
+        }
+        tuples.gather(sequence[k], tuple);
+        fillRow(rows_.row(first + k), RowContext{&tables_, tuple.data(), aggregatesOf(k, aggregates.data())});
       }
-      tuples.gather(sequence[k], tuple);
-      emitRow(RowContext{&tables_, tuple.data(), aggregatesOf(k)});
-    }
+    }, std::max<uint32_t>(1, kWorthASecondThread / uint32_t(std::max<size_t>(1, select_.outputs.size()))));
   }
 
   // Puts `entries` in ORDER BY order when every ORDER BY item is a plain
@@ -485,8 +494,10 @@ class SelectRunner {
 
   // Computes the result columns, and the sort keys that are not result
   // columns, of one result row.
-  void emitRow(const RowContext& context) {
-    Value* cells = rows_.appendRow();
+  void emitRow(const RowContext& context) { fillRow(rows_.appendRow(), context); }
+
+  // The row's result columns, then its ORDER BY keys when the rows are yet to be sorted.
+  void fillRow(Value* cells, const RowContext& context) const {
     for (const BoundOutput& output : select_.outputs) *cells++ = evaluate(*output.expr, context);
     if (!sorted_)
       for (const BoundOrder& order : select_.orderBy)
