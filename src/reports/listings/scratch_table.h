@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -60,8 +61,9 @@ class ScratchTable {
 
   // Appends one record per row of `rows` (first to last) in one write, its
   // fields made as `fields` say, in the table's order; no rows writes
-  // nothing. A value that does not fit its column fails the whole batch
-  // with the table, column and value named.
+  // nothing. The rows are handed over (ResultSet::takeRows()): `rows` is
+  // left without rows. A value that does not fit its column fails the whole
+  // batch with the table, column and value named.
   void appendFrom(store::sql::ResultSet& rows, const std::vector<FieldFrom>& fields);
 
   // Deletes the file where it exists, dropping the engine's cached image
@@ -83,9 +85,9 @@ class ScratchTable {
 // puts into the columns another statement fills.
 inline const store::Value kNoAmount = store::Value::number(0);
 
-// An amount of the current row (column number `column`) as the temporary
+// An amount (`sum`, read from the result column `column`) as the temporary
 // tables store it: the ten-thousandths rounded to two decimals, half to
 // even; a missing sum (NULL) is 0.
-store::Value storedAmount(const store::sql::ResultSet& rows, int column);
+store::Value storedAmount(const store::Value& sum, std::string_view column);
 
 }  // namespace reports

@@ -191,9 +191,13 @@ QString ResultSet::asText(std::string_view column) const { return displayText(va
 int64_t ResultSet::asNumber(std::string_view column) const { return asNumber(indexOf(column)); }
 
 int64_t ResultSet::asNumber(int column) const {
-  const Value v = value(column);
+  const Value v = value(column);  // checks the column number first
+  return numberOf(v, names_[size_t(column)]);
+}
+
+int64_t ResultSet::numberOf(const Value& v, std::string_view column) {
   auto notANumber = [&]() -> int64_t {
-    throw StoreError("column \"" + names_[size_t(column)] + "\" holds \"" + displayText(v).toStdString() +
+    throw StoreError("column \"" + std::string(column) + "\" holds \"" + displayText(v).toStdString() +
                      "\", not a number");
   };
   switch (v.kind()) {
@@ -211,6 +215,24 @@ int64_t ResultSet::asNumber(int column) const {
     case Value::Kind::Date: break;
   }
   return notANumber();
+}
+
+CellRows ResultSet::takeRows() {
+  findVisible();
+  CellRows taken(names_.size());
+  // Unfiltered computed rows are visible as they lie, first to last.
+  if (!view_ && visible_.size() == rows_.rowCount()) {
+    taken = std::move(rows_);
+  } else {
+    for (uint32_t row : visible_) {
+      Value* cells = taken.appendRow();
+      for (size_t c = 0; c < names_.size(); ++c) cells[c] = cell(row, int(c));
+    }
+  }
+  rows_ = CellRows(names_.size());
+  view_.reset();
+  visibleFound_ = false;
+  return taken;
 }
 
 std::optional<QDate> ResultSet::asDate(std::string_view column) const {

@@ -58,6 +58,13 @@ class ResultSet {
   // rows: they look the name up once.
   Value value(int column) const;
   int64_t asNumber(int column) const;
+  // What asNumber() makes of `value` read from `column` (named in the error).
+  static int64_t numberOf(const Value& value, std::string_view column);
+
+  // Hands over the rows that pass the filter, in order, and leaves the
+  // result without rows: a caller that only copies the rows elsewhere gets
+  // a computed result's own rows, without a copy of their values.
+  CellRows takeRows();
   std::optional<QDate> asDate(std::string_view column) const;  // nullopt for NULL
 
   // Moves to the first visible row whose column equals `value` (texts compare

@@ -23,9 +23,7 @@ TEST(StoredAmountTest, RoundsToCentsHalfToEvenAndMissingSumsAreZero) {
       {store::Value::null(), 0},
   };
   for (const Case& c : cases) {
-    store::sql::ResultSet rows({"S"}, {{c.sum}});
-    rows.first();
-    const store::Value stored = storedAmount(rows, 0);
+    const store::Value stored = storedAmount(c.sum, "S");
     ASSERT_EQ(stored.kind(), store::Value::Kind::Number);
     EXPECT_EQ(stored.asNumber(), c.stored) << c.stored;
   }

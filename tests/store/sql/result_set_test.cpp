@@ -1,5 +1,6 @@
 // The result set as the windows use it: cursor moves and their end tests,
-// reading values, locate, and the row filter switched on and off.
+// reading values, locate, and the row filter switched on and off; and its
+// rows handed over whole.
 #include <gtest/gtest.h>
 
 #include "store/date.h"
@@ -97,6 +98,26 @@ TEST(ResultSet, LocateFindsTheFirstEqualOrPrefixedRow) {
   EXPECT_TRUE(result.locate("DATA", "01.02.2024"));
   EXPECT_EQ(result.asText("PRODUS"), "CAFEA");
   EXPECT_THROW(result.locate("NOPE", "x"), StoreError);
+}
+
+TEST(ResultSet, TakenRowsAreTheVisibleOnesInOrderAndLeaveNone) {
+  for (const char* filter : {"", "GESTIUNE='X'"}) {
+    ResultSet result = makeInventory();
+    std::string expected = "CAFEA;CEAI;CEAPA;ZAHAR;";
+    if (*filter) {
+      result.setFilter(filter);
+      result.setFiltered(true);
+      expected = "CAFEA;CEAPA;ZAHAR;";
+    }
+    const CellRows taken = result.takeRows();
+    ASSERT_EQ(taken.width(), 5u);
+    std::string products;
+    for (size_t r = 0; r < taken.rowCount(); ++r) products += taken.row(r)[0].asText() + ";";
+    EXPECT_EQ(products, expected) << filter;
+    EXPECT_EQ(taken.row(0)[2], Value::number(25000)) << filter;
+    EXPECT_TRUE(result.isEmpty()) << filter;
+    EXPECT_EQ(result.recordCount(), 0) << filter;
+  }
 }
 
 TEST(ResultSet, FilterHidesRowsWhileOn) {
