@@ -11,16 +11,21 @@ namespace store {
 
 namespace {
 
-// Values per chunk: a chunk of about 14 MB stays below the size the C
-// library maps on its own (32 MB at the most).
+// Values per chunk at the most (a power of two of rows takes between half
+// and all of them): a chunk of at most about 12 MB stays below the size the
+// C library maps on its own (32 MB at the most).
 constexpr size_t kCellsPerChunk = 256 * 1024;
+
+// log2 of the rows a chunk of rows `width` values wide holds.
+unsigned chunkShiftFor(size_t width) {
+  const size_t rows = std::max<size_t>(1, kCellsPerChunk / std::max<size_t>(1, width));
+  return static_cast<unsigned>(std::bit_width(rows)) - 1;
+}
 
 }  // namespace
 
 CellRows::CellRows(size_t width)
-    : width_(width),
-      chunkShift_(static_cast<unsigned>(std::bit_width(std::max<size_t>(1, kCellsPerChunk / std::max<size_t>(1, width))) - 1)),
-      rowMask_((size_t{1} << chunkShift_) - 1) {}
+    : width_(width), chunkShift_(chunkShiftFor(width)), rowMask_((size_t{1} << chunkShift_) - 1) {}
 
 CellRows::CellRows(std::vector<std::vector<Value>> rows) : CellRows(rows.empty() ? 0 : rows.front().size()) {
   for (std::vector<Value>& row : rows) {

@@ -72,7 +72,7 @@ class Value {
   explicit Value(Kind kind) : kind_(kind) {}
   Kind kind_ = Kind::Null;
   // A Number's, Date's or Bool's value, or a Float's bits: one word for
-  // either keeps a Value at 48 bytes, and results hold millions of them.
+  // either keeps a Value a word smaller, and results hold millions of them.
   int64_t integer_ = 0;
   std::string text_;
 };

@@ -231,9 +231,11 @@ void fitInPlace(const Field& field, Value& value, const FieldTarget& target) {
   switch (field.type) {
     case 'N':
     case 'F':
-      if (value.kind() == Value::Kind::Number && decimal::roundTo(value.asNumber(), field.decimals) == value.asNumber() &&
-          numberTextLength(value.asNumber(), field.decimals) <= field.width)
-        return;
+      if (value.kind() == Value::Kind::Number) {
+        const int64_t amount = value.asNumber();
+        if (decimal::roundTo(amount, field.decimals) == amount && numberTextLength(amount, field.decimals) <= field.width)
+          return;
+      }
       break;
     case 'C':
       if (textFitsAsItIs(field, value, target)) return;

@@ -123,6 +123,15 @@ std::string_view textOf(const Value& value) {
   return value.kind() == Value::Kind::Text ? std::string_view(value.asText()) : std::string_view();
 }
 
+// A fitted D value as its column stores it.
+int32_t storedDate(const Value& value) { return value.kind() == Value::Kind::Date ? value.asDate() : kNullDate; }
+
+// A fitted L, N or F value (field type `type`) as its column stores it.
+int64_t storedNumber(char type, const Value& value) {
+  if (type == 'L') return value.kind() == Value::Kind::Bool ? (value.asBool() ? 1 : 0) : kNullNumber;
+  return value.kind() == Value::Kind::Number ? value.asNumber() : kNullNumber;
+}
+
 }  // namespace
 
 void TableImage::appendRows(const CellRows& rows) {
@@ -144,22 +153,10 @@ void TableImage::appendRows(const CellRows& rows) {
         break;
       }
       case 'D':
-        for (uint32_t r = 0; r < count; ++r) {
-          const Value& value = rows.row(r)[f];
-          column.dates.push_back(value.kind() == Value::Kind::Date ? value.asDate() : kNullDate);
-        }
-        break;
-      case 'L':
-        for (uint32_t r = 0; r < count; ++r) {
-          const Value& value = rows.row(r)[f];
-          column.numbers.push_back(value.kind() == Value::Kind::Bool ? (value.asBool() ? 1 : 0) : kNullNumber);
-        }
+        for (uint32_t r = 0; r < count; ++r) column.dates.push_back(storedDate(rows.row(r)[f]));
         break;
       default:
-        for (uint32_t r = 0; r < count; ++r) {
-          const Value& value = rows.row(r)[f];
-          column.numbers.push_back(value.kind() == Value::Kind::Number ? value.asNumber() : kNullNumber);
-        }
+        for (uint32_t r = 0; r < count; ++r) column.numbers.push_back(storedNumber(fields[f].type, rows.row(r)[f]));
         break;
     }
   };
@@ -199,11 +196,8 @@ void TableImage::setValue(uint32_t row, int field, const Value& value) {
       }
       break;
     }
-    case 'D': ownColumn(f).dates[row] = value.kind() == Value::Kind::Date ? value.asDate() : kNullDate; break;
-    case 'L':
-      ownColumn(f).numbers[row] = value.kind() == Value::Kind::Bool ? (value.asBool() ? 1 : 0) : kNullNumber;
-      break;
-    default: ownColumn(f).numbers[row] = value.kind() == Value::Kind::Number ? value.asNumber() : kNullNumber; break;
+    case 'D': ownColumn(f).dates[row] = storedDate(value); break;
+    default: ownColumn(f).numbers[row] = storedNumber(fields[f].type, value); break;
   }
 }
 

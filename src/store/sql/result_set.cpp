@@ -175,11 +175,9 @@ int ResultSet::indexOf(std::string_view column) const {
   return index;
 }
 
-Value ResultSet::value(std::string_view column) const { return value(indexOf(column)); }
+Value ResultSet::value(std::string_view column) const { return current(indexOf(column)); }
 
-Value ResultSet::value(int column) const {
-  if (column < 0 || size_t(column) >= names_.size())
-    throw StoreError("the result has no column number " + std::to_string(column));
+Value ResultSet::current(int column) const {
   findVisible();
   if (visible_.empty())
     throw StoreError("the result has no current row to read \"" + names_[size_t(column)] + "\" from");
@@ -188,11 +186,9 @@ Value ResultSet::value(int column) const {
 
 QString ResultSet::asText(std::string_view column) const { return displayText(value(column)); }
 
-int64_t ResultSet::asNumber(std::string_view column) const { return asNumber(indexOf(column)); }
-
-int64_t ResultSet::asNumber(int column) const {
-  const Value v = value(column);  // checks the column number first
-  return numberOf(v, names_[size_t(column)]);
+int64_t ResultSet::asNumber(std::string_view column) const {
+  const int index = indexOf(column);
+  return numberOf(current(index), names_[size_t(index)]);
 }
 
 int64_t ResultSet::numberOf(const Value& v, std::string_view column) {

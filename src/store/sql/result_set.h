@@ -54,10 +54,7 @@ class ResultSet {
   Value value(std::string_view column) const;
   QString asText(std::string_view column) const;  // numbers in shortest form, dates dd.MM.yyyy, NULL as ""
   int64_t asNumber(std::string_view column) const;  // ten-thousandths; NULL as 0; text must be a number
-  // The same by column number (columnIndex()), for callers that read many
-  // rows: they look the name up once.
-  Value value(int column) const;
-  int64_t asNumber(int column) const;
+  std::optional<QDate> asDate(std::string_view column) const;  // nullopt for NULL
   // What asNumber() makes of `value` read from `column` (named in the error).
   static int64_t numberOf(const Value& value, std::string_view column);
 
@@ -65,7 +62,6 @@ class ResultSet {
   // result without rows: a caller that only copies the rows elsewhere gets
   // a computed result's own rows, without a copy of their values.
   CellRows takeRows();
-  std::optional<QDate> asDate(std::string_view column) const;  // nullopt for NULL
 
   // Moves to the first visible row whose column equals `value` (texts compare
   // exactly, numbers by value), or whose text starts with `value` when
@@ -82,6 +78,7 @@ class ResultSet {
  private:
   struct Condition;
   int indexOf(std::string_view column) const;  // columnIndex(), or StoreError naming the column
+  Value current(int column) const;  // the current row's value; StoreError when there is no row
   void applyFilter();
   // Finds the visible rows, and puts the cursor on the first, when a new
   // result or filter left them to be found.
