@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "store/date.h"
@@ -49,6 +50,57 @@ std::string typeName(const Field& field) {
   throw StoreError(std::string(target.table) + ": column " + field.name + ": " + describe(value) + " " + what);
 }
 
+// 10^k for k = 0 to 19, every power an unsigned 64-bit number holds.
+constexpr uint64_t kPowersOfTen[] = {1ULL,
+                                     10ULL,
+                                     100ULL,
+                                     1000ULL,
+                                     10000ULL,
+                                     100000ULL,
+                                     1000000ULL,
+                                     10000000ULL,
+                                     100000000ULL,
+                                     1000000000ULL,
+                                     10000000000ULL,
+                                     100000000000ULL,
+                                     1000000000000ULL,
+                                     10000000000000ULL,
+                                     100000000000000ULL,
+                                     1000000000000000ULL,
+                                     10000000000000000ULL,
+                                     100000000000000000ULL,
+                                     1000000000000000000ULL,
+                                     10000000000000000000ULL};
+
+// "00" to "99": two digits are written per division.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// The decimal digits of `units` (one for 0), counted without dividing: the
+// bit width gives the count to within one (1233 / 4096 is just over
+// log10(2)). Setting the lowest bit changes no count but that of 0.
+int digitCount(uint64_t units) {
+  units |= 1;
+  const int estimate = (std::bit_width(units) * 1233) >> 12;
+  return estimate + (units >= kPowersOfTen[estimate] ? 1 : 0);
+}
+
+// The magnitude of an amount rounded to `kept` places, in units of its last
+// place: the places dropped are zeros, so each division is exact. Spelled
+// per count, so that each division is by a constant.
+uint64_t unitsOf(int64_t rounded, int kept) {
+  const uint64_t magnitude = rounded < 0 ? 0 - static_cast<uint64_t>(rounded) : static_cast<uint64_t>(rounded);
+  switch (decimal::kScaleDigits - kept) {
+    case 0: return magnitude;
+    case 1: return magnitude / 10;
+    case 2: return magnitude / 100;
+    case 3: return magnitude / 1000;
+    default: return magnitude / 10000;
+  }
+}
+
 // The amount with exactly `decimals` places (amounts carry four, so further
 // places are zeros), written so that it ends just before `end`, without a
 // string of its own: a batch of many thousand records encodes every amount
@@ -56,16 +108,22 @@ std::string typeName(const Field& field) {
 void writeNumberText(char* end, int64_t amount, int decimals) {
   const int kept = std::min(decimals, decimal::kScaleDigits);
   const int64_t rounded = decimal::roundTo(amount, kept);
-  uint64_t units = rounded < 0 ? 0 - static_cast<uint64_t>(rounded) : static_cast<uint64_t>(rounded);
-  for (int i = kept; i < decimal::kScaleDigits; ++i) units /= 10;  // exact: rounded to `kept` places
+  uint64_t units = unitsOf(rounded, kept);
   char* at = end;
   for (int i = kept; i < decimals; ++i) *--at = '0';
   for (int i = 0; i < kept; ++i, units /= 10) *--at = static_cast<char>('0' + units % 10);
   if (decimals > 0) *--at = '.';
-  do {
-    *--at = static_cast<char>('0' + units % 10);
-    units /= 10;
-  } while (units != 0);
+  while (units >= 100) {
+    at -= 2;
+    std::memcpy(at, kDigitPairs + 2 * (units % 100), 2);
+    units /= 100;
+  }
+  if (units >= 10) {
+    at -= 2;
+    std::memcpy(at, kDigitPairs + 2 * units, 2);
+  } else {
+    *--at = static_cast<char>('0' + units);
+  }
   if (rounded < 0) *--at = '-';
 }
 
@@ -75,16 +133,9 @@ size_t numberTextLength(int64_t amount, int decimals) {
   const int kept = std::min(decimals, decimal::kScaleDigits);
   // `amount` is rounded to `decimals` places, so dropping the places past
   // them is exact.
-  uint64_t units = amount < 0 ? 0 - static_cast<uint64_t>(amount) : static_cast<uint64_t>(amount);
-  for (int i = kept; i < decimal::kScaleDigits; ++i) units /= 10;
-  size_t digits = 1;
-  while (units >= 10) {
-    units /= 10;
-    ++digits;
-  }
   // A fraction is written with a digit before its point ("0.05").
-  if (kept > 0) digits = std::max(digits, static_cast<size_t>(kept) + 1);
-  return (amount < 0 ? 1 : 0) + digits + (decimals > 0 ? 1 : 0) + static_cast<size_t>(decimals - kept);
+  const int digits = std::max(digitCount(unitsOf(amount, kept)), kept + 1);
+  return static_cast<size_t>((amount < 0 ? 1 : 0) + digits + (decimals > 0 ? 1 : 0) + (decimals - kept));
 }
 
 Value fitNumber(const Field& field, const Value& value, const FieldTarget& target) {
@@ -233,7 +284,8 @@ void fitInPlace(const Field& field, Value& value, const FieldTarget& target) {
     case 'F':
       if (value.kind() == Value::Kind::Number) {
         const int64_t amount = value.asNumber();
-        if (decimal::roundTo(amount, field.decimals) == amount && numberTextLength(amount, field.decimals) <= field.width)
+        if (decimal::roundTo(amount, field.decimals) == amount &&
+            numberTextLength(amount, field.decimals) <= field.width)
           return;
       }
       break;
