@@ -131,7 +131,7 @@ void Database::createIndex(const std::string& tag, const QString& path, const st
   inTransaction(target.path(), [&] { target.createIndex(journal_, tag, column); }, /*derived=*/true);
 }
 
-void Database::insertRows(const QString& path, CellRows rows) {
+void Database::insertRows(const QString& path, CodedRows rows) {
   dbase::DbfTable& target = table(path);
   inTransaction(target.path(), [&] { target.insertRows(journal_, std::move(rows)); });
 }

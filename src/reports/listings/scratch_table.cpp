@@ -2,6 +2,8 @@
 #include "reports/listings/scratch_table.h"
 
 #include <QFile>
+#include <algorithm>
+#include <optional>
 
 #include "app/settings.h"
 #include "app/statement_text.h"
@@ -28,24 +30,58 @@ void ScratchTable::appendFrom(store::sql::ResultSet& rows, const std::vector<Fie
     columns.push_back(index);
     if (index >= 0) ++readers[size_t(index)];
   }
-  store::CellRows from = rows.takeRows();
+  store::CodedRows from = rows.takeRows();
   if (from.rowCount() == 0) return;
-  store::CellRows records(fields.size());
-  for (size_t r = 0; r < from.rowCount(); ++r) {
-    store::Value* values = from.row(r);
-    store::Value* record = records.appendRow();
+
+  // Texts the rows hold as codes go on as codes into a text field; when
+  // each field reads its own column, coded as the rows have it, the rows
+  // become the records and only their amounts change, in place.
+  const store::dbase::FieldList& table = database_.image(path_).fields;
+  std::vector<std::optional<store::TextCodes>> coded(fields.size());
+  bool inPlace = from.width() == fields.size();
+  for (size_t f = 0; f < fields.size(); ++f) {
+    const int c = columns[f];
+    if (fields[f].source() == FieldFrom::Source::Column && from.coded(size_t(c)) && f < table.size() &&
+        table[f].type == 'C')
+      coded[f] = *from.coded(size_t(c));
+    inPlace = inPlace && c == int(f) && readers[f] == 1 && coded[f].has_value() == (from.coded(f) != nullptr);
+  }
+  if (inPlace) {
     for (size_t f = 0; f < fields.size(); ++f) {
-      const int c = columns[f];
-      switch (fields[f].source()) {
-        case FieldFrom::Source::Column:
-          record[f] = readers[size_t(c)] == 1 ? std::move(values[c]) : values[c];
-          break;
-        case FieldFrom::Source::Amount: record[f] = storedAmount(values[c], fields[f].columnName()); break;
-        case FieldFrom::Source::Fixed: record[f] = fields[f].fixed(); break;
+      if (fields[f].source() != FieldFrom::Source::Amount) continue;
+      for (size_t r = 0; r < from.rowCount(); ++r) {
+        store::Value& cell = from.cells().row(r)[from.cellOf(f)];
+        cell = storedAmount(cell, fields[f].columnName());
       }
     }
+    database_.insertRows(path_, std::move(from));
+    return;
   }
-  database_.insertRows(path_, std::move(records));
+
+  store::CellRows cells(size_t(std::count(coded.begin(), coded.end(), std::nullopt)));
+  for (size_t r = 0; r < from.rowCount(); ++r) {
+    store::Value* values = from.cells().row(r);
+    store::Value* cell = cells.appendRow();
+    for (size_t f = 0; f < fields.size(); ++f) {
+      if (coded[f]) continue;
+      const int c = columns[f];
+      const bool valueOfCell = c >= 0 && !from.coded(size_t(c));
+      switch (fields[f].source()) {
+        case FieldFrom::Source::Column:
+          if (!valueOfCell) *cell = from.value(r, size_t(c));
+          else if (readers[size_t(c)] == 1) *cell = std::move(values[from.cellOf(size_t(c))]);
+          else *cell = values[from.cellOf(size_t(c))];
+          break;
+        case FieldFrom::Source::Amount:
+          *cell = storedAmount(valueOfCell ? values[from.cellOf(size_t(c))] : from.value(r, size_t(c)),
+                               fields[f].columnName());
+          break;
+        case FieldFrom::Source::Fixed: *cell = fields[f].fixed(); break;
+      }
+      ++cell;
+    }
+  }
+  database_.insertRows(path_, store::CodedRows(std::move(coded), std::move(cells)));
 }
 
 void ScratchTable::remove() {

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <numeric>
 #include <optional>
@@ -52,6 +53,33 @@ namespace {
 
 // A blank field is keyed as Null, whatever its type.
 Value keyOf(const Value& value) { return value.isSqlNull() ? Value::null() : value; }
+
+// Fits coded column `column` of a batch to `field` once per text it holds:
+// its codes move onto a new dictionary of the fitted texts. Returns the
+// field's bytes for each code of that dictionary, `field.width` of them each.
+std::string fitCodedTexts(const Field& field, CodedRows& rows, size_t column, const FieldTarget& target) {
+  const TextCodes& source = *rows.coded(column);
+  auto fitted = std::make_shared<TextDictionary>();
+  std::string bytes(field.width, ' ');  // code 0, the empty text: all blanks
+  constexpr uint32_t kNotSeen = std::numeric_limits<uint32_t>::max();
+  std::vector<uint32_t> fittedCode(source.dictionary->size(), kNotSeen);
+  TextCodes result{fitted, std::vector<uint32_t>(source.codes.size())};
+  for (size_t r = 0; r < source.codes.size(); ++r) {
+    uint32_t& code = fittedCode[source.codes[r]];
+    if (code == kNotSeen) {
+      Value text = Value::text(source.dictionary->text(source.codes[r]));
+      fitInPlace(field, text, target);
+      code = fitted->intern(text.asText());
+      if (size_t(code) * field.width == bytes.size()) {
+        bytes.append(field.width, ' ');
+        encodeFieldOver(bytes.data() + size_t(code) * field.width, field, text, target.codePage);
+      }
+    }
+    result.codes[r] = code;
+  }
+  rows.recode(column, std::move(result));
+  return bytes;
+}
 
 void writeOrFail(QSaveFile& file, std::string_view bytes, const QString& fileName) {
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
@@ -173,7 +201,7 @@ std::vector<int> DbfTable::maintainedTags(journal::Journal& journal) {
   return tagged;
 }
 
-void DbfTable::insertRows(journal::Journal& journal, CellRows rows) {
+void DbfTable::insertRows(journal::Journal& journal, CodedRows rows) {
   if (rows.rowCount() == 0) return;
   TableImage& image = wholeImage();
   const FieldList& fields = image.fields;
@@ -181,6 +209,9 @@ void DbfTable::insertRows(journal::Journal& journal, CellRows rows) {
   const FieldTarget target{table, image.codePage};
   const uint64_t newCount = static_cast<uint64_t>(image.rowCount()) + rows.rowCount();
   if (newCount > std::numeric_limits<uint32_t>::max()) fail(fileName(), "too many records for a dBase table");
+  if (rows.width() != fields.size())
+    fail(fileName(),
+         "a new record needs " + std::to_string(fields.size()) + " values, not " + std::to_string(rows.width()));
 
   // Fit (in place) and encode every value before the first byte is written.
   // All blank to begin with: the live flag is a blank, and so are the bytes
@@ -190,18 +221,29 @@ void DbfTable::insertRows(journal::Journal& journal, CellRows rows) {
   const size_t recordLength = image.header.recordLength;
   std::string records(rows.rowCount() * recordLength + 1, ' ');
   records.back() = layout::kEndOfFile;
-  if (rows.width() != fields.size())
-    fail(fileName(),
-         "a new record needs " + std::to_string(fields.size()) + " values, not " + std::to_string(rows.width()));
+  std::vector<std::string> codedBytes(fields.size());  // per coded column: its field's bytes for each code
+  for (size_t f = 0; f < fields.size(); ++f) {
+    if (!rows.coded(f)) continue;
+    if (fields[f].type != 'C') fail(fileName(), "field " + fields[f].name + " takes values, not codes of texts");
+    codedBytes[f] = fitCodedTexts(fields[f], rows, f, target);
+  }
   // Each record is fitted and encoded on its own: a large batch is shared
   // by both cores, and the first record that does not fit is still the one
   // named.
+  CellRows& cells = rows.cells();
   const auto fitAndEncode = [&](int, uint32_t begin, uint32_t end) {
     for (uint32_t r = begin; r < end; ++r) {
-      Value* row = rows.row(r);
+      Value* row = cells.row(r);
+      char* record = records.data() + r * recordLength;
       for (size_t f = 0; f < fields.size(); ++f) {
-        fitInPlace(fields[f], row[f], target);
-        encodeFieldOver(records.data() + r * recordLength + fields[f].offset, fields[f], row[f], image.codePage);
+        if (const TextCodes* texts = rows.coded(f)) {
+          std::memcpy(record + fields[f].offset, codedBytes[f].data() + size_t(texts->codes[r]) * fields[f].width,
+                      fields[f].width);
+          continue;
+        }
+        Value& value = row[rows.cellOf(f)];
+        fitInPlace(fields[f], value, target);
+        encodeFieldOver(record + fields[f].offset, fields[f], value, image.codePage);
       }
     }
   };
@@ -218,7 +260,7 @@ void DbfTable::insertRows(journal::Journal& journal, CellRows rows) {
   image.appendRows(rows);
   for (int f : tags)
     for (uint32_t r = 0; r < rows.rowCount(); ++r)
-      productionIndex(journal).insert(fields[f].name, fields[f], {keyOf(rows.row(r)[f]), first + r + 1});
+      productionIndex(journal).insert(fields[f].name, fields[f], {keyOf(rows.value(r, size_t(f))), first + r + 1});
   noteOwnWrite(today);
 }
 

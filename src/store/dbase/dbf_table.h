@@ -26,7 +26,7 @@
 #include <memory>
 #include <vector>
 
-#include "store/cell_rows.h"
+#include "store/coded_rows.h"
 #include "store/dbase/table_image.h"
 #include "store/journal/journal.h"
 
@@ -74,8 +74,9 @@ class DbfTable {
   // Each value is fitted to its field (store/dbase/field_codec.h); Null leaves a
   // field blank. One row per new record, one value per field. The rows
   // are taken by value and fitted in place: a caller that moves its batch in
-  // has no value copied.
-  void insertRows(journal::Journal& journal, CellRows rows);
+  // has no value copied. A coded column's texts are fitted, encoded and
+  // looked up in the table's dictionary once per distinct text.
+  void insertRows(journal::Journal& journal, CodedRows rows);
   void updateRows(journal::Journal& journal, std::vector<RowChange> changes);
   void deleteRows(journal::Journal& journal, const std::vector<uint32_t>& rows);
 

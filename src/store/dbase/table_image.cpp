@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "store/coded_rows.h"
 #include "store/split_work.h"
 
 namespace store::dbase {
@@ -134,7 +135,7 @@ int64_t storedNumber(char type, const Value& value) {
 
 }  // namespace
 
-void TableImage::appendRows(const CellRows& rows) {
+void TableImage::appendRows(const CodedRows& rows) {
   const auto first = rowCount();
   const auto count = static_cast<uint32_t>(rows.rowCount());
   deleted.resize(deleted.size() + count, 0);
@@ -142,29 +143,43 @@ void TableImage::appendRows(const CellRows& rows) {
   // postings are its own, so columns can be filled side by side.
   const auto appendColumn = [&](size_t f) {
     Column& column = *columns[f];  // readers of the column stop at their own last record
+    const int cell = rows.cellOf(f);  // -1 for a coded column
     switch (fields[f].type) {
       case 'C': {
         auto* postings = f < postings_.size() ? postings_[f].get() : nullptr;
-        for (uint32_t r = 0; r < count; ++r) {
-          uint32_t code = column.dictionary->intern(textOf(rows.row(r)[f]));
+        const auto append = [&](uint32_t r, uint32_t code) {
           column.codes.push_back(code);
           if (postings) (*postings)[code].push_back(first + r);
+        };
+        if (const TextCodes* texts = rows.coded(f)) {
+          // Each of the batch's texts is looked up once.
+          constexpr uint32_t kNotSeen = UINT32_MAX;
+          std::vector<uint32_t> ownCode(texts->dictionary->size(), kNotSeen);
+          for (uint32_t r = 0; r < count; ++r) {
+            uint32_t& code = ownCode[texts->codes[r]];
+            if (code == kNotSeen) code = column.dictionary->intern(texts->dictionary->text(texts->codes[r]));
+            append(r, code);
+          }
+        } else {
+          for (uint32_t r = 0; r < count; ++r) append(r, column.dictionary->intern(textOf(rows.cells().row(r)[cell])));
         }
         break;
       }
       case 'D':
-        for (uint32_t r = 0; r < count; ++r) column.dates.push_back(storedDate(rows.row(r)[f]));
+        for (uint32_t r = 0; r < count; ++r) column.dates.push_back(storedDate(rows.cells().row(r)[cell]));
         break;
       default:
-        for (uint32_t r = 0; r < count; ++r) column.numbers.push_back(storedNumber(fields[f].type, rows.row(r)[f]));
+        for (uint32_t r = 0; r < count; ++r)
+          column.numbers.push_back(storedNumber(fields[f].type, rows.cells().row(r)[cell]));
         break;
     }
   };
-  // Texts cost most (each is looked up in its dictionary): the columns are
-  // dealt to the two cores heaviest first, each to the lighter load.
+  // Texts given as values cost most (each is looked up in its dictionary):
+  // the columns are dealt to the two cores heaviest first, each to the
+  // lighter load.
   std::vector<size_t> byCost(fields.size());
   std::iota(byCost.begin(), byCost.end(), size_t{0});
-  const auto cost = [&](size_t f) { return fields[f].type == 'C' ? 8 : 1; };
+  const auto cost = [&](size_t f) { return fields[f].type == 'C' && !rows.coded(f) ? 8 : 1; };
   std::stable_sort(byCost.begin(), byCost.end(), [&](size_t a, size_t b) { return cost(a) > cost(b); });
   std::vector<size_t> share[2];
   int load[2] = {0, 0};

@@ -34,10 +34,13 @@
 #include <unordered_map>
 #include <vector>
 
-#include "store/cell_rows.h"
 #include "store/codepage.h"
 #include "store/dbase/field.h"
 #include "store/value.h"
+
+namespace store {
+class CodedRows;
+}
 
 namespace store::dbase {
 
@@ -125,9 +128,9 @@ class TableImage {
   const std::vector<uint32_t>& rowsWithCode(int field, uint32_t code) const;
 
   // Mutations used by the table object after it has written the file.
-  // New records have one value per field, already fitted to the fields (see
-  // store/dbase/field_codec.h).
-  void appendRows(const CellRows& rows);
+  // New records have one value (or one code of a coded column) per field,
+  // already fitted to the fields (see store/dbase/field_codec.h).
+  void appendRows(const CodedRows& rows);
   void setValue(uint32_t row, int field, const Value& value);
   void setDeleted(uint32_t row, bool isDeleted);
   // Removes the deleted records, as the pack does on disk.

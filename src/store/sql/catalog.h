@@ -30,8 +30,9 @@ class Catalog {
   // One value per field of the table, in field order; Null leaves a field
   // blank. Values are fitted to the fields by the table (rounding, range and
   // width checks naming table, column and value). Batches are taken by
-  // value, so that a caller that moves them in has none of its values copied.
-  virtual void insertRows(const QString& path, CellRows rows) = 0;
+  // value, so that a caller that moves them in has none of its values copied;
+  // a coded column's texts are taken as codes (see store/coded_rows.h).
+  virtual void insertRows(const QString& path, CodedRows rows) = 0;
   virtual void updateRows(const QString& path, std::vector<dbase::RowChange> changes) = 0;
   virtual void deleteRows(const QString& path, const std::vector<uint32_t>& rows) = 0;
 };

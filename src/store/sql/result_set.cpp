@@ -70,23 +70,23 @@ struct ResultSet::Condition {
 };
 
 ResultSet::ResultSet(std::vector<std::string> columnNames, std::vector<std::vector<Value>> rows)
-    : names_(std::move(columnNames)), rows_(names_.size()) {
+    : names_(std::move(columnNames)), rows_(CellRows(names_.size())) {
   for (std::vector<Value>& row : rows) {
     if (row.size() != names_.size())
       throw StoreError("a result row has " + std::to_string(row.size()) + " values for " +
                        std::to_string(names_.size()) + " columns");
-    std::move(row.begin(), row.end(), rows_.appendRow());
+    std::move(row.begin(), row.end(), rows_.cells().appendRow());
   }
   applyFilter();
 }
 
-ResultSet::ResultSet(CellRows rows, std::vector<std::string> columnNames)
+ResultSet::ResultSet(CodedRows rows, std::vector<std::string> columnNames)
     : names_(std::move(columnNames)), rows_(std::move(rows)) {
   applyFilter();
 }
 
 ResultSet::ResultSet(std::shared_ptr<const TableView> view, std::vector<std::string> columnNames)
-    : names_(std::move(columnNames)), rows_(names_.size()), view_(std::move(view)) {
+    : names_(std::move(columnNames)), rows_(CellRows(names_.size())), view_(std::move(view)) {
   applyFilter();
 }
 
@@ -213,19 +213,19 @@ int64_t ResultSet::numberOf(const Value& v, std::string_view column) {
   return notANumber();
 }
 
-CellRows ResultSet::takeRows() {
+CodedRows ResultSet::takeRows() {
   findVisible();
-  CellRows taken(names_.size());
+  CodedRows taken(CellRows(names_.size()));
   // Unfiltered computed rows are visible as they lie, first to last.
   if (!view_ && visible_.size() == rows_.rowCount()) {
     taken = std::move(rows_);
   } else {
     for (uint32_t row : visible_) {
-      Value* cells = taken.appendRow();
+      Value* cells = taken.cells().appendRow();
       for (size_t c = 0; c < names_.size(); ++c) cells[c] = cell(row, int(c));
     }
   }
-  rows_ = CellRows(names_.size());
+  rows_ = CodedRows(CellRows(names_.size()));
   view_.reset();
   visibleFound_ = false;
   return taken;

@@ -2,8 +2,10 @@
 //
 // A result set shows the tables as they were when the query ran: later
 // changes to them do not show in it. Its rows are either computed and held
-// (CellRows), or read in place from one table's image (TableView); then the
-// rows a cursor needs are found, and sorted, only when it is first used.
+// (CodedRows: values, and texts of the tables' own columns as codes of
+// their dictionaries, which only grow), or read in place from one table's
+// image (TableView); then the rows a cursor needs are found, and sorted,
+// only when it is first used.
 // The cursor and the filter work as the windows expect of a data set:
 // first / next / prior / last, begin and end tests, a record count of the
 // rows that pass the filter, locate by equality or by prefix, and a filter
@@ -19,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "store/cell_rows.h"
+#include "store/coded_rows.h"
 #include "store/sql/executor/table_view.h"
 #include "store/value.h"
 
@@ -29,9 +31,9 @@ class ResultSet {
  public:
   ResultSet() : ResultSet(CellRows(0), {}) {}  // no columns, no rows
   ResultSet(std::vector<std::string> columnNames, std::vector<std::vector<Value>> rows);
-  // The rows a SELECT computed, columnNames.size() values each (the rows
+  // The rows a SELECT computed, columnNames.size() columns each (the rows
   // first, so that a braced list of rows never reads as this).
-  ResultSet(CellRows rows, std::vector<std::string> columnNames);
+  ResultSet(CodedRows rows, std::vector<std::string> columnNames);
   ResultSet(std::shared_ptr<const TableView> view, std::vector<std::string> columnNames);
 
   // Column names as the statement gives them (alias, or the column's name).
@@ -60,8 +62,9 @@ class ResultSet {
 
   // Hands over the rows that pass the filter, in order, and leaves the
   // result without rows: a caller that only copies the rows elsewhere gets
-  // a computed result's own rows, without a copy of their values.
-  CellRows takeRows();
+  // a computed result's own rows, without a copy of their values, and its
+  // coded columns as codes.
+  CodedRows takeRows();
 
   // Moves to the first visible row whose column equals `value` (texts compare
   // exactly, numbers by value), or whose text starts with `value` when
@@ -84,10 +87,12 @@ class ResultSet {
   // result or filter left them to be found.
   void findVisible() const;
   uint32_t rowCount() const { return view_ ? view_->rowCount() : uint32_t(rows_.rowCount()); }
-  Value cell(uint32_t row, int column) const { return view_ ? view_->cell(row, column) : rows_.row(row)[column]; }
+  Value cell(uint32_t row, int column) const {
+    return view_ ? view_->cell(row, column) : rows_.value(row, size_t(column));
+  }
 
   std::vector<std::string> names_;
-  CellRows rows_;
+  CodedRows rows_;
   std::shared_ptr<const TableView> view_;  // instead of rows_ when set
   std::shared_ptr<Condition> condition_;
   bool filtered_ = false;

@@ -12,6 +12,7 @@
 #include <map>
 
 #include "dbf_bytes.h"
+#include "store/coded_rows.h"
 #include "store/dbase/dbf_layout.h"
 #include "store/error.h"
 
@@ -366,6 +367,58 @@ TEST_F(DbfTableTest, ABatchWithOneMisfitWritesNothing) {
   EXPECT_EQ(testing::readFile(path), before);
   EXPECT_EQ(rowsOf(table->image()), imageBefore);
   EXPECT_FALSE(table->isStale());
+}
+
+// A grouping hands its texts on as codes of a dictionary, which the table
+// fits, encodes and looks up once per distinct text: the file and the image
+// must be those the same texts give as values, and a misfit among the
+// codes must still write nothing.
+TEST_F(DbfTableTest, TextsGivenAsCodesAreWrittenAsTheSameTextsGivenAsValues) {
+  const std::vector<const char*> names = {"creion", "", "caiet \xBA  ", "creion", "Zah\xE3r"};
+  auto dictionary = std::make_shared<TextDictionary>();
+  TextCodes codes{dictionary, {}};
+  std::vector<Row> asValues;
+  CellRows cells(kFields.size() - 1);  // all but PRODUS
+  for (int i = 0; i < 600; ++i) {
+    const char* name = names[size_t(i) % names.size()];
+    codes.codes.push_back(dictionary->intern(name));
+    Row row = {amount(i * 10000), day(2024, 1, 1 + i % 28), text(name), text("BUC"), amount(i * 125),
+               Value::boolean(i % 2 == 0), amount(i)};
+    asValues.push_back(row);
+    row.erase(row.begin() + 2);
+    std::move(row.begin(), row.end(), cells.appendRow());
+  }
+  const auto byValue = createTable();
+  inTransaction([&] { byValue->insertRows(*journal, asValues); });
+
+  const QString valuesPath = path;
+  path = dir.filePath("Coded.dbf");
+  const auto byCode = createTable();
+  std::vector<std::optional<TextCodes>> coded(kFields.size());
+  coded[2] = codes;
+  inTransaction([&] { byCode->insertRows(*journal, CodedRows(coded, std::move(cells))); });
+  EXPECT_EQ(testing::readFile(path), testing::readFile(valuesPath));
+  EXPECT_EQ(rowsOf(byCode->image()), rowsOf(byValue->image()));
+
+  const std::string before = testing::readFile(path);
+  const auto refused = [&](size_t column, const char* name, const std::string& message) {
+    std::vector<std::optional<TextCodes>> misfit(kFields.size());
+    misfit[column] = TextCodes{dictionary, {dictionary->intern("creion"), dictionary->intern(name)}};
+    CellRows blanks(kFields.size() - 1);
+    blanks.appendRow();
+    blanks.appendRow();
+    journal->begin();
+    try {
+      byCode->insertRows(*journal, CodedRows(misfit, std::move(blanks)));
+      ADD_FAILURE() << message << " was accepted";
+    } catch (const StoreError& error) {
+      EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << error.what();
+    }
+    journal->commit();
+  };
+  refused(2, "a text longer than twenty", "Coded.dbf: column PRODUS: 'a text longer than twenty'");
+  refused(1, "15.01.2024", "Coded.dbf: field DATA takes values, not codes of texts");
+  EXPECT_EQ(testing::readFile(path), before);
 }
 
 TEST_F(DbfTableTest, TellsWhenTheFileChangedOnDisk) {

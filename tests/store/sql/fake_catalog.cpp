@@ -81,12 +81,13 @@ Value FakeCatalog::fitted(const dbase::TableImage& image, int field, const Value
   }
 }
 
-void FakeCatalog::insertRows(const QString& path, CellRows rows) {
+void FakeCatalog::insertRows(const QString& path, CodedRows rows) {
   dbase::TableImage& image = table(path);
   ++writeCalls;
   if (rows.rowCount() > 0 && rows.width() != image.fields.size()) throw StoreError("row of the wrong size");
-  for (size_t r = 0; r < rows.rowCount(); ++r)
-    for (size_t f = 0; f < rows.width(); ++f) rows.row(r)[f] = fitted(image, int(f), rows.row(r)[f]);
+  CellRows& cells = rows.cells();  // statements insert values, never codes
+  for (size_t r = 0; r < cells.rowCount(); ++r)
+    for (size_t f = 0; f < cells.width(); ++f) cells.row(r)[f] = fitted(image, int(f), cells.row(r)[f]);
   image.appendRows(rows);
 }
 

@@ -23,7 +23,7 @@ class FakeCatalog : public Catalog {
   const dbase::TableImage& image(const QString& path) override;
   void createTable(const QString& path, const dbase::FieldList& fields) override;
   void createIndex(const std::string& tag, const QString& path, const std::string& column) override;
-  void insertRows(const QString& path, CellRows rows) override;
+  void insertRows(const QString& path, CodedRows rows) override;
   void updateRows(const QString& path, std::vector<dbase::RowChange> changes) override;
   void deleteRows(const QString& path, const std::vector<uint32_t>& rows) override;
 

@@ -109,15 +109,41 @@ TEST(ResultSet, TakenRowsAreTheVisibleOnesInOrderAndLeaveNone) {
       result.setFiltered(true);
       expected = "CAFEA;CEAPA;ZAHAR;";
     }
-    const CellRows taken = result.takeRows();
+    const CodedRows taken = result.takeRows();
     ASSERT_EQ(taken.width(), 5u);
     std::string products;
-    for (size_t r = 0; r < taken.rowCount(); ++r) products += taken.row(r)[0].asText() + ";";
+    for (size_t r = 0; r < taken.rowCount(); ++r) products += taken.value(r, 0).asText() + ";";
     EXPECT_EQ(products, expected) << filter;
-    EXPECT_EQ(taken.row(0)[2], Value::number(25000)) << filter;
+    EXPECT_EQ(taken.value(0, 2), Value::number(25000)) << filter;
     EXPECT_TRUE(result.isEmpty()) << filter;
     EXPECT_EQ(result.recordCount(), 0) << filter;
   }
+}
+
+TEST(ResultSet, CodedTextsAreReadFilteredLocatedAndHandedOverAsCodes) {
+  auto dictionary = std::make_shared<dbase::TextDictionary>();
+  const TextCodes units{dictionary, {dictionary->intern("X"), dictionary->intern("Y"), dictionary->intern("X")}};
+  const auto coded = [&] {
+    return ResultSet(CodedRows({units, std::nullopt}, CellRows{{Value::number(10000)}, {Value::number(20000)},
+                                                               {Value::number(30000)}}),
+                     {"GESTIUNE", "TCANT"});
+  };
+  ResultSet result = coded();
+  EXPECT_EQ(result.asText("GESTIUNE"), "X");
+  EXPECT_TRUE(result.locate("GESTIUNE", "Y"));
+  EXPECT_EQ(result.asNumber("TCANT"), 20000);
+  result.setFilter("GESTIUNE='X'");
+  result.setFiltered(true);
+  EXPECT_EQ(result.recordCount(), 2);
+  const CodedRows visible = result.takeRows();
+  ASSERT_EQ(visible.rowCount(), 2u);
+  EXPECT_EQ(visible.value(1, 0), Value::text("X"));
+  EXPECT_EQ(visible.value(1, 1), Value::number(30000));
+
+  ResultSet whole = coded();
+  const CodedRows all = whole.takeRows();
+  ASSERT_NE(all.coded(0), nullptr);
+  EXPECT_EQ(all.value(1, 0), Value::text("Y"));
 }
 
 TEST(ResultSet, FilterHidesRowsWhileOn) {

@@ -26,7 +26,7 @@ void resolveSubqueries(BoundExpr& expr) {
   if (expr.kind == Kind::Subquery) {
     SelectResult result = runSelect(*expr.subquery);
     if (result.rows.rowCount() > 1) throw StoreError("the subquery gives more than one row" + describePosition(expr.pos));
-    expr.constant = result.rows.rowCount() == 0 ? Value::null() : result.rows.row(0)[0];
+    expr.constant = result.rows.rowCount() == 0 ? Value::null() : result.rows.value(0, 0);
     expr.kind = Kind::Constant;
     expr.subquery.reset();
     return;
@@ -98,7 +98,10 @@ class SelectRunner {
       produceRows(tuples);
       if (select_.distinct) removeDuplicates();
     }
-    result.rows = sortedRows();
+    if (std::any_of(codes_.begin(), codes_.end(), [](const auto& codes) { return codes.has_value(); }))
+      result.rows = CodedRows(std::move(codes_), std::move(rows_));  // in order as they are
+    else
+      result.rows = sortedRows();
     return result;
   }
 
@@ -379,6 +382,9 @@ class SelectRunner {
   // (one Value per aggregate); prefetchAggregates(position) is called some
   // rows ahead.
   //
+  // A text column read as it is stays codes of its table's dictionary
+  // (CodedRows) when the rows go to the result as they are made.
+  //
   // The records of a result are scattered over the table, so reading a row
   // misses the cache once per column, and once more per text for the
   // dictionary entry. Fetching a row's column entries some rows ahead, and
@@ -395,17 +401,35 @@ class SelectRunner {
       const dbase::Column* column;  // for texts
     };
     std::vector<Prefetch> prefetches;
-    for (const BoundOutput& output : select_.outputs) {
-      if (!output.expr->isColumn()) continue;
-      const dbase::Column& column = *tables_[output.expr->table].image->columns[output.expr->field];
-      const uint32_t* records = tuples.rows[output.expr->table].data();
-      if (!column.codes.empty())
-        prefetches.push_back({reinterpret_cast<const char*>(column.codes.data()), 4, records, &column});
+    // The rows go to the result as they are made: its text columns can
+    // stay codes of their tables' dictionaries, without cells.
+    const bool codeTexts = rows_.rowCount() == 0 && !select_.distinct && (select_.orderBy.empty() || sorted_);
+    codes_.assign(select_.outputs.size(), std::nullopt);
+    struct CodedOutput {
+      const uint32_t* codes;
+      const uint32_t* records;
+      uint32_t* into;
+    };
+    std::vector<CodedOutput> codedOutputs;
+    for (size_t o = 0; o < select_.outputs.size(); ++o) {
+      const BoundExpr& expr = *select_.outputs[o].expr;
+      if (!expr.isColumn()) continue;
+      const dbase::Column& column = *tables_[expr.table].image->columns[expr.field];
+      const uint32_t* records = tuples.rows[expr.table].data();
+      const bool coded = codeTexts && tables_[expr.table].image->fields[expr.field].type == 'C';
+      if (coded) {
+        codes_[o] = TextCodes{column.dictionary, std::vector<uint32_t>(sequence.size())};
+        codedOutputs.push_back({column.codes.data(), records, codes_[o]->codes.data()});
+      }
+      if (!column.codes.empty())  // a coded text's own entry is not read
+        prefetches.push_back({reinterpret_cast<const char*>(column.codes.data()), 4, records,
+                              coded ? nullptr : &column});
       else if (!column.dates.empty())
         prefetches.push_back({reinterpret_cast<const char*>(column.dates.data()), 4, records, nullptr});
       else if (!column.numbers.empty())
         prefetches.push_back({reinterpret_cast<const char*>(column.numbers.data()), 8, records, nullptr});
     }
+    if (!codedOutputs.empty()) rows_ = CellRows(select_.outputs.size() - codedOutputs.size());
     // The rows are made first and filled in place: many rows are shared by
     // both cores (evaluating only reads the images), and the first failure
     // is still the first row's.
@@ -422,6 +446,7 @@ class SelectRunner {
           if (p.column && k + kTextsAhead < end)
             __builtin_prefetch(&p.column->dictionary->text(p.column->codes[p.records[sequence[k + kTextsAhead]]]));
         }
+        for (const CodedOutput& coded : codedOutputs) coded.into[k] = coded.codes[coded.records[sequence[k]]];
         tuples.gather(sequence[k], tuple);
         fillRow(rows_.row(first + k), RowContext{&tables_, tuple.data(), aggregatesOf(k, aggregates.data())});
       }
@@ -496,9 +521,11 @@ class SelectRunner {
   // columns, of one result row.
   void emitRow(const RowContext& context) { fillRow(rows_.appendRow(), context); }
 
-  // The row's result columns, then its ORDER BY keys when the rows are yet to be sorted.
+  // The row's result columns but the coded ones, then its ORDER BY keys
+  // when the rows are yet to be sorted.
   void fillRow(Value* cells, const RowContext& context) const {
-    for (const BoundOutput& output : select_.outputs) *cells++ = evaluate(*output.expr, context);
+    for (size_t o = 0; o < select_.outputs.size(); ++o)
+      if (o >= codes_.size() || !codes_[o]) *cells++ = evaluate(*select_.outputs[o].expr, context);
     if (!sorted_)
       for (const BoundOrder& order : select_.orderBy)
         if (order.expr) *cells++ = evaluate(*order.expr, context);
@@ -549,6 +576,7 @@ class SelectRunner {
   BoundSelect& select_;
   const std::vector<BoundTable>& tables_;
   CellRows rows_{0};  // result columns, then the ORDER BY keys not among them
+  std::vector<std::optional<TextCodes>> codes_;  // per result column: its texts when coded (no cell in rows_)
   bool sorted_ = false;  // the rows came out in ORDER BY order already
 };
 

@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "store/sql/binder/bound.h"
-#include "store/cell_rows.h"
+#include "store/coded_rows.h"
 
 namespace store::sql {
 
 struct SelectResult {
   std::vector<std::string> names;
-  CellRows rows{0};  // names.size() values each
+  // names.size() values each. A result column that reads a CHAR column as it
+  // is comes coded when nothing after the rows are made reorders them.
+  CodedRows rows{CellRows(0)};
 };
 
 SelectResult runSelect(BoundSelect& select);
