@@ -6,8 +6,10 @@
 #include <functional>
 #include <iterator>
 #include <numeric>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "store/error.h"
 #include "store/split_work.h"
@@ -71,6 +73,41 @@ void appendKey(const Value& value, std::string& key) {
     }
   }
 }
+
+// One slot per combination of the codes of some CHAR columns (a perfect
+// hash), for grouping or telling records apart by those columns without
+// hashing, when the combinations are few enough for an array of them.
+struct DenseSlots {
+  std::vector<const uint32_t*> codes;  // per column
+  std::vector<uint64_t> strides;
+  uint64_t count = 1;
+
+  // Nullopt when an array of every combination would cost more than
+  // `lookups` lookups save.
+  static std::optional<DenseSlots> of(const std::vector<const dbase::Column*>& columns, size_t lookups) {
+    constexpr uint64_t kMaxSlots = uint64_t(1) << 22;
+    DenseSlots dense;
+    for (const dbase::Column* column : columns) {
+      dense.strides.push_back(dense.count);
+      dense.count *= column->dictionary->size();
+      if (dense.count > kMaxSlots || dense.count > 8 * lookups + 4096) return std::nullopt;
+      dense.codes.push_back(column->codes.data());
+    }
+    return dense;
+  }
+  // The slot of record `record` (of the columns' one table).
+  uint64_t of(uint32_t record) const {
+    uint64_t slot = 0;
+    for (size_t k = 0; k < codes.size(); ++k) slot += codes[k][record] * strides[k];
+    return slot;
+  }
+  // The slot of tuple i, whose record in column k's table is records[k][i].
+  uint64_t of(const std::vector<const uint32_t*>& records, size_t i) const {
+    uint64_t slot = 0;
+    for (size_t k = 0; k < codes.size(); ++k) slot += codes[k][records[k][i]] * strides[k];
+    return slot;
+  }
+};
 
 class SelectRunner {
  public:
@@ -206,8 +243,20 @@ class SelectRunner {
   // lines for a MAX of their kind then pairs each row with a few records
   // instead of all of them.
   void keepDistinctRecords(int t, std::vector<uint32_t>& records) const {
+    const dbase::TableImage& image = *tables_[t].image;
+    const std::vector<int> fields = fieldsRead(t);
+    std::vector<const dbase::Column*> texts;
+    for (int field : fields)
+      if (image.fields[field].type == 'C') texts.push_back(image.columns[field].get());
+    if (texts.size() == fields.size()) {
+      if (const std::optional<DenseSlots> dense = DenseSlots::of(texts, records.size())) {
+        std::vector<uint8_t> seen(dense->count, 0);
+        std::erase_if(records, [&](uint32_t record) { return std::exchange(seen[dense->of(record)], 1) != 0; });
+        return;
+      }
+    }
     std::vector<KeyColumn> columns;
-    for (int field : fieldsRead(t)) columns.push_back(KeyColumn::of(*tables_[t].image, field));
+    for (int field : fields) columns.push_back(KeyColumn::of(image, field));
     GroupTable seen(std::max<size_t>(1, columns.size()));
     std::vector<uint64_t> key(std::max<size_t>(1, columns.size()), 0);
     size_t kept = 0;
@@ -486,28 +535,21 @@ class SelectRunner {
   // the number of groups, or 0 when the keys do not qualify.
   uint32_t assignDenseGroups(const Tuples& tuples, const std::vector<const BoundExpr*>& keys,
                              std::vector<uint32_t>& groupOf, std::vector<uint32_t>& firstTuple) const {
-    constexpr uint64_t kMaxSlots = uint64_t(1) << 22;
-    std::vector<const uint32_t*> codes, rows;
-    std::vector<uint64_t> strides;
-    uint64_t slotCount = 1;
+    std::vector<const dbase::Column*> columns;
+    std::vector<const uint32_t*> rows;
     for (const BoundExpr* key : keys) {
       const dbase::TableImage& image = *tables_[key->table].image;
       if (image.fields[key->field].type != 'C') return 0;
-      const dbase::Column& data = *image.columns[key->field];
-      strides.push_back(slotCount);
-      slotCount *= data.dictionary->size();
-      if (slotCount > kMaxSlots || slotCount > 8 * tuples.size() + 4096) return 0;
-      codes.push_back(data.codes.data());
+      columns.push_back(image.columns[key->field].get());
       rows.push_back(tuples.rows[key->table].data());
     }
+    const std::optional<DenseSlots> dense = DenseSlots::of(columns, tuples.size());
+    if (!dense) return 0;
     constexpr uint32_t kFree = UINT32_MAX;
-    std::vector<uint32_t> groupOfSlot(slotCount, kFree);
+    std::vector<uint32_t> groupOfSlot(dense->count, kFree);
     uint32_t groupCount = 0;
-    size_t width = keys.size();
     for (size_t i = 0; i < tuples.size(); ++i) {
-      uint64_t slot = 0;
-      for (size_t k = 0; k < width; ++k) slot += codes[k][rows[k][i]] * strides[k];
-      uint32_t& group = groupOfSlot[slot];
+      uint32_t& group = groupOfSlot[dense->of(rows, i)];
       if (group == kFree) {
         group = groupCount++;
         firstTuple.push_back(uint32_t(i));
