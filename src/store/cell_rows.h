@@ -29,8 +29,10 @@ class CellRows {
 
   // A new row of `width` Null values, to be filled in place.
   Value* appendRow();
-  Value* row(size_t index) { return &chunks_[index >> chunkShift_][(index & rowMask_) * width_]; }
-  const Value* row(size_t index) const { return &chunks_[index >> chunkShift_][(index & rowMask_) * width_]; }
+  // Rows of no values (every column of a result coded) are counted all the
+  // same: their chunks hold nothing, so the place is computed, not indexed.
+  Value* row(size_t index) { return chunks_[index >> chunkShift_].data() + (index & rowMask_) * width_; }
+  const Value* row(size_t index) const { return chunks_[index >> chunkShift_].data() + (index & rowMask_) * width_; }
 
  private:
   size_t width_;

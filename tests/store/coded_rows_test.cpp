@@ -24,6 +24,14 @@ TEST(CodedRowsTest, ColumnsReadFromTheirCodesOrTheirCells) {
   EXPECT_EQ(rows.value(1, 2), Value::text("b"));
   EXPECT_TRUE(rows.value(1, 0).isNull());
 
+  CellRows none(0);  // every column coded: the rows have no cells
+  none.appendRow();
+  none.appendRow();
+  const CodedRows allCoded({units}, std::move(none));
+  ASSERT_EQ(allCoded.rowCount(), 2u);
+  EXPECT_EQ(allCoded.value(0, 0), Value::text("MAGAZIE"));
+  EXPECT_EQ(allCoded.cells().row(1), allCoded.cells().row(0));
+
   const CodedRows values{{Value::number(1), Value::text("a")}};
   EXPECT_EQ(values.coded(1), nullptr);
   EXPECT_EQ(values.value(0, 1), Value::text("a"));
