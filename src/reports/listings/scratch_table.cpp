@@ -36,13 +36,13 @@ void ScratchTable::appendFrom(store::sql::ResultSet& rows, const std::vector<Fie
   // Texts the rows hold as codes go on as codes into a text field; when
   // each field reads its own column, coded as the rows have it, the rows
   // become the records and only their amounts change, in place.
-  const store::dbase::FieldList& table = database_.image(path_).fields;
+  const store::dbase::FieldList& tableFields = database_.image(path_).fields;
   std::vector<std::optional<store::TextCodes>> coded(fields.size());
   bool inPlace = from.width() == fields.size();
   for (size_t f = 0; f < fields.size(); ++f) {
     const int c = columns[f];
-    if (fields[f].source() == FieldFrom::Source::Column && from.coded(size_t(c)) && f < table.size() &&
-        table[f].type == 'C')
+    if (fields[f].source() == FieldFrom::Source::Column && from.coded(size_t(c)) && f < tableFields.size() &&
+        tableFields[f].type == 'C')
       coded[f] = *from.coded(size_t(c));
     inPlace = inPlace && c == int(f) && readers[f] == 1 && coded[f].has_value() == (from.coded(f) != nullptr);
   }

@@ -52,7 +52,8 @@ namespace {
 }
 
 // A blank field is keyed as Null, whatever its type.
-Value keyOf(const Value& value) { return value.isSqlNull() ? Value::null() : value; }
+// Taken by value: a value made for the key alone is moved, not copied again.
+Value keyOf(Value value) { return value.isSqlNull() ? Value::null() : std::move(value); }
 
 // Fits coded column `column` of a batch to `field` once per text it holds:
 // its codes move onto a new dictionary of the fitted texts. Returns the

@@ -85,9 +85,12 @@ void FakeCatalog::insertRows(const QString& path, CodedRows rows) {
   dbase::TableImage& image = table(path);
   ++writeCalls;
   if (rows.rowCount() > 0 && rows.width() != image.fields.size()) throw StoreError("row of the wrong size");
-  CellRows& cells = rows.cells();  // statements insert values, never codes
-  for (size_t r = 0; r < cells.rowCount(); ++r)
-    for (size_t f = 0; f < cells.width(); ++f) cells.row(r)[f] = fitted(image, int(f), cells.row(r)[f]);
+  for (size_t r = 0; r < rows.rowCount(); ++r)
+    for (size_t f = 0; f < rows.width(); ++f) {
+      if (rows.coded(f)) continue;  // codes are texts of a dictionary, already as the image keeps them
+      Value& cell = rows.cells().row(r)[rows.cellOf(f)];
+      cell = fitted(image, int(f), cell);
+    }
   image.appendRows(rows);
 }
 

@@ -426,10 +426,10 @@ class SelectRunner {
         [&](size_t k) { aggregates.prefetch(order[k]); });
   }
 
-  // Emits one result row per entry of `sequence` (a tuple number), reading
-  // aggregates from aggregatesOf(position, buffer), which may fill `buffer`
-  // (one Value per aggregate); prefetchAggregates(position) is called some
-  // rows ahead.
+  // Makes every row of the result, one per entry of `sequence` (a tuple
+  // number), reading aggregates from aggregatesOf(position, buffer), which
+  // may fill `buffer` (one Value per aggregate); prefetchAggregates(position)
+  // is called some rows ahead.
   //
   // A text column read as it is stays codes of its table's dictionary
   // (CodedRows) when the rows go to the result as they are made.
@@ -452,7 +452,7 @@ class SelectRunner {
     std::vector<Prefetch> prefetches;
     // The rows go to the result as they are made: its text columns can
     // stay codes of their tables' dictionaries, without cells.
-    const bool codeTexts = rows_.rowCount() == 0 && !select_.distinct && (select_.orderBy.empty() || sorted_);
+    const bool codeTexts = !select_.distinct && (select_.orderBy.empty() || sorted_);
     codes_.assign(select_.outputs.size(), std::nullopt);
     struct CodedOutput {
       const uint32_t* codes;
@@ -482,7 +482,6 @@ class SelectRunner {
     // The rows are made first and filled in place: many rows are shared by
     // both cores (evaluating only reads the images), and the first failure
     // is still the first row's.
-    const size_t first = rows_.rowCount();
     for (size_t k = 0; k < sequence.size(); ++k) rows_.appendRow();
     splitInTwo(uint32_t(sequence.size()), [&](int, uint32_t begin, uint32_t end) {
       std::vector<uint32_t> tuple;
@@ -497,7 +496,7 @@ class SelectRunner {
         }
         for (const CodedOutput& coded : codedOutputs) coded.into[k] = coded.codes[coded.records[sequence[k]]];
         tuples.gather(sequence[k], tuple);
-        fillRow(rows_.row(first + k), RowContext{&tables_, tuple.data(), aggregatesOf(k, aggregates.data())});
+        fillRow(rows_.row(k), RowContext{&tables_, tuple.data(), aggregatesOf(k, aggregates.data())});
       }
     }, std::max<uint32_t>(1, kWorthASecondThread / uint32_t(std::max<size_t>(1, select_.outputs.size()))));
   }
